@@ -1,0 +1,116 @@
+#pragma once
+
+#include "CodeTables.h"
+#include "HandOver.h"
+#include "SiteProfile.h"
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+// The farmer currently worked on: fields 0 to 3 of his register line.
+struct NoukaInfo
+{
+    QString NoukaTiku;
+    QString NoukaName;
+    QString NoukaCode;
+    QString NoukaJyusyo;
+    bool chosen() const { return !NoukaTiku.isEmpty() && !NoukaName.isEmpty(); }
+};
+
+// The episode to open: chart file, disease-1 name, disease code, first-exam date.
+struct EpisodeInfo
+{
+    QString RirekiKarteFile;
+    QString ByoName;
+    QString ByoCode;
+    QString SyosinDate;
+};
+
+struct ColorSetInfo
+{
+    QColor BaseBackColor;
+    QColor DialogBackColor;
+    QColor HoverColor;
+    QColor GridColor;
+};
+
+// The print calibration: offsets in millimetres and the vertical stretch (0 counts as 1.0).
+struct PrintHoseiInfo
+{
+    float YokoHosei = 0;
+    float TateHosei = 0;
+    float NobiHosei = 0;
+};
+
+struct DoctorInfoData
+{
+    QString DoctorAd;
+    QString DoctorName;
+    QString DoctorCode;
+};
+
+// The process-wide values every window works on. One object for the life of the process; tests
+// reset it. Windows read and assign the members directly.
+class SharedState
+{
+public:
+    static SharedState& get();
+    static void reset();
+
+    // Configuration, set once at start-up.
+    QString KenName;
+    QString SiteKey;
+    QString KarteNendo;
+    QString TodayDate;     // yyyy/M/d
+    QString ReiwaNen;
+    QString DefaultNendo;
+    SiteProfile Site;      // the row of the installation's site, read at start-up
+    QList<SiteProfile> SiteRows;
+
+    // Current selection.
+    NoukaInfo CurrentNouka;
+    QString CurrentKarteFile;
+    EpisodeInfo CurrentEpisode;
+    int KarteOpenMode = 0;
+
+    // Look and print scale.
+    ColorSetInfo ColorSet;
+    float TwipPerMm = 0;
+    PrintHoseiInfo PrintHosei;
+    float PrintBaseX = 0;
+
+    QStringList PictPathTable;
+    QStringList Pict2PathTable;
+
+    DoctorInfoData DoctorInfo;
+    QStringList DellInfoList;
+
+    // Flags and remembered options set at start-up.
+    int ManryoFlag = 0;
+    int SeirekiFlag = 0;
+    int MieA4Flag = 0;
+    int MieHinsyuOpKioku = 0;
+    int MieSizeOpKioku = 0;    // paper choice of the Mie print dialog: 0 A4, 1 B4
+    int IbaragiOption1Kioku = 0;
+    QString TakukaraOut;
+    int IbaragiFormOpen = 0;
+    QStringList IbaragiDayCopyBuffer;
+
+    // Values of the master registers.
+    int TensuAlarmFlag = 0;
+    double TensuAlarmLimit = 0;
+
+    CodeTables Tables;
+    QStringList KarteFileList;
+    QStringList PrintJobList;  // chart file name, disease name and first-exam date joined by "'"
+
+    HandOver Hand;
+
+    // The chart folder of the data year ("\Nolvari\H<year>\") as a local path.
+    QString karteFolder() const;
+    // The local path of a chart file of the data year.
+    QString kartePath(const QString& karteFileName) const;
+    // Re-reads KarteFileList from the chart folder.
+    void refreshKarteFileList();
+};

@@ -1,0 +1,57 @@
+#include "SiteProfile.h"
+
+#include "DataPath.h"
+#include "TextFile.h"
+
+SiteProfile SiteProfile::parseRow(const QString& line)
+{
+    SiteProfile row;
+    const QStringList cells = line.split(QLatin1Char(','));
+    row.key = cells.value(0).trimmed();
+    row.prefecture = cells.value(1).trimmed();
+    for (qsizetype i = 2; i < cells.size(); ++i) {
+        const QString cell = cells.at(i).trimmed();
+        const qsizetype eq = cell.indexOf(QLatin1Char('='));
+        if (eq > 0)
+            row.texts.insert(cell.left(eq).trimmed(), cell.mid(eq + 1).trimmed());
+        else if (!cell.isEmpty())
+            row.switches.insert(cell);
+    }
+    return row;
+}
+
+QList<SiteProfile> SiteProfile::parse(const QStringList& lines)
+{
+    QList<SiteProfile> rows;
+    for (const QString& line : lines) {
+        const QString t = line.trimmed();
+        if (t.isEmpty() || t.startsWith(QLatin1Char('#')))
+            continue;
+        rows.append(parseRow(t));
+    }
+    return rows;
+}
+
+QList<SiteProfile> SiteProfile::load(const QString& localPath)
+{
+    const TextFile file = TextFile::read(localPath);
+    return file.ok() ? parse(file.texts()) : QList<SiteProfile>();
+}
+
+QString SiteProfile::filePath()
+{
+    return DataPath::file(QStringLiteral("set\\SiteProfile.ini"));
+}
+
+SiteProfile SiteProfile::lookup(const QList<SiteProfile>& rows, const QString& kenName,
+                                const QString& siteKey, const QString& doctorName)
+{
+    const bool tottori = kenName == QStringLiteral("鳥取県");
+    for (const SiteProfile& row : rows) {
+        if (row.prefecture != kenName)
+            continue;
+        if (tottori ? (!row.key.isEmpty() && doctorName.contains(row.key)) : row.key == siteKey)
+            return row;
+    }
+    return SiteProfile();
+}

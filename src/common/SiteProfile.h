@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QString>
+
+// What a site key selects: the site's switches (yes/no columns) and texts (named values).
+// The rows are installation data, read from "\Nolvari\set\SiteProfile.ini", one row per line:
+//     key,prefecture,Switch,Switch,Name=value,...
+// A line starting with "#" and a blank line are ignored. Switch and text names are the column
+// names the windows read (FarmType, ShowExchange, TitleText=...); unknown names are kept, so later
+// columns need no change here. Without a matching row every switch is off and every text empty.
+class SiteProfile
+{
+public:
+    QString key;
+    QString prefecture;
+    QSet<QString> switches;
+    QHash<QString, QString> texts;
+
+    bool has(const QString& column) const { return switches.contains(column); }
+    QString text(const QString& column) const { return texts.value(column); }
+    bool isDefault() const { return key.isEmpty() && prefecture.isEmpty(); }
+
+    // Switches read at start-up and by the main menu.
+    bool FarmType() const { return has(QStringLiteral("FarmType")); }
+    bool ShowExchange() const { return has(QStringLiteral("ShowExchange")); }
+    bool ShowSubmission() const { return has(QStringLiteral("ShowSubmission")); }
+    bool ShowBunruiFrame() const { return has(QStringLiteral("ShowBunruiFrame")); }
+    bool ManryoSite() const { return has(QStringLiteral("ManryoSite")); }
+    bool HideTuchibo() const { return has(QStringLiteral("HideTuchibo")); }
+    QString TitleText() const { return text(QStringLiteral("TitleText")); }
+
+    static SiteProfile parseRow(const QString& line);
+    static QList<SiteProfile> parse(const QStringList& lines);
+    static QList<SiteProfile> load(const QString& localPath);
+    static QString filePath();
+
+    // The row whose key equals siteKey and whose prefecture equals kenName; in 鳥取県 the row whose
+    // key text the veterinarian's name contains. The default row when none matches.
+    static SiteProfile lookup(const QList<SiteProfile>& rows, const QString& kenName,
+                              const QString& siteKey, const QString& doctorName);
+};

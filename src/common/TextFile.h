@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One line of a text file: its text and, when it was read from a file, the bytes it was read
+// with (without the line end). A writer puts back the bytes of a line whose text is unchanged, so
+// duplicate codes of the code page survive a rewrite byte for byte.
+struct TextLine
+{
+    QString text;
+    QByteArray bytes;
+    bool fromFile = false;
+
+    TextLine() = default;
+    TextLine(const QString& t) : text(t) {}
+    static TextLine read(const QByteArray& raw, const QString& decoded);
+
+    // The bytes to write: the bytes as read while the text is unchanged, else the text encoded.
+    // Returns false when the text holds a character the code page cannot hold.
+    bool encoded(QByteArray& out, qsizetype* badIndex = nullptr) const;
+};
+
+// Whole-file text in the Japanese Windows code page: read as lines (CR LF, LF or CR; a last line
+// without a line end is still a line), written whole with CR LF after every line through a
+// temporary file that replaces the target only when complete.
+class TextFile
+{
+public:
+    enum class Status { Ok, Missing, ReadError, DecodeError };
+
+    Status status = Status::Missing;
+    QString path;
+    QList<TextLine> lines;
+    QString errorText;     // set unless ok(): names the file (and the byte offset of a bad byte)
+    int errorLine = -1;    // 0-based line of a decoding error
+    qsizetype errorOffset = -1;
+
+    bool ok() const { return status == Status::Ok; }
+    bool missing() const { return status == Status::Missing; }
+    QStringList texts() const;
+
+    static TextFile read(const QString& localPath);
+
+    // The raw lines without decoding, for scans that need a few fields of a few lines.
+    // Returns false (with errorText) when the file is missing or unreadable.
+    static bool readRaw(const QString& localPath, QList<QByteArray>& rawLines, QString* errorText = nullptr);
+    static QList<QByteArray> splitLines(const QByteArray& content, QList<qsizetype>* starts = nullptr);
+
+    static bool write(const QString& localPath, const QList<TextLine>& lines, QString* errorText = nullptr);
+    static bool write(const QString& localPath, const QStringList& lines, QString* errorText = nullptr);
+    // Writes bytes whole through the same atomic path (used for copies).
+    static bool writeBytes(const QString& localPath, const QByteArray& content, QString* errorText = nullptr);
+
+    // Test hook: the next write fails after this many bytes have gone to the temporary file.
+    static void failNextWriteAfterBytes(qint64 bytes);
+
+    static QString decodeErrorText(const QString& localPath, qsizetype offset);
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Value reading of the small settings files: values separated by "," or by line ends, blanks
+// before a value skipped, a value in double quotes taken without them (it may then hold ","),
+// blanks at the end of an unquoted value dropped.
+class ValueReader
+{
+public:
+    static QStringList values(const QStringList& lines);
+    static QStringList lineValues(const QString& line);
+
+    // Reads a settings file by values; a missing or unreadable file gives no values and, when
+    // asked, its error text.
+    static QStringList readFile(const QString& localPath, QString* errorText = nullptr);
+
+    // The value at index, or an empty text past the end (a missing value counts as empty).
+    static QString at(const QStringList& values, qsizetype index);
+
+    // The number at the start of a text ("1.5mm" gives 1.5, "-2" gives -2, "abc" gives 0).
+    static double leadingNumber(const QString& text);
+
+    // A value written so that value reading gives it back: quoted when it holds "," or a quote
+    // character at its start, or blanks at its ends.
+    static QString quoteIfNeeded(const QString& value);
+};

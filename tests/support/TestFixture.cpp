@@ -1,0 +1,112 @@
+#include "TestFixture.h"
+
+#include "common/Cp932.h"
+#include "common/DataPath.h"
+#include "common/ModalHost.h"
+#include "common/MsgBox.h"
+#include "common/SharedState.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QtTest>
+
+void TestFixture::initApplication()
+{
+    // Boxes are answered by the test responder, never by the script switch of the program.
+    qunsetenv("NOLVARI_AUTO_ANSWER");
+}
+
+void TestFixture::resetGlobals()
+{
+    SharedState::reset();
+    MsgBox::setResponder([](const MsgBox::Call& call) { return MsgBox::defaultAnswer(call.buttons); });
+    MsgBox::clearLog();
+    ModalHost::setHandler(nullptr);
+}
+
+QString TestFixture::writeBytes(const QString& localPath, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(localPath).absolutePath());
+    QFile file(localPath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write fixture %s", qPrintable(localPath));
+    file.write(bytes);
+    return localPath;
+}
+
+QString TestFixture::writeCp932(const QString& localPath, const QStringList& lines)
+{
+    QByteArray content;
+    for (const QString& line : lines) {
+        const std::optional<QByteArray> bytes = Cp932::encode(line);
+        if (!bytes)
+            qFatal("fixture text not in CP932: %s", qPrintable(line));
+        content += *bytes + "\r\n";
+    }
+    return writeBytes(localPath, content);
+}
+
+QByteArray TestFixture::readBytes(const QString& localPath)
+{
+    QFile file(localPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList TestFixture::readCp932(const QString& localPath)
+{
+    QStringList out;
+    QByteArray content = readBytes(localPath);
+    for (const QByteArray& line : content.split('\n')) {
+        QByteArray l = line;
+        if (l.endsWith('\r'))
+            l.chop(1);
+        out.append(Cp932::decode(l).value_or(QStringLiteral("<undecodable>")));
+    }
+    if (!out.isEmpty() && out.last().isEmpty() && content.endsWith('\n'))
+        out.removeLast();
+    return out;
+}
+
+QString TestFixture::sourceDir()
+{
+    const QByteArray dir = qgetenv("NOLVARI_SOURCE_DIR");
+    return dir.isEmpty() ? QStringLiteral(NOLVARI_SOURCE_DIR_DEFAULT) : QString::fromLocal8Bit(dir);
+}
+
+QString TestFixture::copySample(const QString& dir)
+{
+    const QString from = sourceDir() + QStringLiteral("/sample/Nolvari");
+    const QString to = dir + QStringLiteral("/Nolvari");
+    QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::copy(source, target);
+    }
+    return to;
+}
+
+TempDataRoot::TempDataRoot() : previousRoot(DataPath::root())
+{
+    DataPath::setRoot(dir.path());
+}
+
+TempDataRoot::~TempDataRoot()
+{
+    DataPath::setRoot(previousRoot);
+}
+
+QString TempDataRoot::file(const QString& relative) const
+{
+    const QString path = dir.path() + QLatin1Char('/') + relative;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return path;
+}
+
+QString TempDataRoot::write(const QString& relative, const QStringList& lines) const
+{
+    return TestFixture::writeCp932(file(relative), lines);
+}
