@@ -3,6 +3,7 @@
 # installation (in build/sample/Nolvari). Extra arguments go to the program.
 set -e
 cd "$(dirname "$0")/.."
+export CCACHE_BASEDIR="$PWD"
 scripts/install-packages.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNOLVARI_TESTS=OFF
 cmake --build build --target nolvari

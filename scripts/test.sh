@@ -3,6 +3,7 @@
 # and runs every test headless.
 set -e
 cd "$(dirname "$0")/.."
+export CCACHE_BASEDIR="$PWD"
 scripts/install-packages.sh
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNOLVARI_SANITIZE=ON
 cmake --build build-test
