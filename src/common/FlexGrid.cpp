@@ -1,6 +1,7 @@
 #include "FlexGrid.h"
 
 #include "FontSetup.h"
+#include "RowSort.h"
 #include "TwipGeometry.h"
 
 #include <QHeaderView>
@@ -314,33 +315,6 @@ void FlexGrid::mergeEqualCells(int r)
     }
 }
 
-namespace {
-bool numeric(const QString& s, double& value)
-{
-    bool ok = false;
-    value = s.trimmed().toDouble(&ok);
-    return ok;
-}
-
-// Generic order: numbers compare as numbers, and before texts; texts compare as texts.
-int compareCells(const QString& a, const QString& b, FlexGrid::SortMode mode)
-{
-    double x = 0, y = 0;
-    const bool nx = numeric(a, x);
-    const bool ny = numeric(b, y);
-    if (mode == FlexGrid::SortNumericAscending) {
-        x = nx ? x : 0;
-        y = ny ? y : 0;
-        return x < y ? -1 : x > y ? 1 : 0;
-    }
-    if (mode == FlexGrid::SortGenericAscending && nx && ny)
-        return x < y ? -1 : x > y ? 1 : 0;
-    if (mode == FlexGrid::SortGenericAscending && nx != ny)
-        return nx ? -1 : 1;
-    return a.compare(b, Qt::CaseInsensitive);
-}
-} // namespace
-
 void FlexGrid::sortRows(int firstRow, int lastRow, int col1, int col2, SortMode mode)
 {
     if (firstRow < 0 || lastRow >= rowCount() || firstRow >= lastRow)
@@ -352,14 +326,9 @@ void FlexGrid::sortRows(int firstRow, int lastRow, int col1, int col2, SortMode 
             cells.append(textMatrix(r, c));
         rowsText.append(cells);
     }
-    std::stable_sort(rowsText.begin(), rowsText.end(), [&](const QStringList& a, const QStringList& b) {
-        for (int c = col1; c <= col2; ++c) {
-            const int cmp = compareCells(a.value(c), b.value(c), mode);
-            if (cmp != 0)
-                return cmp < 0;
-        }
-        return false;
-    });
+    const RowSort::Mode rowMode = mode == SortNumericAscending ? RowSort::Numeric
+        : mode == SortStringAscending ? RowSort::String : RowSort::Generic;
+    RowSort::sort(rowsText, col1, col2, rowMode);
     for (int r = firstRow; r <= lastRow; ++r)
         for (int c = 0; c < columnCount(); ++c)
             setTextMatrix(r, c, rowsText.at(r - firstRow).at(c));
