@@ -1,0 +1,114 @@
+#include "KotaiYomikomi.h"
+
+#include "common/Cp932.h"
+#include "common/DataPath.h"
+
+#include <QFile>
+
+namespace {
+const QChar Sep = QLatin1Char('\'');
+
+QString normalised(const QString& line)
+{
+    QString out = line;
+    out.replace(QChar(u'\u2019'), Sep);
+    return out;
+}
+
+bool hasDot(const QString& text)
+{
+    return text.contains(QLatin1Char('.'));
+}
+
+// Start of cover and the older layouts' chart key, by prefecture.
+void olderLayouts(QStringList& cols, const QStringList& f, const QString& ken)
+{
+    using C = KotaiTable::Col;
+    const bool more = f.size() > 15;
+    if (ken == QStringLiteral("茨城県") || ken == QStringLiteral("鳥取県")) {
+        if (more && hasDot(f.at(14)))
+            cols[C::Sekinin - 1] = f.at(14);
+        if (more && hasDot(f.at(15)))
+            cols[C::Sekinin - 1] = f.at(15);
+        return;
+    }
+    if (f.size() > 14 && !f.at(14).isEmpty())
+        cols[C::KarteKey - 1] = f.at(14);
+    if (more)
+        cols[C::Sekinin - 1] = f.at(15);
+    if (ken == QStringLiteral("宮崎県")) {
+        for (const int i : {12, 13})
+            if (!hasDot(f.at(i)) && f.at(i).contains(QStringLiteral("H15")))
+                cols[C::KarteKey - 1] = f.at(i);
+    }
+}
+} // namespace
+
+QStringList KotaiYomikomi::toridasi(const QStringList& list, const QString& nendo, const QString& code)
+{
+    const QString key = QStringLiteral("H") + nendo.trimmed() + code.trimmed();
+    QStringList out;
+    for (const QString& name : list) {
+        const QStringList parts = name.split(QLatin1Char('_'));
+        if (parts.size() >= 2 && parts.at(0) + parts.at(1) == key)
+            out.append(name);
+    }
+    return out;
+}
+
+std::optional<QStringList> KotaiYomikomi::row(const QString& fileName, const QString& line0,
+                                              const QString& line1, const QString& code,
+                                              const QString& ken)
+{
+    if (normalised(line0).isEmpty() || line1.isEmpty())
+        return std::nullopt;
+    const QStringList f = normalised(line1).split(Sep);
+    if (f.size() < 14)
+        return std::nullopt;
+    QString base = fileName;
+    if (base.endsWith(QStringLiteral(".sxd"), Qt::CaseInsensitive))
+        base.chop(4);
+    if (f.at(13) != base && !fileName.section(QLatin1Char('_'), 1, 1).contains(code))
+        return std::nullopt;
+    QStringList cols{f.at(1), f.at(10), f.at(4), f.at(5), f.at(6), f.at(8), f.at(11), f.at(12), f.at(13), QString()};
+    olderLayouts(cols, f, ken);
+    return cols;
+}
+
+bool KotaiYomikomi::readHeader(const QString& localPath, QString& line0, QString& line1)
+{
+    QFile file(localPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QString lines[2];
+    for (QString& line : lines) {
+        if (file.atEnd())
+            return false;
+        QByteArray raw = file.readLine();
+        while (raw.endsWith('\n') || raw.endsWith('\r'))
+            raw.chop(1);
+        const std::optional<QString> text = Cp932::decode(raw);
+        if (!text)
+            return false;
+        line = *text;
+    }
+    line0 = lines[0];
+    line1 = lines[1];
+    return true;
+}
+
+void KotaiYomikomi::read(KotaiTable& table, const QStringList& names, const QString& folder,
+                         const QString& code, const QString& ken)
+{
+    table.clear();
+    int r = 0;
+    for (const QString& name : names) {
+        if (r >= table.capacity())
+            break;
+        QString line0, line1;
+        if (!readHeader(DataPath::resolve(folder + QLatin1Char('/') + name), line0, line1))
+            continue;
+        if (const std::optional<QStringList> cols = row(name, line0, line1, code, ken))
+            table.setRow(++r, *cols);
+    }
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "KotaiTable.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// Reading the animals of a farmer for the animal page: the farmer's chart files of the data year
+// and, from the two header lines of each, one row of the animal grid.
+class KotaiYomikomi
+{
+public:
+    // The names of the chart file list whose first two "_"-parts joined equal "H", the data year
+    // and the farmer code, in the list's order.
+    static QStringList toridasi(const QStringList& karteFileList, const QString& nendo,
+                                const QString& noukaCode);
+
+    // The grid row (columns 1 to 10) of a chart from its header lines; nothing when the chart is
+    // passed over (an empty line, fewer than 14 fields, a name that is not the farmer's).
+    static std::optional<QStringList> row(const QString& fileName, const QString& line0,
+                                          const QString& line1, const QString& noukaCode,
+                                          const QString& kenName);
+
+    // The first two lines of a file, without reading the rest; false when the file cannot be
+    // read or does not have two decodable lines.
+    static bool readHeader(const QString& localPath, QString& line0, QString& line1);
+
+    // Blanks the table and fills it with the animals of the listed charts, as many as it holds.
+    static void read(KotaiTable& table, const QStringList& toridasi, const QString& karteFolder,
+                     const QString& noukaCode, const QString& kenName);
+};
