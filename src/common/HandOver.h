@@ -16,4 +16,30 @@ struct HandOver
     QString TokutyoOut;
     QString PLTestOut;
     int OcrWidth = 0;
+
+    // Date picker: the caller sets the modes, the picker returns the date text and its parts.
+    int NenGappiMode = 0;       // 1 last calving, 2 last insemination, -1 post-mortem, 0 other
+    int NenGappiBirthMode = 0;  // 1 = a birth date (the Showa years 60 to 69 offered)
+    QString NenGappiOut;
+    QString NenGappiYearOut;
+    QString NenGappiManthOut;
+    QString NenGappiDayOut;
+    QString IbaragiKiokuDate;   // the date the treatment book offers to the picker's recall
+    // The chart editor's remembered calving and insemination dates (farmer code'ear tag'calving'
+    // insemination per line) and its open animal, which the picker's recall reads; empty while
+    // no chart is open.
+    QStringList KiokuList;
+    QString KiokuNoukaCode;
+    QString KiokuMimiban;
+
+    // Renumbering an animal.
+    QString RenameMimiIn;
+    QString RenameMimiRawIn;
+    QString RenameEdaIn;
+    QString RenameMeigouIn;
+    QString RenameMimiOut;
+    QString RenameEdaOut;
+
+    QString CsvNameOut;         // CSV file chosen for the bulk registration, empty when none
+    QStringList NameInpData{QString(), QString(), QString(), QString()}; // code, name, standard, registered name
 };

@@ -112,6 +112,21 @@ KotaiTable::Kizon KotaiTable::kizonRow(const QString& k0, const QString& k1, con
     return {false, akiRow, k0};
 }
 
+void KotaiTable::copyMarks(const QStringList& dellInfoList, const std::function<void(int, int)>& progress)
+{
+    const int n = countUntilEmpty(Syurui);
+    for (int r = 1; r <= n; ++r) {
+        for (const QString& entry : dellInfoList) {
+            if (!entry.isEmpty() && entry.section(QLatin1Char(','), 0, 0) == cell(r, KarteKey)) {
+                setCell(r, Tokutyo, entry.section(QLatin1Char(','), 1));
+                break;
+            }
+        }
+        if (progress)
+            progress(r, n);
+    }
+}
+
 QList<QStringList> KotaiTable::listed(bool dropDead) const
 {
     QList<QStringList> out;

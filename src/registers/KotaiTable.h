@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // The rows of the animal grid as data: rows 1 to the capacity (5000, or 8000 in 茨城県), each with
 // the visible columns 1 to 10; row 0 (the headings) and column 0 (the row numbers) are the
@@ -56,6 +57,10 @@ public:
     // the calf's row when the calf is the animal clicked last (nbCheck); otherwise the own chart's
     // row, or the free row when the own chart is not listed.
     Kizon kizonRow(const QString& k0, const QString& k1, const QString& nbCheck, int akiRow) const;
+
+    // Copies the marks of the dead and shipped list ("chart key,mark" lines) into the features of
+    // the listed animals; progress(i, n) is called after each row.
+    void copyMarks(const QStringList& dellInfoList, const std::function<void(int, int)>& progress);
 
     // Drops the "Del" rows and everything below the first empty row, and sorts.
     void gridSet(const Order& order);

@@ -1,0 +1,106 @@
+#include "KouhoSentakuForm.h"
+
+#include "common/LabelButtonArray.h"
+#include "common/MsgBox.h"
+#include "common/SharedState.h"
+#include "common/TwipGeometry.h"
+#include "registers/ListTouroku.h"
+#include "registers/SetteiData.h"
+#include "registers/TourokuCheck.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+KouhoSentakuForm::KouhoSentakuForm(QString& value, const QString& fileName, QWidget* parent)
+    : QDialog(parent), out(value), path(SetteiData::path(fileName))
+{
+    TwipGeometry::resize(this, 4200, 4700);
+    move(TwipGeometry::px(5000), TwipGeometry::px(3000));
+    const QColor back = SharedState::get().ColorSet.BaseBackColor;
+    if (back.isValid()) {
+        QPalette p = palette();
+        p.setColor(QPalette::Window, back);
+        setPalette(p);
+    }
+    inpTx = new QLineEdit(this);
+    inpTx->setObjectName(QStringLiteral("inpTx"));
+    TwipGeometry::place(inpTx, 150, 150, 3900, 330);
+    TwipGeometry::place(new QLabel(QStringLiteral("【候補】"), this), 150, 600, 1500, 270);
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    TwipGeometry::place(List1, 150, 900, 3900, 3000);
+    connect(List1, &QListWidget::itemClicked, this, &KouhoSentakuForm::List1_Click);
+    CmdGd = new LabelButtonArray(this);
+    const QStringList captions{QStringLiteral("閉る"), QStringLiteral("OK"), QStringLiteral("候補削除"), QStringLiteral("削除")};
+    const int lefts[] = {3300, 2400, 150, 1300};
+    for (int i = 0; i < captions.size(); ++i)
+        TwipGeometry::place(CmdGd->add(captions.at(i), i, this), lefts[i], 4100, 900, 300);
+    CmdGd->resetOn(this);
+    connect(CmdGd, &LabelButtonArray::clicked, this, &KouhoSentakuForm::CmdGd_Click);
+    Form_Load();
+}
+
+void KouhoSentakuForm::Form_Load()
+{
+    inpTx->setText(out);
+    List1->clear();
+    List1->addItems(SetteiData::readLines(path, &readable, &readError));
+    if (!readable)
+        MsgBox::show(readError, QStringLiteral("確認"));
+}
+
+QStringList KouhoSentakuForm::candidates() const
+{
+    QStringList items;
+    for (int i = 0; i < List1->count(); ++i)
+        items.append(List1->item(i)->text());
+    return items;
+}
+
+bool KouhoSentakuForm::writeCandidates()
+{
+    QString error;
+    if (readable && SetteiData::writeLines(path, candidates(), &error))
+        return true;
+    MsgBox::show(readable ? error : readError, QStringLiteral("確認"));
+    return false;
+}
+
+void KouhoSentakuForm::List1_Click()
+{
+    if (List1->currentItem())
+        inpTx->setText(List1->currentItem()->text());
+}
+
+void KouhoSentakuForm::CmdGd_Click(int index)
+{
+    if (index == 0) {
+        reject();
+    } else if (index == 1) {
+        // "’" is refused too: the readers of the chart header lines split at it.
+        const QString quote = TourokuCheck::quoteIn(inpTx->text());
+        if (!quote.isEmpty()) {
+            MsgBox::show(QStringLiteral(" %1 は使用できません。").arg(quote), QStringLiteral("確認"));
+            return;
+        }
+        out = inpTx->text().trimmed();
+        QStringList items = candidates();
+        if (ListTouroku::add(items, out, true)) {
+            List1->addItem(out);
+            writeCandidates();
+        }
+        accept();
+    } else if (index == 2) {
+        for (int i = 0; i < List1->count(); ++i) {
+            if (List1->item(i)->isSelected()) {
+                delete List1->takeItem(i);
+                writeCandidates();
+                break;
+            }
+        }
+    } else if (index == 3) {
+        out.clear();
+        accept();
+    }
+}

@@ -1,0 +1,78 @@
+#include "NenGappiState.h"
+
+#include <QStringList>
+
+bool NenGappiState::validYear1(const QString& caption)
+{
+    static const QStringList captions{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
+                                      QStringLiteral("3"), QStringLiteral("6")};
+    return captions.contains(caption);
+}
+
+void NenGappiState::presetToday(const QString& todayDate)
+{
+    const QStringList parts = todayDate.split(QLatin1Char('/'));
+    if (parts.size() != 3) {
+        Year1 = QStringLiteral("1");
+        Year2 = QStringLiteral("5");
+        return;
+    }
+    const int reiwa = parts.at(0).right(2).toInt() - 18;
+    Year1 = QStringLiteral("0");
+    Year2 = QString::number(reiwa).right(1);
+}
+
+void NenGappiState::presetKioku(const QString& remembered)
+{
+    if (!remembered.contains(QLatin1Char('.')))
+        return;
+    const QStringList parts = remembered.split(QLatin1Char('.'));
+    const QString y = parts.value(0);
+    const QString m = parts.value(1);
+    const QString d = parts.value(2);
+    if (y.size() == 2) {
+        if (validYear1(y.left(1)))
+            Year1 = y.left(1);
+        Year2 = y.right(1);
+    } else if (!y.isEmpty()) {
+        Year2 = QString::number(y.toInt() % 10);
+    }
+    const int month = m.toInt();
+    if (month >= 1 && month <= 12)
+        Manth = QString::number(month);
+    if (d.size() == 2 && d.left(1).toInt() <= 3) {
+        Day1 = d.left(1);
+        Day2 = d.right(1);
+    } else if (!d.isEmpty()) {
+        Day2 = QString::number(d.toInt() % 10);
+    }
+}
+
+QString NenGappiState::year() const
+{
+    return Year1 == QStringLiteral("0") ? Year2 : Year1 + Year2;
+}
+
+QString NenGappiState::day() const
+{
+    return Day1 == QStringLiteral("0") ? Day2 : Day1 + Day2;
+}
+
+QString NenGappiState::eraLetter() const
+{
+    if (Year1 == QStringLiteral("6"))
+        return QStringLiteral("S");
+    if (Year1 == QStringLiteral("0"))
+        return QStringLiteral("R");
+    return QStringLiteral("H");
+}
+
+QString NenGappiState::text() const
+{
+    return eraLetter() + year() + QLatin1Char('.') + Manth + QLatin1Char('.') + day();
+}
+
+QString NenGappiState::yearOut() const
+{
+    return Manth.isEmpty() || day().isEmpty() ? QString() : year();
+}

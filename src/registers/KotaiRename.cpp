@@ -1,0 +1,92 @@
+#include "KotaiRename.h"
+
+#include "KotaiTouroku.h"
+#include "SetteiData.h"
+#include "common/DataPath.h"
+#include "common/TextFile.h"
+#include "registers/pending/PendingKarte.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+const QString Sxd = QStringLiteral(".sxd");
+
+// A dead and shipped line given the new key when it belongs to the old one.
+bool renamed(QString& line, const QString& oldKey, const QString& newKey)
+{
+    const qsizetype comma = line.indexOf(QLatin1Char(','));
+    if (comma < 0 || line.left(comma) != oldKey)
+        return false;
+    line = newKey + line.mid(comma);
+    return true;
+}
+} // namespace
+
+QString KotaiRename::newKey(const QString& nendo, const QString& code, const QString& newMimi, const QString& oldKey)
+{
+    return KotaiTouroku::key(nendo, code, newMimi, KotaiTouroku::keyEda(oldKey) == QStringLiteral("1"));
+}
+
+QString KotaiRename::tiryoboPath(const QString& key)
+{
+    return DataPath::file(QStringLiteral("cb\\") + key + QStringLiteral(".txb"));
+}
+
+QString KotaiRename::dellInfoPath()
+{
+    return SetteiData::path(QStringLiteral("DellInfo.ini"));
+}
+
+bool KotaiRename::used(const QString& folder, const QString& key)
+{
+    return Pending::karteExists(folder, key + Sxd) || QFileInfo(tiryoboPath(key)).isFile();
+}
+
+bool KotaiRename::renameKarte(const QString& folder, const QString& oldKey, const QString& newKey,
+                              const NoukaInfo& nouka, const QStringList& row, QString* errorText)
+{
+    if (!Pending::copyKarte(folder, oldKey + Sxd, newKey + Sxd, KotaiTouroku::noukaLine(nouka),
+                            KotaiTouroku::kotaiLine(row), errorText))
+        return false;
+    if (Pending::removeKarte(folder, oldKey + Sxd, errorText))
+        return true;
+    Pending::removeKarte(folder, newKey + Sxd, nullptr);
+    return false;
+}
+
+bool KotaiRename::renameTiryobo(const QString& oldKey, const QString& newKey, QString* errorText)
+{
+    const QString from = tiryoboPath(oldKey);
+    if (!QFileInfo(from).isFile())
+        return true;
+    const TextFile book = TextFile::read(from);
+    if (!book.ok()) {
+        if (errorText)
+            *errorText = book.errorText;
+        return false;
+    }
+    if (!TextFile::write(tiryoboPath(newKey), book.lines, errorText))
+        return false;
+    QFile::remove(from);
+    return true;
+}
+
+bool KotaiRename::renameDellInfo(QStringList& list, const QString& oldKey, const QString& newKey, QString* errorText)
+{
+    for (QString& line : list)
+        renamed(line, oldKey, newKey);
+    const QString path = dellInfoPath();
+    if (!QFileInfo(path).isFile())
+        return true;
+    TextFile file = TextFile::read(path);
+    if (!file.ok()) {
+        if (errorText)
+            *errorText = file.errorText;
+        return false;
+    }
+    bool changed = false;
+    for (TextLine& line : file.lines)
+        changed |= renamed(line.text, oldKey, newKey);
+    return !changed || TextFile::write(path, file.lines, errorText);
+}
