@@ -6,15 +6,12 @@
 
 std::optional<KarteKotaiRecord> KarteKotaiRecord::parse(const QString& line, QString* reason)
 {
-    const QString normal = KarteText::normaliseHeader(line);
-    const int count = KarteText::fieldCount(normal);
-    const QStringList f = KarteText::fields(normal, RegisterFields);
-    if (f.at(0) != QStringLiteral("Main") || count < NewKarteFields || count > RegisterFields) {
-        if (reason)
-            *reason = QStringLiteral("個体の行の項目数が違います（%1 項目）").arg(count);
-        return std::nullopt;
-    }
     KarteKotaiRecord r;
+    const std::optional<QStringList> fields = KarteText::headerRecord(line, NewKarteFields, RegisterFields,
+                                                                      QStringLiteral("個体"), &r.FieldCount, reason);
+    if (!fields)
+        return std::nullopt;
+    const QStringList& f = *fields;
     r.Syurui = f.at(1);
     r.BirthDay = f.at(4);
     r.Seibetu = f.at(5);
@@ -26,7 +23,6 @@ std::optional<KarteKotaiRecord> KarteKotaiRecord::parse(const QString& line, QSt
     r.KarteName = f.at(13);
     r.Field14 = f.at(14);
     r.SekininDay = f.at(15);
-    r.FieldCount = count;
     return r;
 }
 
@@ -59,10 +55,6 @@ QString KarteKotaiRecord::joinMeigou(const QString& name, const QString& kotaiBa
 
 std::optional<QString> KarteKotaiRecord::badValue() const
 {
-    for (const QString& value : {Syurui, BirthDay, Seibetu, Meigou, Kyosai, Mimiban, Keiro, Tokutyo, KarteName,
-                                 Field14, SekininDay}) {
-        if (KarteText::badHeaderValue(value))
-            return value;
-    }
-    return std::nullopt;
+    return KarteText::badHeaderValue(
+        QStringList{Syurui, BirthDay, Seibetu, Meigou, Kyosai, Mimiban, Keiro, Tokutyo, KarteName, Field14, SekininDay});
 }

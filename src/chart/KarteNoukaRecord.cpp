@@ -6,20 +6,16 @@
 
 std::optional<KarteNoukaRecord> KarteNoukaRecord::parse(const QString& line, QString* reason)
 {
-    const QString normal = KarteText::normaliseHeader(line);
-    const int count = KarteText::fieldCount(normal);
-    const QStringList f = KarteText::fields(normal, RegisterFields);
-    if (f.at(0) != QStringLiteral("Main") || count < NewKarteFields || count > RegisterFields) {
-        if (reason)
-            *reason = QStringLiteral("農家の行の項目数が違います（%1 項目）").arg(count);
-        return std::nullopt;
-    }
     KarteNoukaRecord r;
+    const std::optional<QStringList> fields = KarteText::headerRecord(line, NewKarteFields, RegisterFields,
+                                                                      QStringLiteral("農家"), &r.FieldCount, reason);
+    if (!fields)
+        return std::nullopt;
+    const QStringList& f = *fields;
     r.NoukaTiku = f.at(1);
     r.NoukaName = f.at(2);
     r.NoukaCode = f.at(3);
     r.NoukaJyusyo = f.at(4);
-    r.FieldCount = count;
     return r;
 }
 
@@ -33,9 +29,5 @@ QString KarteNoukaRecord::line(int fieldCount) const
 
 std::optional<QString> KarteNoukaRecord::badValue() const
 {
-    for (const QString& value : {NoukaTiku, NoukaName, NoukaCode, NoukaJyusyo}) {
-        if (KarteText::badHeaderValue(value))
-            return value;
-    }
-    return std::nullopt;
+    return KarteText::badHeaderValue(QStringList{NoukaTiku, NoukaName, NoukaCode, NoukaJyusyo});
 }

@@ -57,6 +57,31 @@ bool KarteText::badHeaderValue(const QString& value)
         || value.contains(QLatin1Char('\n'));
 }
 
+std::optional<QStringList> KarteText::headerRecord(const QString& line, int minFields, int maxFields,
+                                                  const QString& recordName, int* fieldCount, QString* reason)
+{
+    const QString normal = normaliseHeader(line);
+    const int count = KarteText::fieldCount(normal);
+    const QStringList f = fields(normal, maxFields);
+    if (f.at(0) != QStringLiteral("Main") || count < minFields || count > maxFields) {
+        if (reason)
+            *reason = QStringLiteral("%1の行の項目数が違います（%2 項目）").arg(recordName).arg(count);
+        return std::nullopt;
+    }
+    if (fieldCount)
+        *fieldCount = count;
+    return f;
+}
+
+std::optional<QString> KarteText::badHeaderValue(const QStringList& values)
+{
+    for (const QString& value : values) {
+        if (badHeaderValue(value))
+            return value;
+    }
+    return std::nullopt;
+}
+
 QStringList KarteText::fields(const QString& line, int count)
 {
     QStringList parts = line.split(Separator);

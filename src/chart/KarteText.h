@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The text rules of chart records: fields separated by "'", every field followed by "'"; in the
 // two header lines "’" counts as "'". Trimming removes ordinary blanks (U+0020) only, so
@@ -33,6 +34,13 @@ public:
 
     // The fields of a header line: "’" read as "'", then split, each trimmed.
     static QStringList headerFields(const QString& line);
+
+    // The fields of a header record (padded to maxFields): nothing, with the reason, unless its
+    // tag is "Main" and it has minFields to maxFields fields. fieldCount receives the count.
+    static std::optional<QStringList> headerRecord(const QString& line, int minFields, int maxFields,
+                                                   const QString& recordName, int* fieldCount, QString* reason);
+    // The first of the values that a header line cannot hold, or nothing.
+    static std::optional<QString> badHeaderValue(const QStringList& values);
 
     // A header line with every "’" replaced by "'", as an appending writer stores it.
     static QString normaliseHeader(const QString& line);

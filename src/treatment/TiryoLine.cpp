@@ -45,10 +45,12 @@ QString TiryoLine::houhou(const QString& method)
     return method == QStringLiteral("無") ? QStringLiteral("診療点数無") : method;
 }
 
-QString TiryoLine::utiwake(const QStringList& out)
+void TiryoLine::setTensu(const QStringList& out)
 {
     const QString dot = QStringLiteral("･");
-    return at(out, 3) + dot + at(out, 4) + dot + at(out, 5) + dot + at(out, 6);
+    setText(BTen, at(out, 7));
+    setText(ATen, at(out, 8));
+    setText(Utiwake, at(out, 3) + dot + at(out, 4) + dot + at(out, 5) + dot + at(out, 6));
 }
 
 TiryoLine TiryoLine::ousin(const QStringList& ousinOut, const QString& takukara)
@@ -86,9 +88,7 @@ TiryoLine TiryoLine::tyusya(const QStringList& tyusyaOut, const QString& kenName
     line.setText(Kikaku, at(tyusyaOut, 1));
     line.setText(Suuryou, at(tyusyaOut, 10));
     line.setText(Yakka, yakkaText(TensuText::value(at(tyusyaOut, 10)) * TensuText::value(at(tyusyaOut, 2))));
-    line.setText(BTen, at(tyusyaOut, 7));
-    line.setText(ATen, at(tyusyaOut, 8));
-    line.setText(Utiwake, utiwake(tyusyaOut));
+    line.setTensu(tyusyaOut);
     if (kenName == QStringLiteral("鳥取県")) {
         if (!(plainIv && method == QStringLiteral("静脈内注射"))) {
             if (at(tyusyaOut, 5) != QStringLiteral("0"))
@@ -127,9 +127,7 @@ TiryoLine TiryoLine::yakuji(const QStringList& yakujiOut)
         line.setText(Kikaku, at(yakujiOut, 1));
         line.setText(Yakka, yakkaText(tanka * suuryou));
     }
-    line.setText(BTen, at(yakujiOut, 7));
-    line.setText(ATen, at(yakujiOut, 8));
-    line.setText(Utiwake, utiwake(yakujiOut));
+    line.setTensu(yakujiOut);
     return line;
 }
 
@@ -145,9 +143,7 @@ TiryoLine TiryoLine::sinryo(const QStringList& sinryoOut, const QString& bunrui,
         line.setText(Kikaku, QStringLiteral("増点 B=") + zoutenB + QStringLiteral("A=") + zoutenA);
     if (gunma && !at(sinryoOut, 9).isEmpty())
         line.setText(Kikaku, at(sinryoOut, 9));
-    line.setText(BTen, at(sinryoOut, 7));
-    line.setText(ATen, at(sinryoOut, 8));
-    line.setText(Utiwake, utiwake(sinryoOut));
+    line.setTensu(sinryoOut);
     return line;
 }
 

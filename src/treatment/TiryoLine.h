@@ -74,6 +74,7 @@ private:
     std::array<QString, ColumnCount> cells_;
 
     static QString houhou(const QString& method);
-    static QString utiwake(const QStringList& out);
+    // B total (7), A total (8) and the breakdown (3 to 6) of an entry dialog's result.
+    void setTensu(const QStringList& out);
     static TiryoLine freeLine(const TiryoLine& old, const QString& bunrui, const QString& naiyou);
 };
