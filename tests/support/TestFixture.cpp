@@ -2,6 +2,7 @@
 
 #include "common/Cp932.h"
 #include "common/DataPath.h"
+#include "common/FontSetup.h"
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
@@ -16,6 +17,7 @@ void TestFixture::initApplication()
 {
     // Boxes are answered by the test responder, never by the script switch of the program.
     qunsetenv("NOLVARI_AUTO_ANSWER");
+    FontSetup::install();
 }
 
 void TestFixture::resetGlobals()
@@ -87,6 +89,12 @@ QString TestFixture::copySample(const QString& dir)
         QFile::copy(source, target);
     }
     return to;
+}
+
+void TestFixture::setPrintHosei(const QString& yokoTateNobi)
+{
+    const QStringList v = yokoTateNobi.split(QLatin1Char('/'));
+    SharedState::get().PrintHosei = {v.value(0).toFloat(), v.value(1).toFloat(), v.value(2).toFloat()};
 }
 
 TempDataRoot::TempDataRoot() : previousRoot(DataPath::root())
