@@ -1,5 +1,6 @@
 #include "TensuText.h"
 
+#include "common/KingakuFormatProc.h"
 #include "common/ValueReader.h"
 
 #include <cmath>
@@ -38,13 +39,8 @@ QString TensuText::whole(double value)
 
 QString TensuText::kingaku(double value)
 {
-    QString digits = whole(value);
-    const bool negative = digits.startsWith(QLatin1Char('-'));
-    if (negative)
-        digits.remove(0, 1);
-    for (qsizetype i = digits.size() - 3; i > 0; i -= 3)
-        digits.insert(i, QLatin1Char(','));
-    return negative ? QLatin1Char('-') + digits : digits;
+    // The whole number grouped as the certificates group amounts.
+    return KingakuFormatProc(whole(value));
 }
 
 QString TensuText::ryoukin(double points)
