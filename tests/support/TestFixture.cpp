@@ -2,6 +2,7 @@
 
 #include "common/Cp932.h"
 #include "common/DataPath.h"
+#include "common/FontSetup.h"
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
@@ -16,6 +17,7 @@ void TestFixture::initApplication()
 {
     // Boxes are answered by the test responder, never by the script switch of the program.
     qunsetenv("NOLVARI_AUTO_ANSWER");
+    FontSetup::install();
 }
 
 void TestFixture::resetGlobals()

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Text on the clipboard (the only kind the system uses).
+class ClipboardText
+{
+public:
+    // Puts the text on the clipboard; true only when the clipboard holds it afterwards.
+    static bool set(const QString& text);
+    static QString get();
+};

@@ -1,0 +1,453 @@
+#include "FlexGrid.h"
+
+#include "FontSetup.h"
+#include "TwipGeometry.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <algorithm>
+
+FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
+{
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    setFont(FontSetup::gridFont());
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setWordWrap(false);
+    setMouseTracking(true);
+    verticalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(TwipGeometry::px(defaultRowHeight));
+    setRows(2);
+    setCols(2);
+    connect(this, &QTableWidget::currentCellChanged, this,
+            [this](int r, int c, int, int) { if (r >= 0 && c >= 0) emit enterCell(r, c); });
+}
+
+void FlexGrid::setRows(int n)
+{
+    const int old = rowCount();
+    setRowCount(std::max(0, n));
+    for (int r = old; r < n; ++r)
+        for (int c = 0; c < columnCount(); ++c)
+            styleCell(r, c);
+}
+
+void FlexGrid::setCols(int n)
+{
+    const int old = columnCount();
+    setColumnCount(std::max(0, n));
+    while (colAlignments.size() < n) {
+        colAlignments.append(AlignGeneral);
+        fixedAlignments.append(AlignLeft);
+    }
+    for (int c = old; c < n; ++c)
+        for (int r = 0; r < rowCount(); ++r)
+            styleCell(r, c);
+}
+
+void FlexGrid::setFixedRows(int n)
+{
+    fixedRowCount = n;
+    restyleAll();
+}
+
+void FlexGrid::setFixedCols(int n)
+{
+    fixedColCount = n;
+    restyleAll();
+}
+
+QTableWidgetItem* FlexGrid::cell(int row, int col)
+{
+    QTableWidgetItem* it = item(row, col);
+    if (!it) {
+        it = new QTableWidgetItem();
+        setItem(row, col, it);
+        styleCell(row, col);
+    }
+    return it;
+}
+
+const QTableWidgetItem* FlexGrid::cellAt(int row, int col) const
+{
+    return item(row, col);
+}
+
+QString FlexGrid::textMatrix(int row, int col) const
+{
+    const QTableWidgetItem* it = cellAt(row, col);
+    return it ? it->text() : QString();
+}
+
+void FlexGrid::setTextMatrix(int row, int col, const QString& text)
+{
+    if (row < 0 || col < 0 || row >= rowCount() || col >= columnCount())
+        return;
+    cell(row, col)->setText(text);
+}
+
+Qt::Alignment FlexGrid::qtAlignment(Alignment alignment, bool fixed) const
+{
+    switch (alignment) {
+    case AlignLeft: return Qt::AlignLeft | Qt::AlignVCenter;
+    case AlignCenter: return Qt::AlignHCenter | Qt::AlignVCenter;
+    case AlignRight: return Qt::AlignRight | Qt::AlignVCenter;
+    case AlignGeneral: break;
+    }
+    Q_UNUSED(fixed);
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+void FlexGrid::styleCell(int row, int col)
+{
+    const bool fixed = isFixed(row, col);
+    QTableWidgetItem* it = item(row, col);
+    if (!it && !fixed)
+        return;
+    if (!it) {
+        it = new QTableWidgetItem();
+        setItem(row, col, it);
+    }
+    it->setBackground(fixed ? backColorFixed : backColor);
+    if (fixed)
+        it->setFlags(Qt::ItemIsEnabled);
+    else
+        it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    const bool fixedRow = row < fixedRowCount;
+    const Alignment a = fixedRow ? fixedAlignments.value(col, AlignLeft) : colAlignments.value(col, AlignGeneral);
+    it->setTextAlignment(qtAlignment(a, fixedRow));
+}
+
+void FlexGrid::restyleAll()
+{
+    for (int r = 0; r < rowCount(); ++r)
+        for (int c = 0; c < columnCount(); ++c)
+            styleCell(r, c);
+}
+
+void FlexGrid::setColWidthTwips(int col, int twips)
+{
+    setColumnWidth(col, TwipGeometry::px(twips));
+}
+
+int FlexGrid::colWidthTwips(int col) const
+{
+    return TwipGeometry::twips(columnWidth(col));
+}
+
+void FlexGrid::setRowHeightTwips(int row, int twips)
+{
+    setRowHeight(row, TwipGeometry::px(twips));
+}
+
+int FlexGrid::rowHeightTwips(int row) const
+{
+    return TwipGeometry::twips(rowHeight(row));
+}
+
+void FlexGrid::setDefaultRowHeightTwips(int twips)
+{
+    defaultRowHeight = twips;
+    verticalHeader()->setDefaultSectionSize(TwipGeometry::px(twips));
+}
+
+void FlexGrid::applyColAlignment(int col)
+{
+    for (int r = 0; r < rowCount(); ++r)
+        styleCell(r, col);
+}
+
+void FlexGrid::setColAlignment(int col, Alignment alignment)
+{
+    if (col < 0 || col >= colAlignments.size())
+        return;
+    colAlignments[col] = alignment;
+    applyColAlignment(col);
+}
+
+void FlexGrid::setFixedAlignment(int col, Alignment alignment)
+{
+    for (int c = 0; c < fixedAlignments.size(); ++c)
+        if (col < 0 || c == col) {
+            fixedAlignments[c] = alignment;
+            applyColAlignment(c);
+        }
+}
+
+void FlexGrid::setCellAlignment(int row, int col, Alignment alignment)
+{
+    if (row < rowCount() && col < columnCount())
+        cell(row, col)->setTextAlignment(qtAlignment(alignment, isFixed(row, col)));
+}
+
+void FlexGrid::setBackColor(const QColor& color)
+{
+    backColor = color;
+    restyleAll();
+}
+
+void FlexGrid::setBackColorFixed(const QColor& color)
+{
+    backColorFixed = color;
+    restyleAll();
+}
+
+void FlexGrid::setBackColorBkg(const QColor& color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Base, color);
+    p.setColor(QPalette::Window, color);
+    setPalette(p);
+}
+
+void FlexGrid::setBackColorSel(const QColor& color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Highlight, color);
+    p.setColor(QPalette::Inactive, QPalette::Highlight, color);
+    setPalette(p);
+}
+
+void FlexGrid::setForeColorSel(const QColor& color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::HighlightedText, color);
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText, color);
+    setPalette(p);
+}
+
+void FlexGrid::setCellBackColor(int row, int col, const QColor& color)
+{
+    if (row < rowCount() && col < columnCount())
+        cell(row, col)->setBackground(color);
+}
+
+QColor FlexGrid::cellBackColor(int row, int col) const
+{
+    const QTableWidgetItem* it = cellAt(row, col);
+    return it ? it->background().color() : (isFixed(row, col) ? backColorFixed : backColor);
+}
+
+void FlexGrid::setCellForeColor(int row, int col, const QColor& color)
+{
+    if (row < rowCount() && col < columnCount())
+        cell(row, col)->setForeground(color);
+}
+
+void FlexGrid::setHighLight(HighLightMode mode)
+{
+    setSelectionMode(mode == HighLightNever ? QAbstractItemView::NoSelection
+                                            : QAbstractItemView::ContiguousSelection);
+}
+
+int FlexGrid::row() const
+{
+    return currentRow();
+}
+
+int FlexGrid::col() const
+{
+    return currentColumn();
+}
+
+void FlexGrid::setRow(int r)
+{
+    setCurrent(r, std::max(0, col()));
+}
+
+void FlexGrid::setCol(int c)
+{
+    setCurrent(std::max(0, row()), c);
+}
+
+void FlexGrid::setCurrent(int r, int c)
+{
+    if (r < 0 || c < 0 || r >= rowCount() || c >= columnCount())
+        return;
+    setCurrentCell(r, c, QItemSelectionModel::NoUpdate);
+}
+
+int FlexGrid::rowSel() const
+{
+    const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
+    return ranges.isEmpty() ? row() : ranges.first().bottomRow();
+}
+
+int FlexGrid::colSel() const
+{
+    const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
+    return ranges.isEmpty() ? col() : ranges.first().rightColumn();
+}
+
+void FlexGrid::select(int row1, int col1, int row2, int col2)
+{
+    clearSelection();
+    setCurrent(row1, col1);
+    if (row2 >= 0 && col2 >= 0)
+        setRangeSelected(QTableWidgetSelectionRange(std::min(row1, row2), std::min(col1, col2),
+                                                    std::max(row1, row2), std::max(col1, col2)), true);
+}
+
+int FlexGrid::topRow() const
+{
+    return std::max(0, rowAt(0));
+}
+
+void FlexGrid::setTopRow(int r)
+{
+    if (r >= 0 && r < rowCount())
+        scrollToItem(cell(r, 0), QAbstractItemView::PositionAtTop);
+}
+
+void FlexGrid::mergeEqualCells(int r)
+{
+    int start = 0;
+    for (int c = 1; c <= columnCount(); ++c) {
+        if (c < columnCount() && textMatrix(r, c) == textMatrix(r, start) && !textMatrix(r, c).isEmpty())
+            continue;
+        if (c - start > 1)
+            setSpan(r, start, 1, c - start);
+        start = c;
+    }
+}
+
+namespace {
+bool numeric(const QString& s, double& value)
+{
+    bool ok = false;
+    value = s.trimmed().toDouble(&ok);
+    return ok;
+}
+
+// Generic order: numbers compare as numbers, and before texts; texts compare as texts.
+int compareCells(const QString& a, const QString& b, FlexGrid::SortMode mode)
+{
+    double x = 0, y = 0;
+    const bool nx = numeric(a, x);
+    const bool ny = numeric(b, y);
+    if (mode == FlexGrid::SortNumericAscending) {
+        x = nx ? x : 0;
+        y = ny ? y : 0;
+        return x < y ? -1 : x > y ? 1 : 0;
+    }
+    if (mode == FlexGrid::SortGenericAscending && nx && ny)
+        return x < y ? -1 : x > y ? 1 : 0;
+    if (mode == FlexGrid::SortGenericAscending && nx != ny)
+        return nx ? -1 : 1;
+    return a.compare(b, Qt::CaseInsensitive);
+}
+} // namespace
+
+void FlexGrid::sortRows(int firstRow, int lastRow, int col1, int col2, SortMode mode)
+{
+    if (firstRow < 0 || lastRow >= rowCount() || firstRow >= lastRow)
+        return;
+    QList<QStringList> rowsText;
+    for (int r = firstRow; r <= lastRow; ++r) {
+        QStringList cells;
+        for (int c = 0; c < columnCount(); ++c)
+            cells.append(textMatrix(r, c));
+        rowsText.append(cells);
+    }
+    std::stable_sort(rowsText.begin(), rowsText.end(), [&](const QStringList& a, const QStringList& b) {
+        for (int c = col1; c <= col2; ++c) {
+            const int cmp = compareCells(a.value(c), b.value(c), mode);
+            if (cmp != 0)
+                return cmp < 0;
+        }
+        return false;
+    });
+    for (int r = firstRow; r <= lastRow; ++r)
+        for (int c = 0; c < columnCount(); ++c)
+            setTextMatrix(r, c, rowsText.at(r - firstRow).at(c));
+}
+
+QString FlexGrid::clipText(int row1, int col1, int row2, int col2) const
+{
+    QStringList lines;
+    for (int r = std::min(row1, row2); r <= std::max(row1, row2); ++r) {
+        QStringList cells;
+        for (int c = std::min(col1, col2); c <= std::max(col1, col2); ++c)
+            cells.append(textMatrix(r, c));
+        lines.append(cells.join(QLatin1Char('\t')));
+    }
+    return lines.join(QLatin1Char('\r'));
+}
+
+QString FlexGrid::allText(const QString& rowSeparator) const
+{
+    if (rowCount() == 0 || columnCount() == 0)
+        return QString();
+    return clipText(0, 0, rowCount() - 1, columnCount() - 1).replace(QLatin1Char('\r'), rowSeparator);
+}
+
+void FlexGrid::clearRange(int row1, int col1, int row2, int col2)
+{
+    for (int r = std::max(0, row1); r <= std::min(row2, rowCount() - 1); ++r)
+        for (int c = std::max(0, col1); c <= std::min(col2, columnCount() - 1); ++c)
+            if (QTableWidgetItem* it = item(r, c))
+                it->setText(QString());
+}
+
+void FlexGrid::clearCells()
+{
+    clearRange(fixedRowCount, fixedColCount, rowCount() - 1, columnCount() - 1);
+}
+
+void FlexGrid::addItem(const QString& tabText, int index)
+{
+    const int at = index < 0 || index > rowCount() ? rowCount() : index;
+    insertRow(at);
+    const QStringList cells = tabText.split(QLatin1Char('\t'));
+    for (int c = 0; c < columnCount(); ++c) {
+        cell(at, c)->setText(cells.value(c));
+        styleCell(at, c);
+    }
+}
+
+void FlexGrid::removeItem(int r)
+{
+    if (r >= 0 && r < rowCount())
+        removeRow(r);
+}
+
+QRect FlexGrid::cellRect(int r, int c) const
+{
+    const QRect inViewport = visualRect(model()->index(r, c));
+    return inViewport.translated(viewport()->pos());
+}
+
+void FlexGrid::mousePressEvent(QMouseEvent* event)
+{
+    const QModelIndex index = indexAt(event->position().toPoint());
+    lastMouseRow = index.isValid() ? index.row() : -1;
+    lastMouseCol = index.isValid() ? index.column() : -1;
+    QTableWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton && index.isValid())
+        emit gridClick(index.row(), index.column());
+}
+
+void FlexGrid::mouseMoveEvent(QMouseEvent* event)
+{
+    const QModelIndex index = indexAt(event->position().toPoint());
+    lastMouseRow = index.isValid() ? index.row() : -1;
+    lastMouseCol = index.isValid() ? index.column() : -1;
+    QTableWidget::mouseMoveEvent(event);
+}
+
+void FlexGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const QModelIndex index = indexAt(event->position().toPoint());
+    QTableWidget::mouseDoubleClickEvent(event);
+    if (index.isValid())
+        emit gridDblClick(index.row(), index.column());
+}
+
+void FlexGrid::keyPressEvent(QKeyEvent* event)
+{
+    emit gridKeyDown(event->key(), event->modifiers());
+    QTableWidget::keyPressEvent(event);
+}

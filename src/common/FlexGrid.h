@@ -1,0 +1,125 @@
+#pragma once
+
+#include <QColor>
+#include <QTableWidget>
+
+// The grid control of the system over QTableWidget. Row and column numbers are those of the
+// system: the fixed (heading) rows and columns are rows 0.. and columns 0.. of the grid itself,
+// painted in the heading colour and never selected. Widths and heights are given in twips.
+class FlexGrid : public QTableWidget
+{
+    Q_OBJECT
+
+public:
+    enum Alignment { AlignGeneral, AlignLeft, AlignCenter, AlignRight };
+    enum SortMode { SortGenericAscending, SortNumericAscending, SortStringAscending };
+    enum HighLightMode { HighLightNever, HighLightAlways };
+
+    explicit FlexGrid(QWidget* parent = nullptr);
+
+    int rows() const { return rowCount(); }
+    int cols() const { return columnCount(); }
+    void setRows(int n);
+    void setCols(int n);
+    int fixedRows() const { return fixedRowCount; }
+    int fixedCols() const { return fixedColCount; }
+    void setFixedRows(int n);
+    void setFixedCols(int n);
+
+    QString textMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, const QString& text);
+    // The text of the current cell.
+    QString text() const { return textMatrix(row(), col()); }
+    void setText(const QString& value) { setTextMatrix(row(), col(), value); }
+
+    void setColWidthTwips(int col, int twips);
+    int colWidthTwips(int col) const;
+    void setRowHeightTwips(int row, int twips);
+    int rowHeightTwips(int row) const;
+    // Every row's height (the grid's default row height) in twips.
+    void setDefaultRowHeightTwips(int twips);
+
+    void setColAlignment(int col, Alignment alignment);
+    // Alignment of the fixed cells of a column (all columns when col is -1).
+    void setFixedAlignment(int col, Alignment alignment);
+    void setCellAlignment(int row, int col, Alignment alignment);
+
+    void setBackColor(const QColor& color);      // cells
+    void setBackColorFixed(const QColor& color); // heading cells
+    void setBackColorBkg(const QColor& color);   // the area beyond the cells
+    void setBackColorSel(const QColor& color);
+    void setForeColorSel(const QColor& color);
+    void setCellBackColor(int row, int col, const QColor& color);
+    QColor cellBackColor(int row, int col) const;
+    void setCellForeColor(int row, int col, const QColor& color);
+    void setHighLight(HighLightMode mode);
+
+    // The current cell and the selection rectangle (row/col to rowSel/colSel).
+    int row() const;
+    int col() const;
+    void setRow(int row);
+    void setCol(int col);
+    void setCurrent(int row, int col);
+    int rowSel() const;
+    int colSel() const;
+    void select(int row1, int col1, int row2, int col2);
+    // The row and column under the mouse at the last mouse event.
+    int mouseRow() const { return lastMouseRow; }
+    int mouseCol() const { return lastMouseCol; }
+
+    int topRow() const;
+    void setTopRow(int row);
+
+    // Merges equal neighbouring cells of a row (the heading row's equal captions).
+    void mergeEqualCells(int row);
+
+    // Sorts the rows from firstRow to lastRow on the columns col1 to col2, compared left to right.
+    void sortRows(int firstRow, int lastRow, int col1, int col2, SortMode mode = SortGenericAscending);
+
+    // Text of a rectangle: cells separated by tabs, rows by CR (the grid's clip text).
+    QString clipText(int row1, int col1, int row2, int col2) const;
+    // The whole grid's clip text with rows separated by rowSeparator.
+    QString allText(const QString& rowSeparator = QStringLiteral("\r")) const;
+    // Sets every cell of the rectangle to the empty text.
+    void clearRange(int row1, int col1, int row2, int col2);
+    // Empties every non-fixed cell, keeping the heading rows and columns.
+    void clearCells();
+
+    // Adds a row (cells given by tab-separated text) at the end or before index.
+    void addItem(const QString& tabText, int index = -1);
+    void removeItem(int row);
+
+    // Geometry of a cell relative to the grid widget, in pixels.
+    QRect cellRect(int row, int col) const;
+
+signals:
+    void gridClick(int row, int col);
+    void gridDblClick(int row, int col);
+    void enterCell(int row, int col);
+    void gridKeyDown(int key, Qt::KeyboardModifiers modifiers);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QTableWidgetItem* cell(int row, int col);
+    const QTableWidgetItem* cellAt(int row, int col) const;
+    bool isFixed(int row, int col) const { return row < fixedRowCount || col < fixedColCount; }
+    void styleCell(int row, int col);
+    void restyleAll();
+    void applyColAlignment(int col);
+    Qt::Alignment qtAlignment(Alignment alignment, bool fixed) const;
+
+    int fixedRowCount = 1;
+    int fixedColCount = 1;
+    int defaultRowHeight = 240;
+    QColor backColor = Qt::white;
+    QColor backColorFixed = QColor(224, 221, 193);
+    QList<Alignment> colAlignments;
+    QList<Alignment> fixedAlignments;
+    int lastMouseRow = -1;
+    int lastMouseCol = -1;
+};

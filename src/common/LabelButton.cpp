@@ -1,0 +1,69 @@
+#include "LabelButton.h"
+
+#include <QMouseEvent>
+
+LabelButton::LabelButton(const QString& caption, int index, QWidget* parent)
+    : QLabel(caption, parent), indexValue(index)
+{
+    setMouseTracking(true);
+    setCursor(Qt::PointingHandCursor);
+    paintText(normalColor);
+}
+
+void LabelButton::paintText(const QColor& color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, color);
+    setPalette(p);
+}
+
+void LabelButton::setNormalColor(const QColor& color)
+{
+    normalColor = color;
+    if (!isHovered)
+        paintText(color);
+}
+
+void LabelButton::unhover()
+{
+    isHovered = false;
+    paintText(normalColor);
+}
+
+void LabelButton::enterEvent(QEnterEvent* event)
+{
+    isHovered = true;
+    paintText(hoverColor);
+    QLabel::enterEvent(event);
+}
+
+void LabelButton::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!isHovered) {
+        isHovered = true;
+        paintText(hoverColor);
+    }
+    QLabel::mouseMoveEvent(event);
+}
+
+void LabelButton::mousePressEvent(QMouseEvent* event)
+{
+    pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void LabelButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool wasPressed = pressed;
+    pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    emit released(indexValue, event->modifiers());
+    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked(indexValue);
+}
+
+void LabelButton::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QLabel::mouseDoubleClickEvent(event);
+    emit doubleClicked(indexValue);
+}

@@ -1,0 +1,129 @@
+#include "TestFixture.h"
+#include "TestRegistry.h"
+
+#include "common/ClipboardText.h"
+#include "common/FlexGrid.h"
+#include "common/LabelButtonArray.h"
+#include "common/RemovableDrives.h"
+#include "common/SingleInstance.h"
+#include "common/TwipGeometry.h"
+
+#include <QMouseEvent>
+#include <QtTest>
+
+class WidgetsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void twipsToPixels()
+    {
+        QCOMPARE(TwipGeometry::px(9500), 633);
+        QCOMPARE(TwipGeometry::px(15), 1);
+        QCOMPARE(TwipGeometry::rect(105, 465, 9195, 4365), QRect(7, 31, 613, 291));
+    }
+
+    void gridCellsAndFixedRows()
+    {
+        FlexGrid grid;
+        grid.setRows(4);
+        grid.setCols(3);
+        grid.setFixedRows(1);
+        grid.setFixedCols(1);
+        grid.setTextMatrix(0, 1, "名号");
+        grid.setTextMatrix(2, 2, "x");
+        grid.setTextMatrix(9, 9, "ignored");
+        QCOMPARE(grid.textMatrix(0, 1), QStringLiteral("名号"));
+        QCOMPARE(grid.textMatrix(2, 2), QStringLiteral("x"));
+        QCOMPARE(grid.textMatrix(3, 2), QString());
+        QVERIFY(!(grid.item(0, 2)->flags() & Qt::ItemIsSelectable));
+        grid.setColWidthTwips(1, 1150);
+        QCOMPARE(grid.columnWidth(1), 77);
+        grid.clearCells();
+        QCOMPARE(grid.textMatrix(2, 2), QString());
+        QCOMPARE(grid.textMatrix(0, 1), QStringLiteral("名号"));
+    }
+
+    void gridSortGenericAndClipText()
+    {
+        FlexGrid grid;
+        grid.setRows(5);
+        grid.setCols(2);
+        const QStringList keys{"10", "b", "9", "a"};
+        for (int r = 1; r <= 4; ++r) {
+            grid.setTextMatrix(r, 0, keys.at(r - 1));
+            grid.setTextMatrix(r, 1, QString::number(r));
+        }
+        grid.sortRows(1, 4, 0, 0, FlexGrid::SortGenericAscending);
+        QCOMPARE(grid.clipText(1, 0, 4, 1), QStringLiteral("9\t3\r10\t1\ra\t4\rb\t2"));
+        grid.sortRows(1, 4, 1, 1, FlexGrid::SortNumericAscending);
+        QCOMPARE(grid.textMatrix(1, 0), QStringLiteral("10"));
+    }
+
+    void gridMergesEqualHeadings()
+    {
+        FlexGrid grid;
+        grid.setRows(2);
+        grid.setCols(4);
+        for (const auto& [c, t] : {std::pair{0, "回"}, {1, "転帰"}, {2, "転帰"}, {3, "提出"}})
+            grid.setTextMatrix(0, c, t);
+        grid.mergeEqualCells(0);
+        QCOMPARE(grid.columnSpan(0, 1), 2);
+        QCOMPARE(grid.columnSpan(0, 0), 1);
+    }
+
+    void labelButtonsHoverAndReset()
+    {
+        QWidget window;
+        window.resize(300, 200);
+        LabelButtonArray menu;
+        LabelButton* first = menu.add("終了", 0, &window);
+        LabelButton* second = menu.add("カルテ入力", 6, &window);
+        menu.resetOn(&window);
+        QList<int> clicks;
+        connect(&menu, &LabelButtonArray::clicked, [&](int i) { clicks.append(i); });
+        window.show();
+
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QCoreApplication::sendEvent(second, &enter);
+        QVERIFY(second->hovered());
+        QCOMPARE(second->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QVERIFY(!first->hovered());
+        QMouseEvent move(QEvent::MouseMove, QPointF(250, 150), QPointF(250, 150), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &move);
+        QVERIFY(!second->hovered());
+        QCOMPARE(second->palette().color(QPalette::WindowText), QColor(Qt::black));
+        QTest::mouseClick(second, Qt::LeftButton);
+        first->click();
+        QCOMPARE(clicks, (QList<int>{6, 0}));
+    }
+
+    void secondInstanceIsRefused()
+    {
+        TempDataRoot root;
+        SingleInstance first(SingleInstance::defaultLockPath());
+        SingleInstance second(SingleInstance::defaultLockPath());
+        QVERIFY(first.tryLock());
+        QVERIFY(!second.tryLock());
+    }
+
+    void removableDrivesCanBeNamed()
+    {
+        TempDataRoot root;
+        RemovableDrives::setOverride({root.path() + "/usb"});
+        const auto drives = RemovableDrives::list();
+        QCOMPARE(drives.size(), 1);
+        QCOMPARE(drives.first().rootPath, root.path() + "/usb");
+        RemovableDrives::clearOverride();
+    }
+
+    void clipboardTakesText()
+    {
+        QVERIFY(ClipboardText::set("a\tb\rc\td"));
+        QCOMPARE(ClipboardText::get(), QStringLiteral("a\tb\rc\td"));
+    }
+};
+
+NOLVARI_TEST(WidgetsTest)
+#include "WidgetsTest.moc"
