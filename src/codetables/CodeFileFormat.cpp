@@ -112,50 +112,47 @@ QStringList CodeFileFormat::sinryoFileLines(const QStringList& itemLines)
     return lines;
 }
 
-CodeFileFormat::Rows CodeFileFormat::lenRows(const QStringList& table)
-{
-    Rows rows;
-    for (const QString& line : table)
-        if (line.contains(kQuote))
-            rows.append(fields(line, kQuote, LenCols).mid(0, LenCols));
-    return rows;
-}
-
-QStringList CodeFileFormat::lenLines(const Rows& rows)
-{
-    QStringList lines;
-    for (const QStringList& row : rows) {
-        if (!hasKey(row, LenKeyCol))
-            continue;
-        QStringList out;
-        for (int c = 0; c < LenCols; ++c)
-            out.append(strip(row.value(c), kQuote));
-        lines.append(joinEach(out, kQuote));
-    }
-    return lines;
-}
-
-CodeFileFormat::Rows CodeFileFormat::yakkaMiyazakiRows(const QStringList& lines)
+CodeFileFormat::Rows CodeFileFormat::fieldRows(const QStringList& lines, int cols)
 {
     Rows rows;
     for (const QString& line : lines)
         if (line.contains(kQuote))
-            rows.append(fields(line, kQuote, YakkaMiyazakiCols).mid(0, YakkaMiyazakiCols));
+            rows.append(fields(line, kQuote, cols).mid(0, cols));
     return rows;
+}
+
+QStringList CodeFileFormat::fieldLines(const Rows& rows, int cols, int keyCol, bool trim)
+{
+    QStringList lines;
+    for (const QStringList& row : rows) {
+        if (!hasKey(row, keyCol))
+            continue;
+        QStringList out;
+        for (int c = 0; c < cols; ++c)
+            out.append(trim ? stripTrim(row.value(c), kQuote) : strip(row.value(c), kQuote));
+        lines.append(joinEach(out, kQuote));
+    }
+    return lines;
+}
+
+CodeFileFormat::Rows CodeFileFormat::lenRows(const QStringList& table)
+{
+    return fieldRows(table, LenCols);
+}
+
+QStringList CodeFileFormat::lenLines(const Rows& rows)
+{
+    return fieldLines(rows, LenCols, LenKeyCol, false);
+}
+
+CodeFileFormat::Rows CodeFileFormat::yakkaMiyazakiRows(const QStringList& lines)
+{
+    return fieldRows(lines, YakkaMiyazakiCols);
 }
 
 QStringList CodeFileFormat::yakkaMiyazakiLines(const Rows& rows)
 {
-    QStringList lines;
-    for (const QStringList& row : rows) {
-        if (!hasKey(row, YakkaMiyazakiKeyCol))
-            continue;
-        QStringList out;
-        for (int c = 0; c < YakkaMiyazakiCols; ++c)
-            out.append(stripTrim(row.value(c), kQuote));
-        lines.append(joinEach(out, kQuote));
-    }
-    return lines;
+    return fieldLines(rows, YakkaMiyazakiCols, YakkaMiyazakiKeyCol, true);
 }
 
 CodeFileFormat::Rows CodeFileFormat::sinryoMiyazakiRows(const QStringList& lines)
@@ -195,27 +192,21 @@ QStringList CodeFileFormat::sinryoMiyazakiLines(const Rows& rows)
 
 CodeFileFormat::Rows CodeFileFormat::miyazakiViewDrugRows(const QStringList& table)
 {
-    Rows rows;
-    for (const QString& line : table) {
-        if (!line.contains(kQuote))
-            continue;
-        const QStringList f = fields(line, kQuote, YakkaMiyazakiCols);
-        rows.append(f.mid(0, 7) << f[8]);
-    }
+    Rows rows = yakkaMiyazakiRows(table);
+    for (QStringList& row : rows)
+        row.removeAt(7);  // field 7 has no reader
     return rows;
 }
 
 CodeFileFormat::Rows CodeFileFormat::miyazakiViewFeeRows(const QStringList& table)
 {
-    Rows rows;
-    for (const QString& line : table) {
-        if (!line.contains(kQuote))
-            continue;
-        const QStringList f = fields(line, kQuote, SinryoMiyazakiCols);
-        if (f[0] == kOusin)
-            rows.append({f[0], f[1], f[2] + bandText(f[3], f[4]), QString(), f[5]});
-        else
-            rows.append({f[0], f[1], f[2], f[3], f[5]});
+    Rows rows = sinryoMiyazakiRows(table);
+    for (QStringList& row : rows) {
+        if (row[0] == kOusin) {
+            row[2] += row[3];
+            row[3].clear();
+        }
+        row.removeAt(4);
     }
     return rows;
 }

@@ -70,6 +70,10 @@ private:
     static QStringList fields(const QString& line, QChar separator, int count);
     static QString strip(const QString& cell, QChar separator);
     static QString stripTrim(const QString& cell, QChar separator);
+    // Lines of "'"-separated fields to rows of cols cells, and back (each field followed by "'";
+    // rows without a key left out; cells trimmed when asked).
+    static Rows fieldRows(const QStringList& lines, int cols);
+    static QStringList fieldLines(const Rows& rows, int cols, int keyCol, bool trim);
     static bool hasKey(const QStringList& row, int keyCol);
     static QString joinEach(const QStringList& fields, QChar separator);
 };

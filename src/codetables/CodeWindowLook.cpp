@@ -64,6 +64,7 @@ int CodeWindowLook::setupGrid(FlexGrid* grid, const QList<Column>& columns, bool
 {
     const ColorSetInfo& colors = SharedState::get().ColorSet;
     grid->setFont(FontSetup::font(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    grid->setTextElideMode(Qt::ElideNone);  // a narrow column clips its text, as the codes need
     grid->setCols(int(columns.size()));
     grid->setRows(1);
     grid->setFixedRows(1);

@@ -526,7 +526,7 @@ void YakkaTourokuForm::inpTx_KeyUp(int k, int key)
     FlexGrid* grid = DataGrid[k];
     const int r = grid->row();
     const int c = grid->col();
-    if (r < 1 || !inpTx[k]->isVisible())
+    if (r < 1 || inpTx[k]->isHidden())
         return;
     if (key == Qt::Key_F12) {
         if (CellEditRule::f12Applies(k, miyazaki, c, grid->textMatrix(r, 5)))
@@ -605,6 +605,17 @@ bool YakkaTourokuForm::writeCodeFile(const QString& path, const QStringList& lin
     return false;
 }
 
+void YakkaTourokuForm::replaceTable(QStringList& table, const QStringList& lines)
+{
+    table = CodeTableLoader::tableOf(lines);
+    tellRegistered();
+}
+
+void YakkaTourokuForm::tellRegistered()
+{
+    MsgBox::show(QStringLiteral("登録しました。"), QString(), MsgBox::OkOnly, MsgBox::Information);
+}
+
 void YakkaTourokuForm::YakkaCodeReadProc()
 {
     readFileIntoGrid(CodeTableLoader::yakkaCodePath(), DataGrid[0], &CodeFileFormat::yakkaRows);
@@ -613,10 +624,8 @@ void YakkaTourokuForm::YakkaCodeReadProc()
 void YakkaTourokuForm::YakkaCodeSaveProc()
 {
     const QStringList lines = CodeFileFormat::yakkaLines(CodeGridRows::rows(*DataGrid[0]));
-    if (!writeCodeFile(CodeTableLoader::yakkaCodePath(), lines))
-        return;
-    SharedState::get().Tables.YakkaCodeTable = CodeTableLoader::tableOf(lines);
-    MsgBox::show(QStringLiteral("登録しました。"), QString(), MsgBox::OkOnly, MsgBox::Information);
+    if (writeCodeFile(CodeTableLoader::yakkaCodePath(), lines))
+        replaceTable(SharedState::get().Tables.YakkaCodeTable, lines);
 }
 
 void YakkaTourokuForm::SinryoCodeSaveProc()
@@ -626,9 +635,8 @@ void YakkaTourokuForm::SinryoCodeSaveProc()
     const QStringList lines = CodeFileFormat::sinryoLines(rows);
     if (!writeCodeFile(CodeTableLoader::sinryoCodePath(kubun + 1), CodeFileFormat::sinryoFileLines(lines)))
         return;
-    SharedState::get().Tables.SinryoCodeTable[kubun + 1] = CodeTableLoader::tableOf(lines);
     feeRowsShown = rows;
-    MsgBox::show(QStringLiteral("登録しました。"), QString(), MsgBox::OkOnly, MsgBox::Information);
+    replaceTable(SharedState::get().Tables.SinryoCodeTable[kubun + 1], lines);
 }
 
 void YakkaTourokuForm::LenCodeReadProc()
@@ -639,10 +647,8 @@ void YakkaTourokuForm::LenCodeReadProc()
 void YakkaTourokuForm::LenCodeSaveProc()
 {
     const QStringList lines = CodeFileFormat::lenLines(CodeGridRows::rows(*DataGrid[2]));
-    if (!writeCodeFile(CodeTableLoader::lenCodePath(), lines))
-        return;
-    SharedState::get().Tables.LenCodeTable = CodeTableLoader::tableOf(lines);
-    MsgBox::show(QStringLiteral("登録しました。"), QString(), MsgBox::OkOnly, MsgBox::Information);
+    if (writeCodeFile(CodeTableLoader::lenCodePath(), lines))
+        replaceTable(SharedState::get().Tables.LenCodeTable, lines);
 }
 
 void YakkaTourokuForm::YakkaMiyazakiReadProc()
@@ -654,7 +660,7 @@ void YakkaTourokuForm::YakkaMiyazakiSaveProc()
 {
     const QStringList lines = CodeFileFormat::yakkaMiyazakiLines(CodeGridRows::rows(*DataGrid[0]));
     if (writeCodeFile(CodeTableLoader::yakkaMiyazakiPath(), lines))
-        MsgBox::show(QStringLiteral("登録しました。"), QString(), MsgBox::OkOnly, MsgBox::Information);
+        tellRegistered();
 }
 
 void YakkaTourokuForm::SinryoMiyazakiReadProc()

@@ -76,6 +76,9 @@ private:
     void scrollToRows(FlexGrid* grid, const QList<int>& rows);
     bool confirmDiscardFee();
     bool writeCodeFile(const QString& path, const QStringList& lines);
+    // Replaces an in-memory table by the lines just saved and tells the user.
+    void replaceTable(QStringList& table, const QStringList& lines);
+    void tellRegistered();
     void readFileIntoGrid(const QString& path, FlexGrid* grid,
                           QList<QStringList> (*rowsOf)(const QStringList&));
     int shownPage() const;
