@@ -58,6 +58,8 @@ private slots:
         QCOMPARE(items, (QStringList{"ab,10,12,", "往診,15,2,"}));
         QCOMPARE(CodeFileFormat::sinryoFileLines(items),
                  (QStringList{"ab,10,12,", "往診,15,2,", ",,,", ",,,", ",,,"}));
+        QCOMPARE(CodeFileFormat::sinryoFileLines(CodeFileFormat::sinryoLines({{"1", " ", "1", "2"}})),
+                 (QStringList{",,,", ",,,", ",,,"}));
     }
 
     void feeFileDoesNotGrowWhenSavedAgain()
