@@ -29,7 +29,7 @@ KarteFile KarteFile::read(const QString& localPath)
             file.lines.clear();
             return file;
         }
-        file.lines.append(TextLine::read(scan.raw.at(i), *text));
+        file.lines.append(TextLine::read(scan.raw.at(i).toByteArray(), *text));
     }
     file.nouka_ = scan.nouka();
     file.kotai_ = scan.kotai();

@@ -5,17 +5,25 @@
 #include "common/TextFile.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
-int separatorCount(const QByteArray& line)
+int separatorCount(QByteArrayView line)
 {
     // "'" (0x27) is never the second byte of a double-byte character in the code page.
-    return int(line.count('\''));
+    return int(std::count(line.begin(), line.end(), '\''));
 }
 
-QByteArray tagBytes(int row)
+// The tag, with its separator, that starts each line of a block.
+const QList<QByteArray>& tagBytes()
 {
-    return KarteBlock::tag(row).toLatin1() + '\'';
+    static const QList<QByteArray> tags = [] {
+        QList<QByteArray> out;
+        for (int r = 0; r < KarteBlock::LineCount; ++r)
+            out.append(KarteBlock::tag(r).toLatin1() + '\'');
+        return out;
+    }();
+    return tags;
 }
 }
 
@@ -60,20 +68,22 @@ KarteScan KarteScan::read(const QString& localPath)
         scan.errorText = missingText(localPath);
         return scan;
     }
-    QList<QByteArray> rawLines;
+    QByteArray content;
+    QList<QByteArrayView> views;
     QString why;
-    if (!TextFile::readRaw(localPath, rawLines, &why)) {
+    if (!TextFile::readRawViews(localPath, content, views, &why)) {
         scan.errorText = why;
         return scan;
     }
-    return check(localPath, rawLines);
+    return check(localPath, content);
 }
 
-KarteScan KarteScan::check(const QString& localPath, const QList<QByteArray>& rawLines)
+KarteScan KarteScan::check(const QString& localPath, const QByteArray& content)
 {
     KarteScan scan;
     scan.path = localPath;
-    scan.raw = rawLines;
+    scan.content_ = content;
+    scan.raw = TextFile::lineViews(scan.content_);
     if (scan.checkHeader())
         scan.checkBlocks();
     if (!scan.ok())
@@ -119,8 +129,8 @@ bool KarteScan::checkBlocks()
     }
     for (int start = 2; start < lines; start += KarteBlock::LineCount) {
         for (int r = 0; r < KarteBlock::LineCount; ++r) {
-            const QByteArray& line = raw.at(start + r);
-            if (!line.startsWith(tagBytes(r))) {
+            const QByteArrayView line = raw.at(start + r);
+            if (!line.startsWith(tagBytes().at(r))) {
                 fail(start + r, QStringLiteral("行の種類が違います（%1 の行のはずです）").arg(KarteBlock::tag(r)));
                 return false;
             }

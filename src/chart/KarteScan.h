@@ -22,12 +22,13 @@ public:
     QString errorText;     // empty when the chart is sound
     int errorLine = -1;    // 0-based line of the damage (-1: the file as a whole)
     bool missing = false;
-    QList<QByteArray> raw;
+    // A view of each line into the file's bytes, which the scan holds and never changes.
+    QList<QByteArrayView> raw;
 
     static KarteScan read(const QString& localPath);
     // Checks lines read elsewhere: at least the two header lines, complete blocks of 224 lines,
     // each line with its tag and 16 fields, the header and name lines decodable.
-    static KarteScan check(const QString& localPath, const QList<QByteArray>& rawLines);
+    static KarteScan check(const QString& localPath, const QByteArray& content);
 
     // The charts of a folder that read soundly, in the order of fileNames; each damaged or
     // missing one is left out and its report appended to reports.
@@ -55,6 +56,7 @@ public:
     static QString missingText(const QString& localPath);
 
 private:
+    QByteArray content_;
     KarteNoukaRecord nouka_;
     KarteKotaiRecord kotai_;
     QList<KarteNameRecord> names_;
