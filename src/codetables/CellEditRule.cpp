@@ -75,21 +75,22 @@ CellEditRule::Opening CellEditRule::opening(int page, bool miyazaki, int col)
 }
 
 CellEditRule::Plus CellEditRule::drugPlus(const QString& text, const QStringList& above,
-                                          const QStringList& current, int col, bool firstDataRow)
+                                          const QStringList& current, int col, bool firstDataRow,
+                                          bool lastRow)
 {
     if (text != kPlus)
         return Plus::Write;
     const int compare = col - PlusCompareOffset;
-    if (firstDataRow || compare < 0)
+    if (firstDataRow || lastRow || compare < 0)
         return Plus::Keep;
     return above.value(compare) == current.value(compare) ? Plus::CopyDown : Plus::Mismatch;
 }
 
-CellEditRule::Plus CellEditRule::feePlus(const QString& text, int col, bool firstDataRow)
+CellEditRule::Plus CellEditRule::feePlus(const QString& text, int col, bool firstDataRow, bool lastRow)
 {
     if (text != kPlus)
         return Plus::Write;
-    return col == FeePlusFirstCol && !firstDataRow ? Plus::CopyDown : Plus::Keep;
+    return col == FeePlusFirstCol && !firstDataRow && !lastRow ? Plus::CopyDown : Plus::Keep;
 }
 
 std::optional<CellEditRule::Cell> CellEditRule::keyMove(int page, bool miyazaki, int key, int row,

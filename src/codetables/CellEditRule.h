@@ -27,11 +27,12 @@ public:
         Mismatch,  // drug page: the row above is of another 規格 ("適用が違う")
         Keep       // no copy possible here: the cell keeps its text
     };
-    // A text typed on the drug page; above and current are the two rows' cells.
+    // A text typed on the drug page; above and current are the two rows' cells. Neither the first
+    // data row (the row above is the heading) nor the last row (no row to move down to) copies.
     static Plus drugPlus(const QString& text, const QStringList& above, const QStringList& current,
-                         int col, bool firstDataRow);
+                         int col, bool firstDataRow, bool lastRow = false);
     // A text typed on the fee page.
-    static Plus feePlus(const QString& text, int col, bool firstDataRow);
+    static Plus feePlus(const QString& text, int col, bool firstDataRow, bool lastRow = false);
     // The columns the fee page's "+" copies from the row above.
     static constexpr int FeePlusFirstCol = 2;
     static constexpr int FeePlusLastCol = 3;

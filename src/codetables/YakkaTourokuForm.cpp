@@ -475,7 +475,8 @@ void YakkaTourokuForm::drugChange(const QString& text)
     const int r = grid->row();
     const int c = grid->col();
     const auto plus = CellEditRule::drugPlus(text, CodeGridRows::cells(*grid, r - 1),
-                                             CodeGridRows::cells(*grid, r), c, r == 1);
+                                             CodeGridRows::cells(*grid, r), c, r == 1,
+                                             r == grid->rows() - 1);
     switch (plus) {
     case CellEditRule::Plus::Write:
         grid->setText(text);
@@ -484,8 +485,7 @@ void YakkaTourokuForm::drugChange(const QString& text)
         const QString above = grid->textMatrix(r - 1, c);
         setEditorText(0, above);
         grid->setText(above);
-        if (r < grid->rows() - 1)
-            moveEditor(0, r + 1, c);
+        moveEditor(0, r + 1, c);
         break;
     }
     case CellEditRule::Plus::Mismatch:
@@ -505,7 +505,7 @@ void YakkaTourokuForm::feeChange(const QString& text)
     FlexGrid* grid = DataGrid[1];
     const int r = grid->row();
     const int c = grid->col();
-    switch (CellEditRule::feePlus(text, c, r == 1)) {
+    switch (CellEditRule::feePlus(text, c, r == 1, r == grid->rows() - 1)) {
     case CellEditRule::Plus::Write:
         grid->setText(text);
         break;
@@ -513,8 +513,7 @@ void YakkaTourokuForm::feeChange(const QString& text)
         for (int col = CellEditRule::FeePlusFirstCol; col <= CellEditRule::FeePlusLastCol; ++col)
             grid->setTextMatrix(r, col, grid->textMatrix(r - 1, col));
         setEditorText(1, grid->text());
-        if (r < grid->rows() - 1)
-            moveEditor(1, r + 1, c);
+        moveEditor(1, r + 1, c);
         break;
     default:
         break;  // a "+" that copies nothing is not written: the cell keeps its text

@@ -23,15 +23,17 @@ private slots:
         QTest::addColumn<QStringList>("current");
         QTest::addColumn<int>("col");
         QTest::addColumn<bool>("firstRow");
+        QTest::addColumn<bool>("lastRow");
         QTest::addColumn<Plus>("result");
-        QTest::newRow("not a lone plus") << "+1" << same << 6 << false << Plus::Write;
-        QTest::newRow("price, same standard") << "+" << same << 6 << false << Plus::CopyDown;
-        QTest::newRow("price, other standard") << "+" << other << 6 << false << Plus::Mismatch;
-        QTest::newRow("unit compares the category") << "+" << other << 4 << false << Plus::Mismatch;
-        QTest::newRow("unit, same category") << "+" << same << 4 << false << Plus::CopyDown;
-        QTest::newRow("nothing four columns left") << "+" << same << 3 << false << Plus::Keep;
-        QTest::newRow("name") << "+" << same << 1 << false << Plus::Keep;
-        QTest::newRow("first data row") << "+" << same << 6 << true << Plus::Keep;
+        QTest::newRow("not a lone plus") << "+1" << same << 6 << false << false << Plus::Write;
+        QTest::newRow("price, same standard") << "+" << same << 6 << false << false << Plus::CopyDown;
+        QTest::newRow("price, other standard") << "+" << other << 6 << false << false << Plus::Mismatch;
+        QTest::newRow("unit compares the category") << "+" << other << 4 << false << false << Plus::Mismatch;
+        QTest::newRow("unit, same category") << "+" << same << 4 << false << false << Plus::CopyDown;
+        QTest::newRow("nothing four columns left") << "+" << same << 3 << false << false << Plus::Keep;
+        QTest::newRow("name") << "+" << same << 1 << false << false << Plus::Keep;
+        QTest::newRow("first data row") << "+" << same << 6 << true << false << Plus::Keep;
+        QTest::newRow("last row") << "+" << same << 6 << false << true << Plus::Keep;
     }
     void drugPlus()
     {
@@ -39,9 +41,10 @@ private slots:
         QFETCH(QStringList, current);
         QFETCH(int, col);
         QFETCH(bool, firstRow);
+        QFETCH(bool, lastRow);
         QFETCH(Plus, result);
         const QStringList above{"注あ", "A", "1g1V", "1", "V", "", "312"};
-        QCOMPARE(CellEditRule::drugPlus(text, above, current, col, firstRow), result);
+        QCOMPARE(CellEditRule::drugPlus(text, above, current, col, firstRow, lastRow), result);
     }
 
     void feePlus_data()
@@ -49,20 +52,23 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("col");
         QTest::addColumn<bool>("firstRow");
+        QTest::addColumn<bool>("lastRow");
         QTest::addColumn<Plus>("result");
-        QTest::newRow("B points") << "+" << 2 << false << Plus::CopyDown;
-        QTest::newRow("A points") << "+" << 3 << false << Plus::Keep;
-        QTest::newRow("name") << "+" << 1 << false << Plus::Keep;
-        QTest::newRow("first data row") << "+" << 2 << true << Plus::Keep;
-        QTest::newRow("text") << "12" << 2 << false << Plus::Write;
+        QTest::newRow("B points") << "+" << 2 << false << false << Plus::CopyDown;
+        QTest::newRow("A points") << "+" << 3 << false << false << Plus::Keep;
+        QTest::newRow("name") << "+" << 1 << false << false << Plus::Keep;
+        QTest::newRow("first data row") << "+" << 2 << true << false << Plus::Keep;
+        QTest::newRow("last row") << "+" << 2 << false << true << Plus::Keep;
+        QTest::newRow("text") << "12" << 2 << false << false << Plus::Write;
     }
     void feePlus()
     {
         QFETCH(QString, text);
         QFETCH(int, col);
         QFETCH(bool, firstRow);
+        QFETCH(bool, lastRow);
         QFETCH(Plus, result);
-        QCOMPARE(CellEditRule::feePlus(text, col, firstRow), result);
+        QCOMPARE(CellEditRule::feePlus(text, col, firstRow, lastRow), result);
     }
 
     void keyMove_data()

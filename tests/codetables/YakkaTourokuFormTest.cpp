@@ -177,12 +177,12 @@ private slots:
         QTest::addColumn<QStringList>("said");
         const QStringList three = kDrugs.first(3);
         QTest::newRow("same standard copies and moves down") << three << 2 << 6 << "312" << 3 << "1150" << QStringList{};
-        QTest::newRow("other standard keeps the price") << three << 3 << 6 << "1150" << 3 << "1150"
+        QTest::newRow("other standard keeps the price") << kDrugs << 3 << 6 << "1150" << 3 << "1150"
                                                         << QStringList{"適用が違う"};
         QTest::newRow("first data row copies no heading") << three << 1 << 6 << "312" << 1 << "312" << QStringList{};
         QTest::newRow("quantity has nothing to compare") << three << 2 << 3 << "1" << 2 << "1" << QStringList{};
-        QTest::newRow("last row copies and stays") << kDrugs.first(2) << 2 << 6 << "312" << 2 << "312"
-                                                   << QStringList{};
+        QTest::newRow("last row copies nothing") << kDrugs.first(2) << 2 << 6 << "245" << 2 << "245"
+                                                 << QStringList{};
     }
     void drugPlus()
     {
