@@ -21,11 +21,11 @@
 #include "dialogs/KeiroForm.h"
 #include "dialogs/NenGappiForm.h"
 #include "dialogs/TokutyoForm.h"
-#include "registers/pending/PendingKarte.h"
 #include "registers/pending/PendingYobidasi.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -475,7 +475,12 @@ bool KotaiPage::Touroku()
     const KotaiTable::Kizon kizon = kotai.kizonRow(currentKey(false), currentKey(true), NbCheckGd->text(), aki);
     if (kizon.existing && !MsgBox::ask(QStringLiteral("修正しますか？"), Kakunin))
         return false;
-    const QStringList row = KotaiTouroku::gridRow(in, kizon.key);
+    // Where the start of cover is not shown it cannot have been edited: an animal keeps the
+    // date its chart holds instead of losing it.
+    KotaiTouroku::Input kept = in;
+    if (GappiGd[1]->isHidden())
+        kept.Sekinin = kizon.existing ? kotai.cell(kizon.row, KotaiTable::Sekinin) : Unset;
+    const QStringList row = KotaiTouroku::gridRow(kept, kizon.key);
     QString error;
     if (!KotaiTouroku::KarteHeaderSaveProc(s.karteFolder(), kizon.key, s.CurrentNouka, row, &error)) {
         MsgBox::show(error, Kakunin);
@@ -502,9 +507,9 @@ bool KotaiPage::Sakujo()
                                  : QStringLiteral("削除してよろしいですか？");
     if (!MsgBox::ask(question, QStringLiteral("登録削除")))
         return false;
-    QString error;
-    if (!Pending::removeKarte(s.karteFolder(), item, &error)) {
-        MsgBox::show(error, Kakunin);
+    QFile chart(DataPath::resolve(s.karteFolder() + QLatin1Char('/') + item));
+    if (!chart.remove() && chart.exists()) {
+        MsgBox::show(QStringLiteral("ファイルを削除できません: %1（%2）").arg(chart.fileName(), chart.errorString()), Kakunin);
         return false;
     }
     const int row = kotai.findKey(item.chopped(4));

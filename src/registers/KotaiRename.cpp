@@ -4,7 +4,7 @@
 #include "SetteiData.h"
 #include "common/DataPath.h"
 #include "common/TextFile.h"
-#include "registers/pending/PendingKarte.h"
+#include "chart/KarteFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -40,18 +40,27 @@ QString KotaiRename::dellInfoPath()
 
 bool KotaiRename::used(const QString& folder, const QString& key)
 {
-    return Pending::karteExists(folder, key + Sxd) || QFileInfo(tiryoboPath(key)).isFile();
+    return KarteFile::exists(folder, key + Sxd) || QFileInfo(tiryoboPath(key)).isFile();
 }
 
+// The new chart is written whole first; the old one is removed only then, and a failed removal
+// takes the new one away again, so the animal never has two charts or none.
 bool KotaiRename::renameKarte(const QString& folder, const QString& oldKey, const QString& newKey,
                               const NoukaInfo& nouka, const QStringList& row, QString* errorText)
 {
-    if (!Pending::copyKarte(folder, oldKey + Sxd, newKey + Sxd, KotaiTouroku::noukaLine(nouka),
-                            KotaiTouroku::kotaiLine(row), errorText))
+    if (KarteFile::exists(folder, newKey + Sxd))
         return false;
-    if (Pending::removeKarte(folder, oldKey + Sxd, errorText))
+    const QString oldPath = DataPath::resolve(folder + QLatin1Char('/') + oldKey + Sxd);
+    KarteFile karte = KarteFile::read(oldPath);
+    karte.path = folder + QLatin1Char('/') + newKey + Sxd;
+    if (!karte.saveHeader(KotaiTouroku::noukaLine(nouka), KotaiTouroku::kotaiLine(row), errorText))
+        return false;
+    QFile old(oldPath);
+    if (old.remove())
         return true;
-    Pending::removeKarte(folder, newKey + Sxd, nullptr);
+    if (errorText)
+        *errorText = QStringLiteral("ファイルを削除できません: %1（%2）").arg(oldPath, old.errorString());
+    QFile::remove(karte.path);
     return false;
 }
 

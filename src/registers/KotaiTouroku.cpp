@@ -1,20 +1,15 @@
 #include "KotaiTouroku.h"
 
 #include "KotaiTable.h"
-#include "registers/pending/PendingKarte.h"
+#include "chart/KarteFile.h"
+#include "chart/KarteFileName.h"
+#include "chart/KarteKotaiRecord.h"
+#include "chart/KarteNoukaRecord.h"
+#include "common/DataPath.h"
 #include "registers/pending/PendingUtil.h"
 
 namespace {
 const QString Kakunin = QStringLiteral("確認");
-const QChar Sep = QLatin1Char('\'');
-
-QString fieldsLine(const QStringList& fields)
-{
-    QString line;
-    for (const QString& f : fields)
-        line += f + Sep;
-    return line;
-}
 } // namespace
 
 TourokuCheck KotaiTouroku::check(const QStringList& boxes, const Input& in, const QString& ken,
@@ -44,8 +39,7 @@ TourokuCheck KotaiTouroku::check(const QStringList& boxes, const Input& in, cons
 
 QString KotaiTouroku::key(const QString& nendo, const QString& code, const QString& mimi, bool calf)
 {
-    return QStringLiteral("H") + nendo.trimmed() + QLatin1Char('_') + code.trimmed() + QLatin1Char('_')
-        + mimi.trimmed() + (calf ? QStringLiteral("_1") : QStringLiteral("_0"));
+    return KarteFileName(nendo, code, mimi, calf).baseName();
 }
 
 QString KotaiTouroku::keyEda(const QString& key)
@@ -79,24 +73,41 @@ QString KotaiTouroku::sakujoTarget(const QStringList& toridasi, const QString& k
 
 QString KotaiTouroku::noukaLine(const NoukaInfo& n)
 {
-    QStringList fields{QStringLiteral("Main"), n.NoukaTiku, n.NoukaName, n.NoukaCode, n.NoukaJyusyo};
-    while (fields.size() < 15)
-        fields.append(QString());
-    return fieldsLine(fields);
+    KarteNoukaRecord record;
+    record.NoukaTiku = n.NoukaTiku;
+    record.NoukaName = n.NoukaName;
+    record.NoukaCode = n.NoukaCode;
+    record.NoukaJyusyo = n.NoukaJyusyo;
+    return record.line(KarteNoukaRecord::RegisterFields);
 }
 
 QString KotaiTouroku::kotaiLine(const QStringList& row)
 {
     using C = KotaiTable::Col;
     auto col = [&row](int c) { return row.value(c - 1); };
-    const QStringList fields{QStringLiteral("Main"), col(C::Syurui), QString(), QString(), col(C::Birth),
-                             col(C::Seibetu), col(C::Meigou), QString(), col(C::Hoken), QString(), col(C::Mimi),
-                             col(C::Keiro), col(C::Tokutyo), col(C::KarteKey), QString(), col(C::Sekinin), QString()};
-    return Pending::KaigyoDelProc(fieldsLine(fields));
+    KarteKotaiRecord record;
+    record.Syurui = col(C::Syurui);
+    record.BirthDay = col(C::Birth);
+    record.Seibetu = col(C::Seibetu);
+    record.Meigou = col(C::Meigou);
+    record.Kyosai = col(C::Hoken);
+    record.Mimiban = col(C::Mimi);
+    record.Keiro = col(C::Keiro);
+    record.Tokutyo = col(C::Tokutyo);
+    record.KarteName = col(C::KarteKey);
+    record.SekininDay = col(C::Sekinin);
+    return record.line(KarteKotaiRecord::RegisterFields);
 }
 
+// A chart that exists, in any letter case, is read and only its header lines are replaced; a
+// chart that cannot be read soundly is reported and left as it is.
 bool KotaiTouroku::KarteHeaderSaveProc(const QString& folder, const QString& key, const NoukaInfo& nouka,
                                        const QStringList& row, QString* errorText)
 {
-    return Pending::writeKarteHeader(folder, key + QStringLiteral(".sxd"), noukaLine(nouka), kotaiLine(row), errorText);
+    const QString fileName = key + QStringLiteral(".sxd");
+    if (!KarteFile::exists(folder, fileName))
+        return KarteFile::create(folder, fileName, noukaLine(nouka), kotaiLine(row), errorText)
+            == KarteFile::CreateResult::Created;
+    const KarteFile karte = KarteFile::read(DataPath::resolve(folder + QLatin1Char('/') + fileName));
+    return karte.saveHeader(noukaLine(nouka), kotaiLine(row), errorText);
 }

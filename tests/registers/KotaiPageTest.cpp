@@ -1,6 +1,7 @@
 #include "TestFixture.h"
 #include "TestRegistry.h"
 
+#include "KotaiFixture.h"
 #include "common/Cp932.h"
 #include "common/DataPath.h"
 #include "common/FlexGrid.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QtTest>
 
 class KotaiPageTest : public QObject
@@ -43,15 +45,10 @@ class KotaiPageTest : public QObject
         return SharedState::get().karteFolder() + "/" + key + ".sxd";
     }
 
-    // A chart of the farmer with header lines and one episode of 224 lines.
     static QByteArray writeChart(const QString& key, const QString& mimi, const QString& syurui = "成乳牛",
                                  const QString& tokutyo = "")
     {
-        QStringList lines{"Main'東谷'山本 一郎'00010001'鳥取県中央市東谷1-2''''''''''",
-                          "Main'" + syurui + "'''H30.1.2'雌'ハナ''包''" + mimi + "''" + tokutyo + "'" + key + "'"};
-        for (int i = 0; i < 224; ++i)
-            lines.append((i == 0 ? "Name''乳房炎'" : "Sinsatu'") + QString::number(i) + "'");
-        return TestFixture::readBytes(TestFixture::writeCp932(karte(key), lines));
+        return KotaiFixture::writeChart(karte(key), key, mimi, 1, syurui, tokutyo);
     }
 
     // Handles the modal windows the page opens: the farmer picker chooses the given farmer, the
@@ -92,40 +89,56 @@ private slots:
         previousRoot = DataPath::root();
         DataPath::setRoot(TestFixture::copySample(dir.path() + "/" + QTest::currentTestFunction()));
     }
+    // The sample's charts are taken away for tests that lay out their own.
+    static void clearCharts()
+    {
+        const QString folder = SharedState::get().karteFolder();
+        for (const QString& name : DataPath::list(folder, "*.sxd"))
+            QFile::remove(folder + "/" + name);
+    }
+
     void cleanup()
     {
         DataPath::setRoot(previousRoot);
     }
 
+    // On the sample installation: the farmer's four charts are listed (one written with "’"),
+    // the clicked animal is registered again with its episodes kept, a new animal gets a chart.
     void registerCreatesAndRewritesCharts()
     {
         startAs("鳥取県");
-        const QByteArray before = writeChart("H7_00010001_1234_0", "1234");
-        writeChart("H7_00020001_1111_0", "1111");
+        const QByteArray before = TestFixture::readBytes(karte("H7_00010001_1234_0"));
         MasterForm form;
         KotaiPage* page = form.kotai;
         answerDialogs(yamamoto);
         page->TikuNameGd_Click();
         QCOMPARE(page->NameHyojiGd->text(), QStringLiteral("東谷  山本 一郎  00010001  鳥取県中央市東谷1-2"));
-        QCOMPARE(column(*page, KotaiTable::Mimi), (QStringList{"1234"}));
+        QCOMPARE(column(*page, KotaiTable::Mimi), (QStringList{"1234", "1234", "2345", "3456"}));
+        QCOMPARE(column(*page, KotaiTable::Meigou).at(2), QStringLiteral("もも"));
 
         page->KotaiGrid_Click(1, 2);
-        QCOMPARE(form.inpTx[2]->text(), QStringLiteral("ハナ"));
-        form.inpTx[2]->setText("ハナコ");
+        QCOMPARE(form.inpTx[2]->text(), QStringLiteral("はなこ"));
+        QCOMPARE(form.inpTx[1]->text(), QStringLiteral("1012345678"));
+        QVERIFY(page->TikusyuOp->at(0)->isChecked());
+        form.inpTx[2]->setText("はなこ二世");
         page->TourokuGd_Click(0);
         QCOMPARE(MsgBox::log().last().text, QStringLiteral("修正しますか？"));
         const QByteArray after = TestFixture::readBytes(karte("H7_00010001_1234_0"));
+        QCOMPARE(after.split('\n').size(), 675);
         QCOMPARE(after.split('\n').mid(2), before.split('\n').mid(2));
-        QVERIFY(after.split('\n').at(1).contains(Cp932::encode(QStringLiteral("'ハナコ'")).value()));
+        QCOMPARE(TestFixture::readCp932(karte("H7_00010001_1234_0")).at(1),
+                 QStringLiteral("Main'成乳牛'''H30.3.15'雌'はなこ二世:1012345678''包''1234'黒白'額に白斑'H7_00010001_1234_0''R6.4.1''"));
 
         form.inpTx[3]->setText("0123456789");
         form.inpTx[2]->setText("モモ");
+        form.inpTx[1]->clear();
+        form.inpTx[0]->clear();
         page->TikusyuOp_Click(2);
         page->TourokuGd_Click(0);
         QCOMPARE(TestFixture::readCp932(karte("H7_00010001_0123456789_0")),
                  (QStringList{"Main'東谷'山本 一郎'00010001'鳥取県中央市東谷1-2'''''''''''",
-                              "Main'乳用子牛'''H30.1.2'雌'モモ''包''0123456789'''H7_00010001_0123456789_0''-''"}));
-        QCOMPARE(column(*page, KotaiTable::Mimi), (QStringList{"1234", "0123456789"}));
+                              "Main'乳用子牛'''H30.3.15'雌'モモ''包''0123456789'黒白''H7_00010001_0123456789_0''-''"}));
+        QCOMPARE(column(*page, KotaiTable::Mimi).size(), 5);
         QVERIFY(SharedState::get().KarteFileList.contains("H7_00010001_0123456789_0.sxd"));
     }
 
@@ -147,6 +160,7 @@ private slots:
     void noFarmerChosen()
     {
         startAs("茨城県");
+        clearCharts();
         writeChart("H7_00010001_1234_0", "1234");
         MasterForm form;
         KotaiPage* page = form.kotai;
@@ -170,6 +184,7 @@ private slots:
     void deleteByTheTagWithoutItsLeadingZero()
     {
         startAs("鳥取県");
+        clearCharts();
         writeChart("H7_00010001_123456789_0", "123456789");
         writeChart("H7_00010001_5555_0", "5555");
         MasterForm form;
@@ -190,6 +205,7 @@ private slots:
     void renumberMovesTheChartAndKeepsACalfChart()
     {
         startAs("鳥取県");
+        clearCharts();
         const QByteArray calf = writeChart("H7_00010001_1234_1", "1234");
         writeChart("H7_00010001_5678_0", "5678");
         MasterForm form;
@@ -212,6 +228,7 @@ private slots:
     void renumberRefusesAUsedNumber()
     {
         startAs("鳥取県");
+        clearCharts();
         const QByteArray before = writeChart("H7_00010001_5678_0", "5678");
         TestFixture::writeCp932(SharedState::get().karteFolder() + "/h7_00010001_1111111111_0.sxd", {"Main'", "Main'"});
         MasterForm form;
@@ -229,6 +246,7 @@ private slots:
     void renumberAtAFarmSiteMovesTheBook()
     {
         startAs("茨城県", "IBF1A");
+        clearCharts();
         writeChart("H7_00010001_5678_0", "5678");
         TestFixture::writeCp932(DataPath::file("cb") + "/H7_00010001_5678_0.txb", {"5.1.2'死亡'"});
         TestFixture::writeCp932(DataPath::file("set\\DellInfo.ini"), {"H7_00010001_5678_0,H5.1.2[死亡]"});
@@ -249,6 +267,7 @@ private slots:
     void deadDisplayHidesDeadAnimals()
     {
         startAs("茨城県", "IBF1A");
+        clearCharts();
         writeChart("H7_00010001_1111111111_0", "1111111111");
         writeChart("H7_00010001_2222222222_0", "2222222222");
         SharedState::get().DellInfoList = {"H7_00010001_2222222222_0,H5.1.2 [死亡]", ""};
@@ -267,6 +286,7 @@ private slots:
     void csvBulkRegistration()
     {
         startAs("茨城県");
+        clearCharts();
         writeChart("H7_00010001_0123456789_0", "0123456789", "育", "H5.1.2 [死亡]");
         TestFixture::writeCp932(DataPath::file("exceldata") + "/animals.csv",
                                 {"名号,耳標,生年月日,個体番号,責任開始日,毛色", "ハナ,123456789,H30.1.2,,R1.4.1,黒",

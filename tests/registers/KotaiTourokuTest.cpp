@@ -1,6 +1,7 @@
 #include "TestFixture.h"
 #include "TestRegistry.h"
 
+#include "KotaiFixture.h"
 #include "common/Cp932.h"
 #include "registers/CsvTouroku.h"
 #include "registers/KotaiRename.h"
@@ -30,17 +31,6 @@ class KotaiTourokuTest : public QObject
         in.Meigou = "ハナ";
         in.Mimi = mimi;
         return in;
-    }
-
-    // A chart with its header lines and two episodes of 224 lines, with bytes of the
-    // code page's duplicate codes in one episode line.
-    static QByteArray chartBytes(const QString& key)
-    {
-        QByteArray bytes = "Main'東谷'old'00010001'''''''''''''\r\nMain'成乳牛'''-'雌'old''包''1234'''" + key.toUtf8() + "'\r\n";
-        bytes = QByteArray(Cp932::encode(QString::fromUtf8(bytes)).value());
-        for (int i = 0; i < 448; ++i)
-            bytes += (i % 224 == 0 ? QByteArray("Name'") : QByteArray("Sinsatu'")) + QByteArray::number(i) + "'\xed\x40'\r\n";
-        return bytes;
     }
 
 private slots:
@@ -122,8 +112,7 @@ private slots:
     {
         TempDataRoot root;
         const QString key = "H7_00010001_1234_0";
-        const QByteArray before = chartBytes(key);
-        TestFixture::writeBytes(root.file("H7/" + key + ".sxd"), before);
+        const QByteArray before = KotaiFixture::writeChart(root.file("H7/" + key + ".sxd"), key, "1234", 2);
         const QStringList row = KotaiTouroku::gridRow(animal("1234"), key);
         QVERIFY(KotaiTouroku::KarteHeaderSaveProc(root.path() + "/H7", key, farmer(), row, nullptr));
         const QByteArray after = TestFixture::readBytes(root.file("H7/" + key + ".sxd"));
@@ -138,8 +127,8 @@ private slots:
     void existingChartFoundIgnoringCase()
     {
         TempDataRoot root;
-        const QByteArray before = chartBytes("h7_00010001_k001_0");
-        TestFixture::writeBytes(root.file("H7/h7_00010001_k001_0.sxd"), before);
+        const QByteArray before =
+            KotaiFixture::writeChart(root.file("H7/h7_00010001_k001_0.sxd"), "h7_00010001_k001_0", "k001");
         const QString key = KotaiTouroku::key("7", "00010001", "K001", false);
         QVERIFY(KotaiTouroku::KarteHeaderSaveProc(root.path() + "/H7", key, farmer(),
                                                   KotaiTouroku::gridRow(animal("K001"), key), nullptr));
@@ -186,8 +175,7 @@ private slots:
         TempDataRoot root;
         const QString folder = root.path() + "/H7";
         const QString oldKey = "H7_00010001_1234_1";
-        const QByteArray chart = chartBytes(oldKey);
-        TestFixture::writeBytes(root.file("H7/" + oldKey + ".sxd"), chart);
+        const QByteArray chart = KotaiFixture::writeChart(root.file("H7/" + oldKey + ".sxd"), oldKey, "1234");
         root.write("cb/" + oldKey + ".txb", {"5.6.1'分娩'", "5.6.9'死亡'"});
         root.write("set/DellInfo.ini", {"H7_00010001_9999_0,H5.1.1[出荷]", oldKey + ",H5.6.9[死亡]"});
         const QString newKey = KotaiRename::newKey("7", "00010001", "0123456789", oldKey);
