@@ -6,6 +6,7 @@
 #include "common/SharedState.h"
 #include "common/TextFile.h"
 #include "common/TwipGeometry.h"
+#include "common/WindowColor.h"
 #include "common/ValueReader.h"
 
 #include <QDir>
@@ -52,12 +53,7 @@ NenGappiForm::NenGappiForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("NenGappiForm"));
     TwipGeometry::resize(this, 3600, 5600);
-    const QColor back = SharedState::get().ColorSet.DialogBackColor;
-    if (back.isValid()) {
-        QPalette p = palette();
-        p.setColor(QPalette::Window, back);
-        setPalette(p);
-    }
+    WindowColor::paint(this, SharedState::get().ColorSet.DialogBackColor);
     buildDigits();
     buildControls();
     Form_Load();

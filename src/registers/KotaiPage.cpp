@@ -10,6 +10,7 @@
 #include "RenameForm.h"
 #include "SibouKensaku.h"
 #include "common/DataPath.h"
+#include "GridColumns.h"
 #include "common/FlexGrid.h"
 #include "common/LabelButtonArray.h"
 #include "common/ModalHost.h"
@@ -180,21 +181,13 @@ void KotaiPage::buildGrid()
     KotaiGrid->setObjectName(QStringLiteral("KotaiGrid"));
     TwipGeometry::place(KotaiGrid, 135, 2725, 12300, 6275);
     KotaiGrid->setRows(kotai.capacity() + 1);
-    KotaiGrid->setCols(KotaiTable::ColCount);
     KotaiGrid->setFixedRows(1);
     KotaiGrid->setFixedCols(1);
-    KotaiGrid->setRowHeightTwips(0, 300);
     KotaiGrid->setHighLight(FlexGrid::HighLightNever);
-    const QList<std::pair<QString, int>> cols{{QString(), 450}, {QStringLiteral("畜種"), 1050},
-        {QStringLiteral("耳標番号"), 1150}, {QStringLiteral("生年月日"), 850}, {QStringLiteral("性別"), 500},
-        {QStringLiteral("名号"), 3300}, {QStringLiteral("保険種類"), 1000}, {QStringLiteral("毛色"), 1000},
-        {QStringLiteral("特徴"), 1600}, {QString(), 5}, {QString(), 5}};
-    for (int c = 0; c < cols.size(); ++c) {
-        KotaiGrid->setTextMatrix(0, c, cols.at(c).first);
-        KotaiGrid->setColWidthTwips(c, cols.at(c).second);
-        KotaiGrid->setColAlignment(c, c == KotaiTable::Meigou ? FlexGrid::AlignLeft : FlexGrid::AlignCenter);
-    }
-    KotaiGrid->setFixedAlignment(KotaiTable::Meigou, FlexGrid::AlignCenter);
+    GridColumns::apply(KotaiGrid, {{QString(), 450}, {QStringLiteral("畜種"), 1050}, {QStringLiteral("耳標番号"), 1150},
+        {QStringLiteral("生年月日"), 850}, {QStringLiteral("性別"), 500}, {QStringLiteral("名号"), 3300, FlexGrid::AlignLeft},
+        {QStringLiteral("保険種類"), 1000}, {QStringLiteral("毛色"), 1000}, {QStringLiteral("特徴"), 1600},
+        {QString(), 5}, {QString(), 5}});
     for (int r = 1; r <= kotai.capacity(); ++r)
         KotaiGrid->setTextMatrix(r, 0, QString::number(r));
     connect(KotaiGrid, &FlexGrid::gridClick, this, &KotaiPage::KotaiGrid_Click);

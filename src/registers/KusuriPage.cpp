@@ -2,6 +2,7 @@
 
 #include "MasterForm.h"
 #include "NameInpForm.h"
+#include "GridColumns.h"
 #include "common/FlexGrid.h"
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
@@ -34,20 +35,12 @@ void KusuriPage::buildGrid()
     DataGrid->setObjectName(QStringLiteral("DataGrid"));
     TwipGeometry::place(DataGrid, 90, 655, 12550, 7045);
     DataGrid->setRows(50);
-    DataGrid->setCols(6);
     DataGrid->setFixedRows(1);
     DataGrid->setFixedCols(1);
-    DataGrid->setRowHeightTwips(0, 300);
     DataGrid->setFrameShape(QFrame::NoFrame);
-    const QList<std::pair<QString, int>> cols{{QStringLiteral("コード"), 750}, {QStringLiteral("薬品名"), 4500},
-        {QStringLiteral("規格"), 3200}, {QStringLiteral("薬価"), 950}, {QString(), 1}, {QStringLiteral("登録薬品名"), 2900}};
-    for (int c = 0; c < cols.size(); ++c) {
-        DataGrid->setTextMatrix(0, c, cols.at(c).first);
-        DataGrid->setColWidthTwips(c, cols.at(c).second);
-        const bool left = c == 1 || c == 2 || c == 5;
-        DataGrid->setColAlignment(c, left ? FlexGrid::AlignLeft : FlexGrid::AlignCenter);
-    }
-    DataGrid->setFixedAlignment(-1, FlexGrid::AlignCenter);
+    GridColumns::apply(DataGrid, {{QStringLiteral("コード"), 750}, {QStringLiteral("薬品名"), 4500, FlexGrid::AlignLeft},
+        {QStringLiteral("規格"), 3200, FlexGrid::AlignLeft}, {QStringLiteral("薬価"), 950}, {QString(), 1},
+        {QStringLiteral("登録薬品名"), 2900, FlexGrid::AlignLeft}});
     connect(DataGrid, &FlexGrid::gridClick, this, &KusuriPage::DataGrid_Click);
 }
 

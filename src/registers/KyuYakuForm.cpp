@@ -1,10 +1,12 @@
 #include "KyuYakuForm.h"
 
+#include "GridColumns.h"
 #include "common/FlexGrid.h"
 #include "common/LabelButtonArray.h"
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
 #include "common/TwipGeometry.h"
+#include "common/WindowColor.h"
 #include "registers/pending/PendingUtil.h"
 
 #include <QLabel>
@@ -24,12 +26,7 @@ KyuYakuForm::KyuYakuForm(QWidget* parent) : QDialog(parent)
         setGeometry(parent->geometry());
     else
         TwipGeometry::resize(this, 13000, 9880);
-    const QColor back = SharedState::get().ColorSet.BaseBackColor;
-    if (back.isValid()) {
-        QPalette p = palette();
-        p.setColor(QPalette::Window, back);
-        setPalette(p);
-    }
+    WindowColor::paint(this, SharedState::get().ColorSet.BaseBackColor);
     buildGrid();
     buildControls();
     Form_Load();
@@ -40,18 +37,11 @@ void KyuYakuForm::buildGrid()
     ListGrid = new FlexGrid(this);
     ListGrid->setObjectName(QStringLiteral("ListGrid"));
     ListGrid->setRows(1);
-    ListGrid->setCols(5);
     ListGrid->setFixedRows(1);
     ListGrid->setFixedCols(1);
-    ListGrid->setRowHeightTwips(0, 300);
-    const QList<std::pair<QString, int>> cols{{QString(), 400}, {QStringLiteral("区分"), 800},
-        {QStringLiteral("登録薬品名"), 3500}, {QStringLiteral("印刷文字"), 3000}, {QString(), 4500}};
-    for (int c = 0; c < cols.size(); ++c) {
-        ListGrid->setTextMatrix(0, c, cols.at(c).first);
-        ListGrid->setColWidthTwips(c, cols.at(c).second);
-        ListGrid->setColAlignment(c, c == 0 ? FlexGrid::AlignCenter : FlexGrid::AlignLeft);
-    }
-    ListGrid->setFixedAlignment(-1, FlexGrid::AlignCenter);
+    GridColumns::apply(ListGrid, {{QString(), 400}, {QStringLiteral("区分"), 800, FlexGrid::AlignLeft},
+        {QStringLiteral("登録薬品名"), 3500, FlexGrid::AlignLeft}, {QStringLiteral("印刷文字"), 3000, FlexGrid::AlignLeft},
+        {QString(), 4500, FlexGrid::AlignLeft}});
     ListGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TwipGeometry::place(ListGrid, 150, 1000, 400 + 800 + 3500 + 3000 + 300, 8200);
     connect(ListGrid, &FlexGrid::gridClick, this, &KyuYakuForm::ListGrid_Click);

@@ -11,6 +11,7 @@
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
 #include "common/TwipGeometry.h"
+#include "common/WindowColor.h"
 #include "registers/ListTouroku.h"
 
 #include <QGroupBox>
@@ -28,15 +29,6 @@ const QList<std::pair<int, QString>> MenuLabels{
     {3, QStringLiteral("獣医師名・その他")}, {4, QStringLiteral("定例文登録")}, {6, QStringLiteral("雛型登録")},
     {5, QStringLiteral("薬品名登録")}, {8, QStringLiteral("休薬登録")}, {7, QStringLiteral("掛金期間満了日登録")}};
 
-void paintBackground(QWidget* widget, const QColor& color)
-{
-    if (!color.isValid())
-        return;
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, color);
-    widget->setPalette(p);
-    widget->setAutoFillBackground(true);
-}
 } // namespace
 
 MasterForm::MasterForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
@@ -53,10 +45,10 @@ void MasterForm::buildWindow()
 {
     setObjectName(QStringLiteral("MasterForm"));
     TwipGeometry::resize(this, 13000, 9880);
-    paintBackground(this, SharedState::get().ColorSet.BaseBackColor);
+    WindowColor::paint(this, SharedState::get().ColorSet.BaseBackColor);
     TitlePict = new QLabel(this);
     TwipGeometry::place(TitlePict, 75, 0, 12800, 240);
-    paintBackground(TitlePict, QColor(0, 128, 33));
+    WindowColor::paint(TitlePict, QColor(0, 128, 33));
     TitlePict->installEventFilter(this);
     buildMenu();
     buildInpTx();
@@ -70,7 +62,7 @@ void MasterForm::buildWindow()
     for (QGroupBox* frame : std::as_const(WakuFrame)) {
         frame->setParent(this);
         TwipGeometry::place(frame, 75, 675, 12800, 9055);
-        paintBackground(frame, SharedState::get().ColorSet.BaseBackColor);
+        WindowColor::paint(frame, SharedState::get().ColorSet.BaseBackColor);
         SentakuGd->resetOn(frame);
         CmdGd->resetOn(frame);
     }

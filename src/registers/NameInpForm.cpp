@@ -4,6 +4,7 @@
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
 #include "common/TwipGeometry.h"
+#include "common/WindowColor.h"
 #include "registers/pending/PendingUtil.h"
 
 #include <QLabel>
@@ -23,12 +24,7 @@ NameInpForm::NameInpForm(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("NameInpForm"));
     setWindowTitle(QStringLiteral("薬品名登録"));
     TwipGeometry::resize(this, 8400, 3300);
-    const QColor back = SharedState::get().ColorSet.DialogBackColor;
-    if (back.isValid()) {
-        QPalette p = palette();
-        p.setColor(QPalette::Window, back);
-        setPalette(p);
-    }
+    WindowColor::paint(this, SharedState::get().ColorSet.DialogBackColor);
     label(QStringLiteral("薬品名登録"), this, 150);
     const QStringList& data = SharedState::get().Hand.NameInpData;
     label(QStringLiteral("[ コード ]"), this, 600);

@@ -1,6 +1,7 @@
 #include "NoukaPage.h"
 
 #include "MasterForm.h"
+#include "GridColumns.h"
 #include "common/FlexGrid.h"
 #include "common/LabelButtonArray.h"
 #include "common/MsgBox.h"
@@ -82,21 +83,12 @@ void NoukaPage::buildNameGrid()
     NameGrid->setObjectName(QStringLiteral("NameGrid"));
     TwipGeometry::place(NameGrid, 1950, 2500, 10700, 6330);
     NameGrid->setRows(20);
-    NameGrid->setCols(9);
     NameGrid->setFixedRows(1);
     NameGrid->setFixedCols(1);
-    NameGrid->setRowHeightTwips(0, 300);
-    const QList<std::pair<QString, int>> cols{{QString(), 450}, {QStringLiteral("氏名"), 1500},
-        {QStringLiteral("農家番号"), 950}, {QStringLiteral("住所"), 4000}, {QStringLiteral("呼"), 450},
-        {QStringLiteral("組合"), 650}, {QStringLiteral("出張所"), 650}, {QStringLiteral("地域"), 650},
-        {QStringLiteral("地区コード"), 1050}};
-    for (int c = 0; c < cols.size(); ++c) {
-        NameGrid->setTextMatrix(0, c, cols.at(c).first);
-        NameGrid->setColWidthTwips(c, cols.at(c).second);
-        const bool left = c == 1 || c == 3;
-        NameGrid->setColAlignment(c, left ? FlexGrid::AlignLeft : FlexGrid::AlignCenter);
-    }
-    NameGrid->setFixedAlignment(-1, FlexGrid::AlignCenter);
+    GridColumns::apply(NameGrid, {{QString(), 450}, {QStringLiteral("氏名"), 1500, FlexGrid::AlignLeft},
+        {QStringLiteral("農家番号"), 950}, {QStringLiteral("住所"), 4000, FlexGrid::AlignLeft},
+        {QStringLiteral("呼"), 450}, {QStringLiteral("組合"), 650}, {QStringLiteral("出張所"), 650},
+        {QStringLiteral("地域"), 650}, {QStringLiteral("地区コード"), 1050}});
     connect(NameGrid, &FlexGrid::gridClick, this, &NoukaPage::NameGrid_Click);
     TikuGd->resetOn(NameGrid);
 }

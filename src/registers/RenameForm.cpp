@@ -5,6 +5,7 @@
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
 #include "common/TwipGeometry.h"
+#include "common/WindowColor.h"
 #include "registers/pending/PendingUtil.h"
 
 #include <QFrame>
@@ -24,12 +25,7 @@ RenameForm::RenameForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("RenameForm"));
     TwipGeometry::resize(this, 5400, 3300);
-    const QColor back = SharedState::get().ColorSet.BaseBackColor;
-    if (back.isValid()) {
-        QPalette p = palette();
-        p.setColor(QPalette::Window, back);
-        setPalette(p);
-    }
+    WindowColor::paint(this, SharedState::get().ColorSet.BaseBackColor);
     WakuShape = new QFrame(this);
     WakuShape->setFrameShape(QFrame::Box);
     TwipGeometry::place(WakuShape, 50, 50, 5400 - 170, 3300 - 170);

@@ -1,6 +1,8 @@
 #include "TestFixture.h"
 #include "TestRegistry.h"
 
+#include "MasterSetup.h"
+
 #include "KotaiFixture.h"
 #include "common/Cp932.h"
 #include "common/DataPath.h"
@@ -28,17 +30,6 @@ class KotaiPageTest : public QObject
     QString previousRoot;
     const NoukaInfo yamamoto{"東谷", "山本 一郎", "00010001", "鳥取県中央市東谷1-2"};
 
-    static void startAs(const QString& ken, const QString& siteKey = "0")
-    {
-        SharedState& s = SharedState::get();
-        s.KenName = ken;
-        s.SiteKey = siteKey;
-        s.KarteNendo = "7";
-        s.TodayDate = "2025/6/12";
-        s.TwipPerMm = 56.7f;
-        s.SiteRows = SiteProfile::load(SiteProfile::filePath());
-        s.Site = SiteProfile::lookup(s.SiteRows, ken, siteKey, QString());
-    }
 
     static QString karte(const QString& key)
     {
@@ -106,7 +97,7 @@ private slots:
     // the clicked animal is registered again with its episodes kept, a new animal gets a chart.
     void registerCreatesAndRewritesCharts()
     {
-        startAs("鳥取県");
+        MasterSetup::startAs("鳥取県");
         const QByteArray before = TestFixture::readBytes(karte("H7_00010001_1234_0"));
         MasterForm form;
         KotaiPage* page = form.kotai;
@@ -144,7 +135,7 @@ private slots:
 
     void birthDateFromThePicker()
     {
-        startAs("鳥取県");
+        MasterSetup::startAs("鳥取県");
         MasterForm form;
         ModalHost::setHandler([](QDialog& dialog) {
             static_cast<LabelButton*>(dialog.findChild<QLabel*>("Digit2_4"))->click();
@@ -159,7 +150,7 @@ private slots:
     // With no farmer chosen the page shows none and writes nothing.
     void noFarmerChosen()
     {
-        startAs("茨城県");
+        MasterSetup::startAs("茨城県");
         clearCharts();
         writeChart("H7_00010001_1234_0", "1234");
         MasterForm form;
@@ -183,7 +174,7 @@ private slots:
     // row of that chart, not the row the cursor is on.
     void deleteByTheTagWithoutItsLeadingZero()
     {
-        startAs("鳥取県");
+        MasterSetup::startAs("鳥取県");
         clearCharts();
         writeChart("H7_00010001_123456789_0", "123456789");
         writeChart("H7_00010001_5555_0", "5555");
@@ -204,7 +195,7 @@ private slots:
 
     void renumberMovesTheChartAndKeepsACalfChart()
     {
-        startAs("鳥取県");
+        MasterSetup::startAs("鳥取県");
         clearCharts();
         const QByteArray calf = writeChart("H7_00010001_1234_1", "1234");
         writeChart("H7_00010001_5678_0", "5678");
@@ -227,7 +218,7 @@ private slots:
     // nothing changes.
     void renumberRefusesAUsedNumber()
     {
-        startAs("鳥取県");
+        MasterSetup::startAs("鳥取県");
         clearCharts();
         const QByteArray before = writeChart("H7_00010001_5678_0", "5678");
         TestFixture::writeCp932(SharedState::get().karteFolder() + "/h7_00010001_1111111111_0.sxd", {"Main'", "Main'"});
@@ -245,7 +236,7 @@ private slots:
     // At a farm site the treatment book and the dead and shipped list follow the chart.
     void renumberAtAFarmSiteMovesTheBook()
     {
-        startAs("茨城県", "IBF1A");
+        MasterSetup::startAs("茨城県", "IBF1A");
         clearCharts();
         writeChart("H7_00010001_5678_0", "5678");
         TestFixture::writeCp932(DataPath::file("cb") + "/H7_00010001_5678_0.txb", {"5.1.2'死亡'"});
@@ -266,7 +257,7 @@ private slots:
 
     void deadDisplayHidesDeadAnimals()
     {
-        startAs("茨城県", "IBF1A");
+        MasterSetup::startAs("茨城県", "IBF1A");
         clearCharts();
         writeChart("H7_00010001_1111111111_0", "1111111111");
         writeChart("H7_00010001_2222222222_0", "2222222222");
@@ -285,7 +276,7 @@ private slots:
 
     void csvBulkRegistration()
     {
-        startAs("茨城県");
+        MasterSetup::startAs("茨城県");
         clearCharts();
         writeChart("H7_00010001_0123456789_0", "0123456789", "育", "H5.1.2 [死亡]");
         TestFixture::writeCp932(DataPath::file("exceldata") + "/animals.csv",

@@ -1,6 +1,8 @@
 #include "TestFixture.h"
 #include "TestRegistry.h"
 
+#include "MasterSetup.h"
+
 #include "common/DataPath.h"
 #include "common/LabelButtonArray.h"
 #include "common/ModalHost.h"
@@ -31,19 +33,6 @@ class MasterFormTest : public QObject
     QTemporaryDir dir;
     QString previousRoot;
 
-    static void startAs(const QString& ken, const QString& siteKey = "0")
-    {
-        SharedState& s = SharedState::get();
-        s.KenName = ken;
-        s.SiteKey = siteKey;
-        s.KarteNendo = "7";
-        s.TodayDate = "2025/6/12";
-        s.TwipPerMm = 56.7f;
-        s.ColorSet = {QColor(248, 248, 227), QColor(221, 239, 221), QColor(255, 0, 0), QColor(238, 255, 181)};
-        s.SiteRows = SiteProfile::load(SiteProfile::filePath());
-        s.Site = SiteProfile::lookup(s.SiteRows, ken, siteKey, QString());
-        s.ManryoFlag = s.Site.ManryoSite() ? 1 : 0;
-    }
 
     static QStringList listItems(QListWidget* list)
     {
@@ -67,7 +56,7 @@ private slots:
 
     void opensOnTheAnimalPageWithTheSettingsShown()
     {
-        startAs("鳥取県");
+        MasterSetup::startAs("鳥取県");
         MasterForm form;
         QCOMPARE(form.currentPage(), 1);
         QVERIFY(form.SentakuGd->at(1)->font().bold());
@@ -106,7 +95,7 @@ private slots:
         QFETCH(int, species);
         QFETCH(bool, kotaiBox);
         QFETCH(bool, csv);
-        startAs(ken);
+        MasterSetup::startAs(ken);
         MasterForm form;
         KotaiPage* page = form.kotai;
         QCOMPARE(page->KotaiGrid->textMatrix(0, 5), heading);
@@ -125,7 +114,7 @@ private slots:
 
     void districtAndFarmerRegisteredFromTheWindow()
     {
-        startAs("鳥取県");
+        MasterSetup::startAs("鳥取県");
         MasterForm form;
         form.SentakuGd_Click(2);
         QVERIFY(!form.WakuFrame[2]->isHidden());
@@ -156,7 +145,7 @@ private slots:
 
     void farmerRegisterRefusals()
     {
-        startAs("鳥取県");
+        MasterSetup::startAs("鳥取県");
         MasterForm form;
         const QByteArray before = TestFixture::readBytes(DataPath::file("set\\NameCode.ini"));
         form.inpTx[6]->setText("山本");
@@ -172,7 +161,7 @@ private slots:
 
     void districtClickListsItsFarmersAndRowClickFillsTheBoxes()
     {
-        startAs("鳥取県");
+        MasterSetup::startAs("鳥取県");
         MasterForm form;
         form.nouka->TikuList1->setCurrentRow(0);
         form.nouka->TikuList_Click();
@@ -189,7 +178,7 @@ private slots:
 
     void settingsPageValuesAreSavedOnLeaving()
     {
-        startAs("鳥取県");
+        MasterSetup::startAs("鳥取県");
         MasterForm form;
         SonotaPage* page = form.sonota;
         page->J_InpTx[5]->setText("本町2-5, 佐藤家畜診療所");
@@ -212,7 +201,7 @@ private slots:
 
     void phrasesAddChangeDelete()
     {
-        startAs("茨城県");
+        MasterSetup::startAs("茨城県");
         MasterForm form;
         TeireiPage* page = form.teirei;
         QVERIFY(!page->BunruiOp[19]->isHidden());
@@ -238,7 +227,7 @@ private slots:
 
     void drugNamesRegisteredThroughTheNameDialog()
     {
-        startAs("鳥取県");
+        MasterSetup::startAs("鳥取県");
         SharedState::get().Tables.YakkaCodeTable = {"注射'ビタミン注'10mL1管'*'120'''", "注射'ペニシリン'1V'*'300'''", ""};
         MasterForm form;
         KusuriPage* page = form.kusuri;
