@@ -62,7 +62,9 @@ KotaiPage::KotaiPage(MasterForm& owner)
 
 void KotaiPage::buildHeader()
 {
-    TikuNameGd = new LabelButton(QStringLiteral("[組合員]"), 0, this);
+    auto* tikuName = new LabelButtonArray(this);
+    TikuNameGd = tikuName->add(QStringLiteral("[組合員]"), 0, this);
+    tikuName->resetOn(this);
     TikuNameGd->setObjectName(QStringLiteral("TikuNameGd"));
     TwipGeometry::place(TikuNameGd, 135, 300, 900, 280);
     connect(TikuNameGd, &LabelButton::clicked, this, &KotaiPage::TikuNameGd_Click);
