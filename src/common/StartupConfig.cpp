@@ -24,8 +24,7 @@ QString StartupConfig::doctorFilePath()
     return DataPath::file(QStringLiteral("set\\DoctorName.ini"));
 }
 
-bool StartupConfig::readInfoFile(const QString& localPath, QString& kenName, QString& siteKey,
-                                 QString* errorText)
+bool StartupConfig::readLines(const QString& localPath, QStringList& lines, QString* errorText)
 {
     const TextFile file = TextFile::read(localPath);
     if (!file.ok()) {
@@ -33,7 +32,17 @@ bool StartupConfig::readInfoFile(const QString& localPath, QString& kenName, QSt
             *errorText = file.errorText;
         return false;
     }
-    const QStringList values = ValueReader::values(file.texts());
+    lines = file.texts();
+    return true;
+}
+
+bool StartupConfig::readInfoFile(const QString& localPath, QString& kenName, QString& siteKey,
+                                 QString* errorText)
+{
+    QStringList lines;
+    if (!readLines(localPath, lines, errorText))
+        return false;
+    const QStringList values = ValueReader::values(lines);
     kenName = ValueReader::at(values, 0);
     siteKey = ValueReader::at(values, 1);
     return true;
@@ -41,13 +50,10 @@ bool StartupConfig::readInfoFile(const QString& localPath, QString& kenName, QSt
 
 bool StartupConfig::readKiokuNendo(const QString& localPath, QString& karteNendo, QString* errorText)
 {
-    const TextFile file = TextFile::read(localPath);
-    if (!file.ok()) {
-        if (errorText)
-            *errorText = file.errorText;
+    QStringList lines;
+    if (!readLines(localPath, lines, errorText))
         return false;
-    }
-    karteNendo = ValueReader::at(ValueReader::values(file.texts()), 0);
+    karteNendo = ValueReader::at(ValueReader::values(lines), 0);
     if (karteNendo.isEmpty()) {
         if (errorText)
             *errorText = QStringLiteral("データ年度が書かれていません: %1").arg(localPath);
@@ -58,13 +64,8 @@ bool StartupConfig::readKiokuNendo(const QString& localPath, QString& karteNendo
 
 bool StartupConfig::readDellInfo(const QString& localPath, QStringList& list, QString* errorText)
 {
-    const TextFile file = TextFile::read(localPath);
-    if (!file.ok()) {
-        if (errorText)
-            *errorText = file.errorText;
+    if (!readLines(localPath, list, errorText))
         return false;
-    }
-    list = file.texts();
     list.append(QString());
     return true;
 }

@@ -47,4 +47,8 @@ public:
     // Sets every shared value the program fixes at start-up, in order. False, with a message
     // naming the file, when a file the program cannot run without is missing or unreadable.
     static bool load(SharedState& state, const QDate& today, QString* errorText);
+
+private:
+    // The lines of a file; false with the file's error text when it cannot be read.
+    static bool readLines(const QString& localPath, QStringList& lines, QString* errorText);
 };

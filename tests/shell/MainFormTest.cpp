@@ -87,6 +87,13 @@ void pickFarmer(const QString& tiku, const QString& name)
     });
 }
 
+// Chart input with the picker answered by 東谷's 山本 一郎.
+void listFarmer(MainForm& form)
+{
+    pickFarmer("東谷", "山本 一郎");
+    form.CmdGd_Click(6);
+}
+
 QStringList column(FlexGrid* grid, int col)
 {
     QStringList out;
@@ -350,8 +357,7 @@ private slots:
         Installation inst("鳥取県,0");
         inst.chart("00010001", "0001", "はな", {episode("乳房炎", "5.3.1", "", "未")});
         MainForm form;
-        pickFarmer("東谷", "山本 一郎");
-        form.CmdGd_Click(6);
+        listFarmer(form);
         form.KotaiGrid_Click(1, 2);  // the always empty column
         QCOMPARE(form.state(), MainForm::State::List);
         form.KotaiGrid_Click(1, 1);
@@ -374,8 +380,7 @@ private slots:
         QCOMPARE(form.state(), MainForm::State::Menu);
         QVERIFY(form.InfoGd->isHidden());
 
-        pickFarmer("東谷", "山本 一郎");
-        form.CmdGd_Click(6);
+        listFarmer(form);
         pickFarmer("北浜", "");
         form.NormalGd->click();
         QCOMPARE(form.state(), MainForm::State::List);
@@ -437,8 +442,7 @@ private slots:
         inst.chart("00010001", "9", "あや:2");
         inst.chart("00010001", "11", "かえで:3");
         MainForm form;
-        pickFarmer("東谷", "山本 一郎");
-        form.CmdGd_Click(6);
+        listFarmer(form);
         QCOMPARE(column(form.KotaiGrid, 1), (QStringList{"10", "11", "9"}));  // chart list order
         form.MeigouCh->click();
         QCOMPARE(column(form.KotaiGrid, 3), (QStringList{"あや:2", "かえで:3", "ゆき:1"}));
@@ -471,8 +475,7 @@ private slots:
         inst.chart("00010001", "0001", "はな:1", {episode("乳房炎", "5.3.1", "5.3.10", "治癒", "5.4.2")});
         inst.chart("00010001", "0002", "もも:2", {episode("肺炎", "5.5.1", "5.5.9", "治癒", "5.6.1")});
         MainForm form;
-        pickFarmer("東谷", "山本 一郎");
-        form.CmdGd_Click(6);
+        listFarmer(form);
         form.KensakuTx->setText(text);
         QTest::keyClick(form.KensakuTx, Qt::Key_Return);
         QCOMPARE(form.KensakuTx->text(), text);
@@ -515,8 +518,7 @@ private slots:
         inst.chart("00010001", "0002", "もも B:2");
         inst.chart("00010001", "0003", "ゆき A:3");
         MainForm form;
-        pickFarmer("東谷", "山本 一郎");
-        form.CmdGd_Click(6);
+        listFarmer(form);
         form.KensakuTx->setText("x");
         form.BunruiTx->setText(letter);
         form.CmdGd_Click(15);
@@ -537,52 +539,44 @@ private slots:
         QCOMPARE(MsgBox::log().size(), 1);
         QCOMPARE(MsgBox::log().at(0).text, QStringLiteral("[地域・氏名・番号]が選択されていません。"));
         QVERIFY(spy.isEmpty());
-        pickFarmer("東谷", "山本 一郎");
-        form.CmdGd_Click(6);
+        listFarmer(form);
         form.CmdGd_Click(9);
         QCOMPARE(openedForms(spy), QList<SubForm>{SubForm::NewKarteForm});
         QCOMPARE(SharedState::get().Hand.NewKarteOut, 0);
         QCOMPARE(form.state(), MainForm::State::List);
     }
 
-    void newExamination_data()
+    void openFromHistory_data()
     {
+        QTest::addColumn<bool>("episodeClick");
         QTest::addColumn<bool>("kenan");
         QTest::addColumn<QList<SubForm>>("opened");
-        QTest::newRow("kind dialog") << false << QList<SubForm>{SubForm::BunruiForm};
-        QTest::newRow("post-mortem box") << true << QList<SubForm>{SubForm::KenanForm};
+        QTest::newRow("new examination") << false << false << QList<SubForm>{SubForm::BunruiForm};
+        QTest::newRow("new examination, post-mortem") << false << true << QList<SubForm>{SubForm::KenanForm};
+        QTest::newRow("episode") << true << false << QList<SubForm>{SubForm::NewInputForm};
+        QTest::newRow("episode, post-mortem") << true << true << QList<SubForm>{SubForm::KenanForm};
     }
 
-    void newExamination()
+    void openFromHistory()
     {
+        QFETCH(bool, episodeClick);
         QFETCH(bool, kenan);
         QFETCH(QList<SubForm>, opened);
         Installation inst("鳥取県,0");
         inst.chart("00010001", "0001", "はな", {episode("乳房炎", "5.3.1", "", "未")});
         MainForm form;
-        pickFarmer("東谷", "山本 一郎");
-        form.CmdGd_Click(6);
+        listFarmer(form);
         form.KotaiGrid_Click(1, 1);
         form.KenanCh->setChecked(kenan);
         QSignalSpy spy(&form, &MainForm::subFormOpening);
-        form.CmdGd_Click(0);
+        if (episodeClick)
+            form.RirekiGrid_Click(1, 1);
+        else
+            form.CmdGd_Click(0);
         QCOMPARE(openedForms(spy), opened);
         QCOMPARE(form.state(), MainForm::State::List);
-    }
-
-    void episodeInPostMortemWindow()
-    {
-        Installation inst("鳥取県,0");
-        inst.chart("00010001", "0001", "はな", {episode("乳房炎", "5.3.1", "", "未")});
-        MainForm form;
-        pickFarmer("東谷", "山本 一郎");
-        form.CmdGd_Click(6);
-        form.KotaiGrid_Click(1, 1);
-        form.KenanCh->setChecked(true);
-        QSignalSpy spy(&form, &MainForm::subFormOpening);
-        form.RirekiGrid_Click(1, 1);
-        QCOMPARE(openedForms(spy), QList<SubForm>{SubForm::KenanForm});
-        QCOMPARE(SharedState::get().CurrentEpisode.ByoName, QStringLiteral("乳房炎"));
+        QCOMPARE(SharedState::get().CurrentKarteFile, QStringLiteral("H5_00010001_0001_0.sxd"));
+        QCOMPARE(SharedState::get().KarteOpenMode, episodeClick ? 1 : 0);
     }
 
     void damagedAndMissingCharts()
@@ -591,8 +585,7 @@ private slots:
         inst.chart("00010001", "0001", "はな");
         TestFixture::writeBytes(inst.root.file("H5/H5_00010001_0002_0.sxd"), QByteArray("Main'\r\nMain'\x80'\r\n"));
         MainForm form;
-        pickFarmer("東谷", "山本 一郎");
-        form.CmdGd_Click(6);
+        listFarmer(form);
         QCOMPARE(column(form.KotaiGrid, 1), QStringList{"0001"});
         QCOMPARE(MsgBox::log().size(), 1);
         QVERIFY(MsgBox::log().at(0).text.contains("H5_00010001_0002_0.sxd"));
@@ -612,8 +605,7 @@ private slots:
         inst.chart("00010001", "0001", "はな", many);
         inst.chart("00010001", "0002", "もも", {episode("肺炎", "5.5.1", "", "未")});
         MainForm form;
-        pickFarmer("東谷", "山本 一郎");
-        form.CmdGd_Click(6);
+        listFarmer(form);
         form.KotaiGrid_Click(1, 1);
         QCOMPARE(form.RirekiGrid->rows(), 38);
         QCOMPARE(form.RirekiGrid->textMatrix(37, 0), QStringLiteral("37"));
@@ -631,8 +623,7 @@ private slots:
         inst.chart("00010001", "0001", "はな");
         inst.chart("00010001", "0002", "もも");
         MainForm form;
-        pickFarmer("東谷", "山本 一郎");
-        form.CmdGd_Click(6);
+        listFarmer(form);
         form.KotaiGridClearProc();
         for (int c = 1; c < 9; ++c)
             QCOMPARE(column(form.KotaiGrid, c), (QStringList{"", ""}));
