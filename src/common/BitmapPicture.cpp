@@ -19,3 +19,8 @@ QImage BitmapPicture::load(const QString& localPath, QString* errorText)
         *errorText = QStringLiteral("画像ファイルを読めません: %1（%2）").arg(path, reader.errorString());
     return image;
 }
+
+QString BitmapPicture::pictFile(const QString& baseName)
+{
+    return DataPath::file(QStringLiteral("pict\\") + baseName + QStringLiteral(".bmp"));
+}

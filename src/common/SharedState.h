@@ -76,7 +76,7 @@ public:
 
     // Look and print scale.
     ColorSetInfo ColorSet;
-    float TwipPerMm = 0;
+    float TwipPerMm = 56.7f;   // twips per millimetre of the printer: always 56.7
     PrintHoseiInfo PrintHosei;
     float PrintBaseX = 0;
 

@@ -68,6 +68,41 @@ QList<QByteArray> TextFile::splitLines(const QByteArray& content, QList<qsizetyp
     return out;
 }
 
+QList<QByteArrayView> TextFile::lineViews(const QByteArray& content)
+{
+    QList<QByteArrayView> out;
+    const char* data = content.constData();
+    const qsizetype n = content.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = data[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        out.append(QByteArrayView(data + start, i - start));
+        if (c == '\r' && i + 1 < n && data[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        out.append(QByteArrayView(data + start, n - start));
+    return out;
+}
+
+bool TextFile::readRawViews(const QString& localPath, QByteArray& content, QList<QByteArrayView>& views,
+                            QString* errorText)
+{
+    QFile file(localPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (errorText)
+            *errorText = file.exists() ? QStringLiteral("ファイルを読めません: %1（%2）").arg(localPath, file.errorString())
+                                       : QStringLiteral("ファイルがありません: %1").arg(localPath);
+        return false;
+    }
+    content = file.readAll();
+    views = lineViews(content);
+    return true;
+}
+
 bool TextFile::readRaw(const QString& localPath, QList<QByteArray>& rawLines, QString* errorText)
 {
     QFile file(localPath);

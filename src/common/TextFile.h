@@ -47,7 +47,11 @@ public:
     // The raw lines without decoding, for scans that need a few fields of a few lines.
     // Returns false (with errorText) when the file is missing or unreadable.
     static bool readRaw(const QString& localPath, QList<QByteArray>& rawLines, QString* errorText = nullptr);
+    // The whole file's bytes and a view of each line into them (no copy per line).
+    static bool readRawViews(const QString& localPath, QByteArray& content, QList<QByteArrayView>& lineViews,
+                             QString* errorText = nullptr);
     static QList<QByteArray> splitLines(const QByteArray& content, QList<qsizetype>* starts = nullptr);
+    static QList<QByteArrayView> lineViews(const QByteArray& content);
 
     static bool write(const QString& localPath, const QList<TextLine>& lines, QString* errorText = nullptr);
     static bool write(const QString& localPath, const QStringList& lines, QString* errorText = nullptr);

@@ -79,6 +79,7 @@ private slots:
         QTest::newRow("half-width kana") << QStringLiteral("ｱｲ") << 2;
         QTest::newRow("best-fit wave dash") << QStringLiteral("〜") << 2;
         QTest::newRow("best-fit minus") << QStringLiteral("−") << 2;
+        QTest::newRow("best-fit cent, pound, not") << QStringLiteral("¢£¬") << 6;
         QTest::newRow("not in code page") << QStringLiteral("€") << 1;
     }
     void byteLength()

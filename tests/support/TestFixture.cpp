@@ -91,6 +91,12 @@ QString TestFixture::copySample(const QString& dir)
     return to;
 }
 
+void TestFixture::setPrintHosei(const QString& yokoTateNobi)
+{
+    const QStringList v = yokoTateNobi.split(QLatin1Char('/'));
+    SharedState::get().PrintHosei = {v.value(0).toFloat(), v.value(1).toFloat(), v.value(2).toFloat()};
+}
+
 TempDataRoot::TempDataRoot() : previousRoot(DataPath::root())
 {
     DataPath::setRoot(dir.path());

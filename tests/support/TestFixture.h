@@ -21,6 +21,9 @@ public:
 
     // The sample installation of the source tree, copied into dir; returns the copy's root.
     static QString copySample(const QString& dir);
+
+    // The shared print calibration from "<horizontal offset>/<vertical offset>/<stretch>".
+    static void setPrintHosei(const QString& yokoTateNobi);
     static QString sourceDir();
 };
 

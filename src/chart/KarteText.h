@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The text rules of chart records: fields separated by "'", every field followed by "'"; in the
+// two header lines "’" counts as "'". Trimming removes ordinary blanks (U+0020) only, so
+// full-width blanks stay part of a value.
+class KarteText
+{
+public:
+    // Leading and trailing U+0020 removed; nothing else.
+    static QString trim(const QString& text);
+
+    // CR LF, lone CR, LF and "'" removed: what no field of a record may hold.
+    static QString removeBreaks(const QString& text);
+
+    // A cell as the writer stores it: breaks and "'" removed first, trimmed after.
+    static QString clean(const QString& text);
+
+    // A record line: every cell cleaned and followed by "'".
+    static QString makeLine(const QStringList& cells);
+
+    // A header line: every value cleaned, "’" removed too (readers split there), each followed
+    // by "'".
+    static QString makeHeaderLine(const QStringList& values);
+
+    // True when a header value holds a character that would split or break the line.
+    static bool badHeaderValue(const QString& value);
+
+    // The fields of a block line (split at "'"), each trimmed, at least count of them.
+    static QStringList fields(const QString& line, int count);
+
+    // The fields of a header line: "’" read as "'", then split, each trimmed.
+    static QStringList headerFields(const QString& line);
+
+    // The fields of a header record (padded to maxFields): nothing, with the reason, unless its
+    // tag is "Main" and it has minFields to maxFields fields. fieldCount receives the count.
+    static std::optional<QStringList> headerRecord(const QString& line, int minFields, int maxFields,
+                                                   const QString& recordName, int* fieldCount, QString* reason);
+    // The first of the values that a header line cannot hold, or nothing.
+    static std::optional<QString> badHeaderValue(const QStringList& values);
+
+    // A header line with every "’" replaced by "'", as an appending writer stores it.
+    static QString normaliseHeader(const QString& line);
+
+    // The number of fields of a line: every field is followed by "'".
+    static int fieldCount(const QString& line);
+
+    // The episode key: the disease-1 name followed by the first-examination date.
+    static QString karteKey(const QString& byoName, const QString& syosinDate);
+};
