@@ -1,5 +1,6 @@
 #include "KarteHeader.h"
 
+#include "chart/KarteText.h"
 #include "common/Cp932.h"
 #include "common/TextFile.h"
 
@@ -10,13 +11,6 @@ namespace {
 // The header lines are short; a chunk of this size nearly always holds both.
 constexpr qint64 headChunk = 16384;
 } // namespace
-
-QStringList KarteHeader::splitHeaderLine(const QString& line)
-{
-    QString text = line;
-    text.replace(QChar(0x2019), QLatin1Char('\''));
-    return text.split(QLatin1Char('\''));
-}
 
 KarteHeader KarteHeader::read(const QString& localPath)
 {
@@ -50,7 +44,7 @@ KarteHeader KarteHeader::read(const QString& localPath)
         return header;
     }
     header.status = Status::Ok;
-    header.noukaFields = splitHeaderLine(texts.at(0));
-    header.kotaiFields = splitHeaderLine(texts.at(1));
+    header.noukaFields = KarteText::headerFields(texts.at(0));
+    header.kotaiFields = KarteText::headerFields(texts.at(1));
     return header;
 }

@@ -8,6 +8,10 @@
 #include "RirekiList.h"
 #include "YobidasiForm.h"
 
+#include "chart/KarteScan.h"
+#include "codetables/MiyazakiYakkaForm.h"
+#include "codetables/YakkaTourokuForm.h"
+#include "common/CodeTableLoader.h"
 #include "common/DataPath.h"
 #include "common/FlexGrid.h"
 #include "common/FontSetup.h"
@@ -428,7 +432,9 @@ void MainForm::layoutRirekiGrid()
 
 void MainForm::CodeTableLoadProc()
 {
-    // The code-table loader is wired here once it is part of the program.
+    const QString problems = CodeTableLoader::problemMessage(CodeTableLoader::CodeTableLoadProc());
+    if (!problems.isEmpty())
+        MsgBox::show(problems, QStringLiteral("確認"), MsgBox::OkOnly, MsgBox::Exclamation);
 }
 
 void MainForm::setState(State state)
@@ -471,15 +477,20 @@ void MainForm::CmdGd_Click(int index)
     }
 }
 
+template <typename Form>
+void MainForm::showModal()
+{
+    Form form(this);
+    ModalHost::exec(form);
+}
+
 void MainForm::ShowSubForm(SubForm form)
 {
     emit subFormOpening(form);
     switch (form) {
-    case SubForm::LastBunbenForm: {
-        ::LastBunbenForm dialog(this);
-        ModalHost::exec(dialog);
-        break;
-    }
+    case SubForm::LastBunbenForm: showModal<::LastBunbenForm>(); break;
+    case SubForm::YakkaTourokuForm: showModal<::YakkaTourokuForm>(); break;
+    case SubForm::MiyazakiYakkaForm: showModal<::MiyazakiYakkaForm>(); break;
     // The windows of the other subsystems are opened here, one line each, as they are built.
     default: break;
     }
@@ -731,13 +742,9 @@ void MainForm::RirekiSetProc(bool latestOutcome)
     const SharedState& s = SharedState::get();
     RirekiGrid->clearCells();
     RirekiGrid->setRows(RirekiList::gridRows + 1);
-    const TextFile chart = TextFile::read(s.kartePath(s.CurrentKarteFile));
-    if (!chart.ok()) {
-        MsgBox::show(QStringLiteral("カルテファイルを読めません。\n") + chart.errorText, QStringLiteral("確認"),
-                     MsgBox::OkOnly, MsgBox::Exclamation);
-        return;
-    }
-    const QList<QStringList> rows = RirekiList::build(chart.texts(), s.CurrentKarteFile, latestOutcome);
+    const KarteScan chart = KarteScan::read(s.kartePath(s.CurrentKarteFile));
+    QString report = chart.errorText;
+    const QList<QStringList> rows = RirekiList::build(chart, s.CurrentKarteFile, latestOutcome, &report);
     if (rows.size() > RirekiList::gridRows) {
         RirekiGrid->setRows(int(rows.size()) + 1);
         for (int r = RirekiList::gridRows + 1; r <= rows.size(); ++r)
@@ -746,6 +753,8 @@ void MainForm::RirekiSetProc(bool latestOutcome)
     for (int r = 0; r < rows.size(); ++r)
         for (int c = 1; c < RirekiList::colCount; ++c)
             RirekiGrid->setTextMatrix(r + 1, c, rows.at(r).at(c));
+    if (!report.isEmpty())
+        MsgBox::show(report, QStringLiteral("確認"), MsgBox::OkOnly, MsgBox::Exclamation);
 }
 
 void MainForm::RirekiGrid_Click(int row, int col)

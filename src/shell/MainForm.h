@@ -116,6 +116,9 @@ private:
     void layoutRirekiGrid();
     void CodeTableLoadProc();
     void setState(State state);
+    // Shows a window of the system modally.
+    template <typename Form>
+    void showModal();
 
     void newExamination();
     void exitProgram();

@@ -1,5 +1,8 @@
 #include "RirekiList.h"
 
+#include "chart/KarteNameRecord.h"
+#include "chart/KarteScan.h"
+
 namespace {
 
 const QString mi = QStringLiteral("未");
@@ -18,44 +21,44 @@ int leadingDigits(const QString& part)
     return value;
 }
 
-QStringList plainRow(const QStringList& name, const QString& karteFile)
+} // namespace
+
+QStringList RirekiList::plainRow(const KarteNameRecord& name, const QString& karteFile)
 {
-    const bool ended = name.value(8) != mi;
-    return {QString(), name.value(2), name.value(12), name.value(5), name.value(6), name.value(9),
-            ended ? name.value(7) : QString(), name.value(8), name.value(13), karteFile};
+    const bool ended = name.Tenki != mi;
+    return {QString(), name.ByoName, name.SinryoSyurui, name.SyosinDate, name.SyusinDate, name.SinryoKaisu,
+            ended ? name.TenkiDate : QString(), name.Tenki, name.TeisyutuTuki, karteFile};
 }
 
-QStringList latestRow(const QStringList& name, const QStringList& data, const QString& karteFile)
+QStringList RirekiList::latestRow(const KarteNameRecord& name, const QStringList& data1, const QString& karteFile)
 {
     QStringList row = plainRow(name, karteFile);
     row[6].clear();
     row[7].clear();
-    if (name.value(8) == mi)
+    if (name.Tenki == mi)
         return row;
-    row[6] = name.value(7);
-    row[7] = name.value(8);
-    const QString date2 = data.value(7);
-    if (!date2.isEmpty() && RirekiList::HidukeHikakuProc(name.value(7), date2)) {
+    row[6] = name.TenkiDate;
+    row[7] = name.Tenki;
+    const QString date2 = data1.value(7);
+    if (!date2.isEmpty() && HidukeHikakuProc(name.TenkiDate, date2)) {
         row[6] = date2;
-        row[7] = data.value(8);
+        row[7] = data1.value(8);
     }
     return row;
 }
 
-} // namespace
-
-QList<QStringList> RirekiList::build(const QStringList& lines, const QString& karteFile,
-                                     bool latestOutcome)
+QList<QStringList> RirekiList::build(const KarteScan& scan, const QString& karteFile, bool latestOutcome,
+                                     QString* report)
 {
     QList<QStringList> rows;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QStringList fields = lines.at(i).split(QLatin1Char('\''));
-        if (fields.value(0) != QStringLiteral("Name"))
+    for (int k = 0; k < scan.blockCount(); ++k) {
+        const KarteNameRecord& name = scan.nameRecord(k);
+        if (!latestOutcome) {
+            rows.append(plainRow(name, karteFile));
             continue;
-        if (latestOutcome)
-            rows.append(latestRow(fields, lines.value(i + 1).split(QLatin1Char('\'')), karteFile));
-        else
-            rows.append(plainRow(fields, karteFile));
+        }
+        const std::optional<QStringList> data1 = scan.blockLine(k, 1, report);
+        rows.append(latestRow(name, data1.value_or(QStringList()), karteFile));
     }
     return rows;
 }

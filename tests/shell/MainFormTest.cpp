@@ -2,6 +2,7 @@
 #include "TestFixture.h"
 #include "TestRegistry.h"
 
+#include "codetables/YakkaTourokuForm.h"
 #include "common/DataPath.h"
 #include "common/FlexGrid.h"
 #include "common/LabelButton.h"
@@ -58,6 +59,10 @@ struct Installation
         root.write("set/DellInfo.ini", {});
         root.write("set/TikuName.ini", {"東谷", "北浜", "本院"});
         root.write("set/NameCode.ini", registerLines);
+        for (const char* code : {"YakkaCode", "SinryoCode1", "SinryoCode2", "SinryoCode3", "SinryoCode4",
+                                    "SinryoCode5", "SinryoCode6", "SinryoCode7", "SinryoCode8", "SinryoCode9",
+                                    "LenCode", "YakkaCode_Miyazaki", "SinryoCode_Miyazaki"})
+            root.write(QStringLiteral("Code/%1.ini").arg(code), {});
     }
 
     void chart(const QString& code, const QString& earTag, const QString& name,
@@ -253,6 +258,7 @@ private slots:
         QTest::newRow("10") << "鳥取県,0" << 10 << QList<SubForm>{};
         QTest::newRow("16") << "鳥取県,0" << 16 << QList<SubForm>{};
         QTest::newRow("beyond 21") << "鳥取県,0" << 22 << QList<SubForm>{};
+        QTest::newRow("21") << "鳥取県,0" << 21 << QList<SubForm>{SubForm::LastBunbenForm};
     }
 
     void menuDispatch()
@@ -262,9 +268,18 @@ private slots:
         QFETCH(QList<SubForm>, opened);
         Installation inst(info);
         MainForm form;
+        QStringList shown;
+        ModalHost::setHandler([&shown](QDialog& dialog) {
+            shown.append(dialog.metaObject()->className());
+            return 0;
+        });
         QSignalSpy spy(&form, &MainForm::subFormOpening);
         form.CmdGd_Click(index);
         QCOMPARE(openedForms(spy), opened);
+        // The windows built so far open for real.
+        const bool built = opened == QList<SubForm>{SubForm::MiyazakiYakkaForm}
+                           || opened == QList<SubForm>{SubForm::LastBunbenForm};
+        QCOMPARE(!shown.isEmpty(), built);
         QCOMPARE(form.state(), MainForm::State::Menu);
         QVERIFY(MsgBox::log().isEmpty());
     }
@@ -350,6 +365,26 @@ private slots:
         QCOMPARE(form.state(), MainForm::State::Menu);
         QCOMPARE(form.size(), QSize(TwipGeometry::px(9500), TwipGeometry::px(5000)));
         QVERIFY(MsgBox::log().isEmpty());
+    }
+
+    void sampleChartsOpen()
+    {
+        TempDataRoot root;
+        DataPath::setRoot(TestFixture::copySample(root.path()));
+        MainForm form;
+        listFarmer(form);
+        QCOMPARE(form.state(), MainForm::State::List);
+        const QStringList files = column(form.KotaiGrid, 8);
+        QVERIFY(!files.isEmpty());
+        for (int row = 1; row <= files.size(); ++row) {
+            form.KotaiGrid_Click(row, 1);
+            QCOMPARE(form.state(), MainForm::State::Rireki);
+            QCOMPARE(SharedState::get().CurrentKarteFile, files.at(row - 1));
+            const QString first = form.RirekiGrid->textMatrix(1, 9);
+            QVERIFY(first.isEmpty() || first == files.at(row - 1));
+            form.CmdGd_Click(1);
+        }
+        QVERIFY2(MsgBox::log().isEmpty(), qPrintable(MsgBox::log().value(0).text));
     }
 
     void clicksThatDoNothing()
@@ -678,9 +713,17 @@ private slots:
         QFETCH(QList<SubForm>, opened);
         Installation inst("鳥取県,0");
         MainForm form;
+        // The register saves a drug; the tables are read again when it has closed.
+        ModalHost::setHandler([&inst](QDialog& dialog) {
+            if (qobject_cast<YakkaTourokuForm*>(&dialog))
+                inst.root.write("Code/YakkaCode.ini", {"注'新薬'1瓶'*'100"});
+            return 0;
+        });
         QSignalSpy spy(&form, &MainForm::subFormOpening);
         QTest::mouseClick(form.MainTitleGd[index], Qt::LeftButton, Qt::KeyboardModifiers(modifiers));
         QCOMPARE(openedForms(spy), opened);
+        const QStringList expected = opened.isEmpty() ? QStringList{""} : QStringList{"注'新薬'1瓶'*'100", ""};
+        QCOMPARE(SharedState::get().Tables.YakkaCodeTable, expected);
     }
 
     void titleDoubleClick_data()

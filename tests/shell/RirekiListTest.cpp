@@ -2,6 +2,7 @@
 #include "TestFixture.h"
 #include "TestRegistry.h"
 
+#include "chart/KarteScan.h"
 #include "shell/RirekiList.h"
 
 #include <QtTest>
@@ -11,13 +12,16 @@ class RirekiListTest : public QObject
     Q_OBJECT
 
 private:
-    static QStringList chartLines(const QList<KarteFixture::Episode>& episodes)
+    static KarteScan chartLines(const QList<KarteFixture::Episode>& episodes)
     {
         TempDataRoot root;
         const QString path = root.file("H5/c.sxd");
         KarteFixture::write(path, KarteFixture::nouka("東谷", "山本 一郎", "1234"),
                             KarteFixture::kotai("0012", "はな", "c"), episodes);
-        return TestFixture::readCp932(path);
+        const KarteScan scan = KarteScan::read(path);
+        if (!scan.ok())
+            qWarning("%s", qPrintable(scan.errorText));
+        return scan;
     }
 
 private slots:
@@ -49,7 +53,7 @@ private slots:
 
     void plainRowsInFileOrder()
     {
-        const QStringList lines = chartLines({
+        const KarteScan lines = chartLines({
             {KarteFixture::nameRecord("乳房炎", "5.3.1", "5.3.9", "5.3.10", "治癒", "4", "へい病", "5･3"), {}},
             {KarteFixture::nameRecord("卵巣静止", "5.4.1", "5.4.1", "5.4.2", "未", "1", "繁殖", ""), {}},
             {KarteFixture::nameRecord("肺炎", "5.5.1", "5.5.1", "", "未", "1", "へい病", ""), {}},
@@ -87,7 +91,7 @@ private slots:
         QFETCH(QString, tenki);
         QFETCH(QString, date2);
         QFETCH(QString, outcome2);
-        const QStringList lines = chartLines({{KarteFixture::nameRecord("乳房炎", "5.3.1", "5.3.9", tenkiDate,
+        const KarteScan lines = chartLines({{KarteFixture::nameRecord("乳房炎", "5.3.1", "5.3.9", tenkiDate,
                                                                         tenki, "4", "へい病", "5･3"),
                                                KarteFixture::dataRecord(date2, outcome2)}});
         const QList<QStringList> rows = RirekiList::build(lines, "c.sxd", true);
@@ -101,8 +105,9 @@ private slots:
 
     void chartWithoutEpisodes()
     {
-        QVERIFY(RirekiList::build(chartLines({}), "c.sxd", false).isEmpty());
-        QVERIFY(RirekiList::build({"Name"}, "c.sxd", true).size() == 1);
+        const KarteScan scan = chartLines({});
+        QVERIFY(scan.ok());
+        QVERIFY(RirekiList::build(scan, "c.sxd", true).isEmpty());
     }
 };
 
