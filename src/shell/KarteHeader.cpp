@@ -1,5 +1,6 @@
 #include "KarteHeader.h"
 
+#include "chart/KarteScan.h"
 #include "chart/KarteText.h"
 #include "common/Cp932.h"
 #include "common/TextFile.h"
@@ -16,8 +17,12 @@ KarteHeader KarteHeader::read(const QString& localPath)
 {
     KarteHeader header;
     QFile file(localPath);
+    if (!QFileInfo(localPath).isFile()) {
+        header.errorText = KarteScan::missingText(localPath);
+        return header;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
-        header.errorText = QStringLiteral("ファイルを読めません: %1").arg(localPath);
+        header.errorText = KarteScan::damageText(localPath, -1, file.errorString());
         return header;
     }
     QByteArray content = file.read(headChunk);
@@ -27,20 +32,17 @@ KarteHeader KarteHeader::read(const QString& localPath)
         lines = TextFile::splitLines(content);
     }
     QStringList texts;
-    qsizetype offset = 0;
     for (int i = 0; i < 2 && i < lines.size(); ++i) {
-        qsizetype bad = -1;
-        const std::optional<QString> text = Cp932::decode(lines.at(i), &bad);
+        const std::optional<QString> text = Cp932::decode(lines.at(i));
         if (!text) {
-            header.errorText = TextFile::decodeErrorText(localPath, offset + bad);
+            header.errorText = KarteScan::damageText(localPath, i, QStringLiteral("読み取れない文字があります"));
             return header;
         }
         texts.append(*text);
-        offset = content.indexOf('\n', offset) + 1;
     }
     if (texts.size() < 2 || texts.at(0).isEmpty() || texts.at(1).isEmpty()) {
         header.status = Status::Incomplete;
-        header.errorText = QStringLiteral("見出し行がありません: %1").arg(QFileInfo(localPath).fileName());
+        header.errorText = KarteScan::damageText(localPath, int(texts.size()), QStringLiteral("農家と個体の行がありません"));
         return header;
     }
     header.status = Status::Ok;

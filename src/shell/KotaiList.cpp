@@ -2,6 +2,8 @@
 
 #include "KarteHeader.h"
 
+#include "chart/KarteScan.h"
+
 #include <QDir>
 
 QString KotaiList::fileKey(const QString& karteNendo, const QString& noukaCode)
@@ -46,7 +48,7 @@ KotaiList::Result KotaiList::build(const QString& localFolder, const QStringList
         if (!belongsTo(header.kotaiFields, name, noukaCode))
             continue;
         if (header.kotaiFields.size() < minKotaiFields) {
-            result.damaged.append(QStringLiteral("個体の行の項目が足りません: %1").arg(name));
+            result.damaged.append(KarteScan::damageText(name, 1, QStringLiteral("個体の行の項目が足りません")));
             continue;
         }
         QStringList row = rowOf(header.kotaiFields, name);
