@@ -9,13 +9,18 @@ QString SharedUtil::KaigyoDelProc(const QString& text)
     QString out = text;
     out.remove(QLatin1Char('\r'));
     out.remove(QLatin1Char('\n'));
-    qsizetype start = 0;
-    while (start < out.size() && out.at(start) == QLatin1Char(' '))
-        ++start;
-    qsizetype end = out.size();
-    while (end > start && out.at(end - 1) == QLatin1Char(' '))
+    return Trim(out);
+}
+
+QString SharedUtil::Trim(const QString& text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
         --end;
-    return out.mid(start, end - start);
+    return begin == 0 && end == text.size() ? text : text.mid(begin, end - begin);
 }
 
 bool SharedUtil::FileNameCheckProc(const QString& name, QString& offending)

@@ -15,6 +15,8 @@ public:
 
     // The text without CR LF, lone CR and lone LF, then without blanks (U+0020) at either end.
     static QString KaigyoDelProc(const QString& text);
+    // The system's trim: blanks (U+0020) removed from both ends; a full-width blank stays.
+    static QString Trim(const QString& text);
 
     // True when the name holds none of \ / : * ? " < > |; otherwise false with the offending
     // character (the last of the list, when several are held) in offending.
