@@ -1,4 +1,8 @@
 #include "common/DataPath.h"
+#include "common/FontSetup.h"
+#include "common/MsgBox.h"
+#include "common/SingleInstance.h"
+#include "shell/MainForm.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -15,5 +19,17 @@ int main(int argc, char** argv)
     parser.process(app);
     if (parser.isSet(rootOption))
         DataPath::setRoot(parser.value(rootOption));
-    return 0;
+    FontSetup::install();
+    MsgBox::setApplicationTitle(MainForm::productTitle());
+
+    SingleInstance instance(SingleInstance::defaultLockPath());
+    if (!instance.tryLock()) {
+        MsgBox::show(QStringLiteral("重複起動はできません。"), QString(), MsgBox::OkOnly, MsgBox::Exclamation);
+        return 1;
+    }
+    MainForm form;
+    if (!form.loadOk())
+        return 1;
+    form.show();
+    return app.exec();
 }

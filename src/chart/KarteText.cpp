@@ -1,5 +1,7 @@
 #include "KarteText.h"
 
+#include "common/SharedUtil.h"
+
 namespace {
 const QChar Separator = QLatin1Char('\'');
 const QChar HeaderSeparator = QChar(0x2019); // "’"
@@ -7,13 +9,7 @@ const QChar HeaderSeparator = QChar(0x2019); // "’"
 
 QString KarteText::trim(const QString& text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return begin == 0 && end == text.size() ? text : text.mid(begin, end - begin);
+    return SharedUtil::Trim(text);
 }
 
 QString KarteText::removeBreaks(const QString& text)

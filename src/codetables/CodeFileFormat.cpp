@@ -1,5 +1,7 @@
 #include "CodeFileFormat.h"
 
+#include "common/SharedUtil.h"
+
 namespace {
 const QChar kQuote = u'\'';
 const QChar kComma = u',';
@@ -19,14 +21,6 @@ QStringList CodeFileFormat::fields(const QString& line, QChar separator, int cou
     return f;
 }
 
-QString CodeFileFormat::kaigyoDel(const QString& text)
-{
-    QString t = text;
-    t.remove(QLatin1Char('\r'));
-    t.remove(QLatin1Char('\n'));
-    return t.trimmed();
-}
-
 QString CodeFileFormat::strip(const QString& cell, QChar separator)
 {
     QString t = cell;
@@ -38,12 +32,12 @@ QString CodeFileFormat::strip(const QString& cell, QChar separator)
 
 QString CodeFileFormat::stripTrim(const QString& cell, QChar separator)
 {
-    return kaigyoDel(strip(cell, separator));
+    return SharedUtil::KaigyoDelProc(strip(cell, separator));
 }
 
 bool CodeFileFormat::hasKey(const QStringList& row, int keyCol)
 {
-    return !kaigyoDel(row.value(keyCol)).isEmpty();
+    return !SharedUtil::KaigyoDelProc(row.value(keyCol)).isEmpty();
 }
 
 QString CodeFileFormat::joinEach(const QStringList& fields, QChar separator)
@@ -227,5 +221,5 @@ std::pair<QString, QString> CodeFileFormat::bandFields(const QString& text)
         return {text.left(at), text.mid(at + 1)};
     QString lower = text;
     lower.remove(kInai);
-    return {kaigyoDel(lower), QString()};
+    return {SharedUtil::KaigyoDelProc(lower), QString()};
 }

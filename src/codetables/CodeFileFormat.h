@@ -63,8 +63,6 @@ public:
     static QString bandText(const QString& lower, const QString& upper);
     static std::pair<QString, QString> bandFields(const QString& text);
 
-    // Line breaks removed and the text trimmed.
-    static QString kaigyoDel(const QString& text);
 
 private:
     static QStringList fields(const QString& line, QChar separator, int count);

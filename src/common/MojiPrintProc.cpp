@@ -3,6 +3,7 @@
 #include "ByteLenProc.h"
 #include "PrintDevice.h"
 #include "PrintPageModel.h"
+#include "SharedUtil.h"
 #include "ValueReader.h"
 
 #include <QList>
@@ -78,13 +79,7 @@ void drawGlyph(PrintDevice& device, QPoint at, const Glyph& glyph)
 // Blanks (U+0020) trimmed from both ends, then every CR LF pair removed.
 QString cleaned(const QString& text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.mid(begin, end - begin).remove(QStringLiteral("\r\n"));
+    return SharedUtil::Trim(text).remove(QStringLiteral("\r\n"));
 }
 
 double circleRadiusMm(int mode, const QString& kenName)

@@ -1,0 +1,71 @@
+#include "TestFixture.h"
+#include "TestRegistry.h"
+
+#include "common/SingleInstance.h"
+
+#include <QProcess>
+#include <QtTest>
+
+// Starts the program itself, with message boxes answered automatically, for the start-ups that end.
+class ProgramTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Run
+    {
+        int exitCode = -1;
+        QString errors;
+    };
+
+    static Run runProgram(const QString& dataRoot)
+    {
+        const QString program = qEnvironmentVariable("NOLVARI_PROGRAM");
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("NOLVARI_AUTO_ANSWER", "1");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        process.setProcessEnvironment(env);
+        process.start(program, {"--data-root", dataRoot});
+        Run run;
+        if (!process.waitForFinished(120000)) {
+            process.kill();
+            process.waitForFinished();
+            return run;
+        }
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.errors = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+private slots:
+    void init()
+    {
+        TestFixture::resetGlobals();
+        if (qEnvironmentVariableIsEmpty("NOLVARI_PROGRAM"))
+            QSKIP("NOLVARI_PROGRAM names no program");
+    }
+
+    void secondInstanceEnds()
+    {
+        TempDataRoot root;
+        const QString dataRoot = TestFixture::copySample(root.path());
+        SingleInstance first(dataRoot + "/.nolvari.lock");
+        QVERIFY(first.tryLock());
+        const Run run = runProgram(dataRoot);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.errors.contains("重複起動はできません。"), qPrintable(run.errors));
+    }
+
+    void missingInfoFileNamesTheFile()
+    {
+        TempDataRoot root;
+        root.write("set/KiokuNendo.ini", {"7"});
+        const Run run = runProgram(root.path());
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.errors.contains("info.ini"), qPrintable(run.errors));
+    }
+};
+
+NOLVARI_TEST(ProgramTest)
+#include "ProgramTest.moc"
