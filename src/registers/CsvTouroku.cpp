@@ -2,7 +2,7 @@
 
 #include "KotaiTable.h"
 #include "common/DataPath.h"
-#include "registers/pending/PendingUtil.h"
+#include "common/SharedUtil.h"
 
 namespace {
 const QString Unset = QStringLiteral("-");
@@ -38,7 +38,7 @@ std::optional<KotaiTouroku::Input> CsvTouroku::parse(const QString& line, const 
     in.Keiro = f.at(5);
     QString bad;
     const QString era = f.at(2).left(1);
-    if (in.Mimi.size() != 10 || !Pending::FileNameCheckProc(in.Mimi, bad)
+    if (in.Mimi.size() != 10 || !SharedUtil::FileNameCheckProc(in.Mimi, bad)
         || (in.Meigou.isEmpty() && in.KotaiNo.isEmpty())
         || (era != QStringLiteral("R") && era != QStringLiteral("H") && era != QStringLiteral("S")))
         return std::nullopt;

@@ -22,7 +22,7 @@
 #include "dialogs/KeiroForm.h"
 #include "dialogs/NenGappiForm.h"
 #include "dialogs/TokutyoForm.h"
-#include "registers/pending/PendingYobidasi.h"
+#include "shell/YobidasiForm.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -322,7 +322,8 @@ void KotaiPage::TikuNameGd_Click()
 {
     KotaiGridSelectProc(true);
     form.SetteiSaveProc();
-    Pending::runYobidasiForm(this);
+    YobidasiForm picker(this);
+    ModalHost::exec(picker);
     GuideGd->setText(QStringLiteral("読込中・・・・・。"));
     GuideGd->show();
     letEventsRun();

@@ -6,7 +6,7 @@
 #include "chart/KarteKotaiRecord.h"
 #include "chart/KarteNoukaRecord.h"
 #include "common/DataPath.h"
-#include "registers/pending/PendingUtil.h"
+#include "common/SharedUtil.h"
 
 namespace {
 const QString Kakunin = QStringLiteral("確認");
@@ -28,7 +28,7 @@ TourokuCheck KotaiTouroku::check(const QStringList& boxes, const Input& in, cons
             return TourokuCheck::refuse(QStringLiteral(" %1 は使用できません。").arg(quote), Kakunin, i);
     }
     QString bad;
-    if (!Pending::FileNameCheckProc(in.Mimi, bad))
+    if (!SharedUtil::FileNameCheckProc(in.Mimi, bad))
         return TourokuCheck::refuse(QStringLiteral("使用できない文字 %1 が入力されています。").arg(bad), Kakunin, 3);
     if (in.Syurui.isEmpty())
         return TourokuCheck::refuse(QStringLiteral("畜種を選択してください。"), Kakunin);

@@ -2,7 +2,7 @@
 
 #include "SetteiData.h"
 #include "TourokuNameFile.h"
-#include "registers/pending/PendingUtil.h"
+#include "common/SharedUtil.h"
 
 namespace {
 const QChar Sep = QLatin1Char('\'');
@@ -60,7 +60,7 @@ QStringList KyuYakuFile::lines(const QList<Row>& rows)
     QStringList out;
     for (const Row& row : rows)
         if (!row.Insatu.isEmpty())
-            out.append(QStringList{row.Kubun, row.Touroku, Pending::KaigyoDelProc(row.Insatu), row.Key}.join(Sep));
+            out.append(QStringList{row.Kubun, row.Touroku, SharedUtil::KaigyoDelProc(row.Insatu), row.Key}.join(Sep));
     return out;
 }
 

@@ -7,7 +7,7 @@
 #include "common/SharedState.h"
 #include "common/TwipGeometry.h"
 #include "common/WindowColor.h"
-#include "registers/pending/PendingUtil.h"
+#include "common/SharedUtil.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -147,7 +147,7 @@ void KyuYakuForm::CmdGd_Click(int index)
         } else if (inpTx->text().contains(QLatin1Char('\''))) {
             MsgBox::show(QStringLiteral("　' コーテーションは使用できません。"), Kakunin);
         } else if (row > 0) {
-            ListGrid->setTextMatrix(row, 3, Pending::KaigyoDelProc(inpTx->text()));
+            ListGrid->setTextMatrix(row, 3, SharedUtil::KaigyoDelProc(inpTx->text()));
             KyuYakuKouhoSetProc();
         } else {
             MsgBox::show(QStringLiteral("行を選択してください。"), Kakunin);

@@ -5,7 +5,7 @@
 #include "common/SharedState.h"
 #include "common/TwipGeometry.h"
 #include "common/WindowColor.h"
-#include "registers/pending/PendingUtil.h"
+#include "common/SharedUtil.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -62,7 +62,7 @@ void NameInpForm::CmdGd_Click(int index)
             MsgBox::show(QStringLiteral(" ' は使用できません。"), QStringLiteral("確認"));
             return;
         }
-        data[3] = Pending::KaigyoDelProc(inpTx->text().trimmed());
+        data[3] = SharedUtil::KaigyoDelProc(inpTx->text().trimmed());
         accept();
         return;
     case 2:

@@ -1,7 +1,7 @@
 #include "NoukaTouroku.h"
 
 #include "common/RowSort.h"
-#include "registers/pending/PendingUtil.h"
+#include "common/SharedUtil.h"
 
 namespace {
 const QString Kakunin = QStringLiteral("確認");
@@ -30,7 +30,7 @@ QString NoukaTouroku::line(const QString& tiku, const Input& in)
                              in.Tiiki, in.TikuCode1 + QLatin1Char('-') + in.TikuCode2};
     QStringList fields;
     for (const QString& v : values)
-        fields.append(Pending::KaigyoDelProc(v));
+        fields.append(SharedUtil::KaigyoDelProc(v));
     fields << QString() << QString();
     return fields.join(QLatin1Char(','));
 }

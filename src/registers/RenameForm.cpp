@@ -6,7 +6,7 @@
 #include "common/SharedState.h"
 #include "common/TwipGeometry.h"
 #include "common/WindowColor.h"
-#include "registers/pending/PendingUtil.h"
+#include "common/SharedUtil.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -93,7 +93,7 @@ void RenameForm::Label1_Click(int index)
         refuse(QStringLiteral("番号を入力してください。"));
     else if (!TourokuCheck::quoteIn(text).isEmpty())
         refuse(QStringLiteral(" %1 は使用できません。").arg(TourokuCheck::quoteIn(text)));
-    else if (SharedState::get().KenName == QStringLiteral("鹿児島県") && !Pending::FileNameCheckProc(text, bad))
+    else if (SharedState::get().KenName == QStringLiteral("鹿児島県") && !SharedUtil::FileNameCheckProc(text, bad))
         refuse(QStringLiteral("使用できない文字 %1 が入力されています。").arg(bad));
     else if (SharedState::get().KenName != QStringLiteral("鹿児島県") && text.size() != 10)
         refuse(QStringLiteral("10桁を入力してください。"));

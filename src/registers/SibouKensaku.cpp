@@ -4,7 +4,7 @@
 #include "SetteiData.h"
 #include "common/DataPath.h"
 #include "common/TextFile.h"
-#include "registers/pending/PendingUtil.h"
+#include "common/SharedUtil.h"
 
 
 QString SibouKensaku::mark(const QStringList& bookLines)
@@ -42,7 +42,7 @@ bool SibouKensaku::SibouKensakuProc(QStringList& dellInfoList, const std::functi
             errors->append(book.errorText);
         const QString m = book.ok() ? mark(book.texts()) : QString();
         if (!m.isEmpty())
-            Pending::DellInfoSetProc(dellInfoList, books.at(i), m);
+            SharedUtil::DellInfoSetProc(dellInfoList, books.at(i), m);
         if (progress)
             progress(i, int(books.size()));
     }

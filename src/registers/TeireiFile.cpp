@@ -1,7 +1,7 @@
 #include "TeireiFile.h"
 
 #include "SetteiData.h"
-#include "registers/pending/PendingUtil.h"
+#include "common/SharedUtil.h"
 
 const QStringList& TeireiFile::bunruiNames()
 {
@@ -36,7 +36,7 @@ bool TeireiFile::save(int classIndex, const QStringList& phrases, QString* error
 {
     QStringList lines;
     for (const QString& phrase : phrases)
-        lines.append(Pending::KaigyoDelProc(phrase.trimmed()));
+        lines.append(SharedUtil::KaigyoDelProc(phrase.trimmed()));
     return SetteiData::writeLines(path(classIndex), lines, errorText);
 }
 

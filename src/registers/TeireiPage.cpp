@@ -6,7 +6,7 @@
 #include "common/LabelButtonArray.h"
 #include "common/MsgBox.h"
 #include "common/TwipGeometry.h"
-#include "registers/pending/PendingUtil.h"
+#include "common/SharedUtil.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -170,7 +170,7 @@ void TeireiPage::TeireiGd_Click(int index)
             MsgBox::show(QStringLiteral(" ' は使用できません。"), Kakunin);
             return;
         }
-        addRow(Pending::KaigyoDelProc(text.trimmed()));
+        addRow(SharedUtil::KaigyoDelProc(text.trimmed()));
         KouhoGrid->clearSelection();
         selected = false;
         TeireiNoSetProc();
@@ -185,7 +185,7 @@ void TeireiPage::TeireiGd_Click(int index)
         TeireiNoSetProc();
         save();
     } else if (index == 3 && selected) {
-        KouhoGrid->setTextMatrix(KouhoGrid->row(), 1, Pending::KaigyoDelProc(text.trimmed()));
+        KouhoGrid->setTextMatrix(KouhoGrid->row(), 1, SharedUtil::KaigyoDelProc(text.trimmed()));
         save();
         setHeights();
     }

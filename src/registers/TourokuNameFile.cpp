@@ -2,7 +2,7 @@
 
 #include "SetteiData.h"
 #include "common/RowSort.h"
-#include "registers/pending/PendingUtil.h"
+#include "common/SharedUtil.h"
 
 namespace {
 const QChar Sep = QLatin1Char('\'');
@@ -134,7 +134,7 @@ QStringList TourokuNameFile::lines(int category, const Listing& listing, bool mi
         }
         QStringList c;
         for (int i = 0; i <= 5; ++i)
-            c.append(Pending::KaigyoDelProc(row.at(i)));
+            c.append(SharedUtil::KaigyoDelProc(row.at(i)));
         out.append(QStringList{mark, c.at(Code), key(c.at(Name), c.at(Kikaku)), c.at(Touroku),
                                c.at(Price), c.at(Unit)}.join(Sep));
     }

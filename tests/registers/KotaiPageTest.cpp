@@ -14,6 +14,7 @@
 #include "registers/KotaiPage.h"
 #include "registers/MasterForm.h"
 #include "registers/OptionArray.h"
+#include "shell/YobidasiForm.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -47,7 +48,7 @@ class KotaiPageTest : public QObject
     void answerDialogs(const NoukaInfo& farmer, const QString& text = QString())
     {
         ModalHost::setHandler([farmer, text](QDialog& dialog) {
-            if (dialog.objectName() == "YobidasiForm") {
+            if (qobject_cast<YobidasiForm*>(&dialog)) {
                 SharedState::get().CurrentNouka = farmer;
             } else if (dialog.objectName() == "RenameForm") {
                 dialog.findChild<QLineEdit*>("inpTx0")->setText(text);

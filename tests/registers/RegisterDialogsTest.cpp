@@ -13,6 +13,7 @@
 #include "registers/MasterForm.h"
 #include "registers/NoukaPage.h"
 #include "registers/OptionArray.h"
+#include "shell/YobidasiForm.h"
 #include "registers/RenameForm.h"
 
 #include <QLabel>
@@ -113,7 +114,7 @@ private slots:
             form.inpTx[box]->setText(text);
         form.nouka->TikuGd_Click(1);
         ModalHost::setHandler([](QDialog& dialog) {
-            if (dialog.objectName() == "YobidasiForm")
+            if (qobject_cast<YobidasiForm*>(&dialog))
                 SharedState::get().CurrentNouka = {"東谷", "山本", "00010001", "東谷1"};
             return 0;
         });
