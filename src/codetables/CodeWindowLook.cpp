@@ -1,5 +1,6 @@
 #include "CodeWindowLook.h"
 
+#include "common/WidgetColor.h"
 #include "common/FontSetup.h"
 #include "common/SharedState.h"
 #include "common/TwipGeometry.h"
@@ -9,18 +10,7 @@
 
 const QColor CodeWindowLook::CellEditorBackColor(236, 242, 223);
 const QColor CodeWindowLook::EditRowColor(255, 255, 192);
-const QColor CodeWindowLook::GridFixedBackColor(224, 221, 193);
 const QColor CodeWindowLook::TitleColor(0, 192, 0);
-
-void CodeWindowLook::paintBack(QWidget* widget, const QColor& color)
-{
-    if (!color.isValid())
-        return;
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, color);
-    widget->setPalette(p);
-    widget->setAutoFillBackground(true);
-}
 
 QLabel* CodeWindowLook::label(const QString& text, QWidget* parent, int left, int top)
 {
@@ -68,7 +58,7 @@ int CodeWindowLook::setupGrid(FlexGrid* grid, const QList<Column>& columns, bool
     grid->setCols(int(columns.size()));
     grid->setRows(1);
     grid->setFixedRows(1);
-    grid->setBackColorFixed(GridFixedBackColor);
+    grid->setBackColorFixed(ColorSetInfo::GridFixedBackColor());
     if (colors.DialogBackColor.isValid())
         grid->setBackColorBkg(colors.DialogBackColor);
     if (colors.GridColor.isValid())

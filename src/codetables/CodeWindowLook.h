@@ -21,8 +21,6 @@ public:
         FlexGrid::Alignment align;
     };
 
-    // Paints a widget's background; an unset colour leaves it as it is.
-    static void paintBack(QWidget* widget, const QColor& color);
     static QLabel* titleLabel(const QString& text, QWidget* parent, int left, int top);
     static QLabel* label(const QString& text, QWidget* parent, int left, int top);
     static void greyRule(QWidget* parent, int left, int top, int right);
@@ -35,6 +33,5 @@ public:
 
     static const QColor CellEditorBackColor;
     static const QColor EditRowColor;
-    static const QColor GridFixedBackColor;
     static const QColor TitleColor;
 };

@@ -4,6 +4,7 @@
 #include "CodeGridRows.h"
 #include "CodeWindowLook.h"
 
+#include "common/WidgetColor.h"
 #include "common/FlexGrid.h"
 #include "common/LabelButtonArray.h"
 #include "common/SharedState.h"
@@ -41,7 +42,7 @@ void MiyazakiYakkaForm::buildWindow()
     setObjectName(QStringLiteral("MiyazakiYakkaForm"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint);
     const QColor back = SharedState::get().ColorSet.DialogBackColor;
-    CodeWindowLook::paintBack(this, back);
+    WidgetColor::setBackColor(this, back);
     TwipGeometry::resize(this, 9435, 9765);
     CodeWindowLook::titleLabel(QStringLiteral("薬価・診療費"), this, 165, 60)->setObjectName("TitleGd");
     CodeWindowLook::greyRule(this, 0, 285, 9240);
@@ -59,7 +60,7 @@ void MiyazakiYakkaForm::buildWindow()
     for (int i = 0; i < 2; ++i) {
         auto* op = new QRadioButton(captions.at(i), this);
         op->setObjectName(QStringLiteral("BunruiOp%1").arg(i));
-        CodeWindowLook::paintBack(op, back);
+        WidgetColor::setBackColor(op, back);
         op->move(TwipGeometry::px(lefts[i]), TwipGeometry::px(405));
         op->adjustSize();
         connect(op, &QRadioButton::toggled, this, [this, i] { BunruiOp_Click(i); });
@@ -67,7 +68,7 @@ void MiyazakiYakkaForm::buildWindow()
 
         auto* frame = new QFrame(this);
         frame->setObjectName(QStringLiteral("WakuFrame%1").arg(i));
-        CodeWindowLook::paintBack(frame, back);
+        WidgetColor::setBackColor(frame, back);
         TwipGeometry::place(frame, 120, 720, i == 0 ? 12285 : 9000, 8760);
         frame->hide();
         WakuFrame[i] = frame;
@@ -89,7 +90,7 @@ void MiyazakiYakkaForm::buildDrugPage()
     CodeWindowLook::label(QStringLiteral("【登録済一覧】"), f, 200, 200)->setObjectName("Label1_4");
     SortCh = new QCheckBox(QStringLiteral("コード順"), f);
     SortCh->setObjectName(QStringLiteral("SortCh"));
-    CodeWindowLook::paintBack(SortCh, back);
+    WidgetColor::setBackColor(SortCh, back);
     SortCh->move(TwipGeometry::px(1680), TwipGeometry::px(210));
     SortCh->adjustSize();
     connect(SortCh, &QCheckBox::clicked, this, &MiyazakiYakkaForm::SortCh_Click);
@@ -105,7 +106,7 @@ void MiyazakiYakkaForm::buildDrugPage()
     YakkaGd = CodeWindowLook::label(QStringLiteral("*"), f, 3960, 225);
     YakkaGd->setObjectName(QStringLiteral("YakkaGd"));
     YakkaGd->setAlignment(Qt::AlignCenter);
-    CodeWindowLook::paintBack(YakkaGd, back);
+    WidgetColor::setBackColor(YakkaGd, back);
 
     const int width = CodeWindowLook::setupGrid(DataGrid[0], kDrugColumns, true);
     TwipGeometry::place(DataGrid[0], 195, 450, width, 8145);

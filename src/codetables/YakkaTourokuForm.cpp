@@ -6,6 +6,7 @@
 #include "CodeTableSearch.h"
 #include "CodeWindowLook.h"
 
+#include "common/WidgetColor.h"
 #include "common/CodeTableLoader.h"
 #include "common/FlexGrid.h"
 #include "common/LabelButtonArray.h"
@@ -69,7 +70,7 @@ void YakkaTourokuForm::buildWindow()
 {
     setObjectName(QStringLiteral("YakkaTourokuForm"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint);
-    CodeWindowLook::paintBack(this, SharedState::get().ColorSet.DialogBackColor);
+    WidgetColor::setBackColor(this, SharedState::get().ColorSet.DialogBackColor);
     TwipGeometry::place(this, 0, 750, 12795, 11235);
     setFixedSize(size());
     CmdGd = new LabelButtonArray(this);
@@ -92,7 +93,7 @@ QFrame* YakkaTourokuForm::page(int k)
         return WakuFrame[k];
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("WakuFrame%1").arg(k));
-    CodeWindowLook::paintBack(frame, SharedState::get().ColorSet.DialogBackColor);
+    WidgetColor::setBackColor(frame, SharedState::get().ColorSet.DialogBackColor);
     TwipGeometry::place(frame, 120, 720, 12285, 10350);
     frame->setVisible(k == 0);
     CmdGd->resetOn(frame);
@@ -126,7 +127,7 @@ void YakkaTourokuForm::buildTop()
     CodeWindowLook::greyRule(this, 0, 330, 12700);
     auto* opFrame = new QFrame(this);
     opFrame->setObjectName(QStringLiteral("OpFrame"));
-    CodeWindowLook::paintBack(opFrame, SharedState::get().ColorSet.DialogBackColor);
+    WidgetColor::setBackColor(opFrame, SharedState::get().ColorSet.DialogBackColor);
     TwipGeometry::place(opFrame, 1800, 390, 3600, 300);
     const QStringList captions{"薬価", "診療点数", "往診"};
     for (int i = 0; i < 3; ++i) {
@@ -181,7 +182,7 @@ void YakkaTourokuForm::buildFeePage()
     for (int i = 0; i < 9; ++i) {
         auto* op = new QRadioButton(kKubunCaptions.at(i), f);
         op->setObjectName(QStringLiteral("SinryiOp%1").arg(i));
-        CodeWindowLook::paintBack(op, SharedState::get().ColorSet.DialogBackColor);
+        WidgetColor::setBackColor(op, SharedState::get().ColorSet.DialogBackColor);
         TwipGeometry::place(op, 60 + i * 900, 60, 850, 300);
         op->setVisible(!miyazaki);
         connect(op, &QRadioButton::toggled, this, [this, i](bool on) { if (on) SinryiOp_Click(i); });

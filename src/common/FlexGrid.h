@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SharedState.h"
+
 #include <QColor>
 #include <QTableWidget>
 
@@ -117,7 +119,7 @@ private:
     int fixedColCount = 1;
     int defaultRowHeight = 240;
     QColor backColor = Qt::white;
-    QColor backColorFixed = QColor(224, 221, 193);
+    QColor backColorFixed = ColorSetInfo::GridFixedBackColor();
     QList<Alignment> colAlignments;
     QList<Alignment> fixedAlignments;
     int lastMouseRow = -1;

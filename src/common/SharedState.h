@@ -33,6 +33,11 @@ struct ColorSetInfo
     QColor DialogBackColor;
     QColor HoverColor;
     QColor GridColor;
+
+    // Two colours that are fixed literals, not shared values: the grids' heading cells and the
+    // main window's banner.
+    static QColor GridFixedBackColor() { return QColor(224, 221, 193); }
+    static QColor TitleBannerColor() { return QColor(208, 96, 133); }
 };
 
 // The print calibration: offsets in millimetres and the vertical stretch (0 counts as 1.0).

@@ -33,8 +33,6 @@ public:
     static QString todayDate(const QDate& today);   // year/month/day, four-digit year
     static QString reiwaNen(const QString& todayDate);
     static ColorSetInfo colorSet();
-    static QColor gridFixedBackColor() { return QColor(224, 221, 193); }
-    static QColor titleBannerColor() { return QColor(208, 96, 133); }
     static constexpr float twipPerMm = 56.7f;
 
     // The picture path tables: "\Nolvari\pict\pict_<i>.bmp" (0 to 50) and

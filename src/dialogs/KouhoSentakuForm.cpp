@@ -4,7 +4,7 @@
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
 #include "common/TwipGeometry.h"
-#include "common/WindowColor.h"
+#include "common/WidgetColor.h"
 #include "registers/ListTouroku.h"
 #include "registers/SetteiData.h"
 #include "registers/TourokuCheck.h"
@@ -18,7 +18,7 @@ KouhoSentakuForm::KouhoSentakuForm(QString& value, const QString& fileName, QWid
 {
     TwipGeometry::resize(this, 4200, 4700);
     move(TwipGeometry::px(5000), TwipGeometry::px(3000));
-    WindowColor::paint(this, SharedState::get().ColorSet.BaseBackColor);
+    WidgetColor::setBackColor(this, SharedState::get().ColorSet.BaseBackColor);
     inpTx = new QLineEdit(this);
     inpTx->setObjectName(QStringLiteral("inpTx"));
     TwipGeometry::place(inpTx, 150, 150, 3900, 330);

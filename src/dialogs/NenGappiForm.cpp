@@ -6,7 +6,7 @@
 #include "common/SharedState.h"
 #include "common/TextFile.h"
 #include "common/TwipGeometry.h"
-#include "common/WindowColor.h"
+#include "common/WidgetColor.h"
 #include "common/ValueReader.h"
 
 #include <QDir>
@@ -53,7 +53,7 @@ NenGappiForm::NenGappiForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("NenGappiForm"));
     TwipGeometry::resize(this, 3600, 5600);
-    WindowColor::paint(this, SharedState::get().ColorSet.DialogBackColor);
+    WidgetColor::setBackColor(this, SharedState::get().ColorSet.DialogBackColor);
     buildDigits();
     buildControls();
     Form_Load();

@@ -5,7 +5,7 @@
 #include "common/LabelButtonArray.h"
 #include "common/SharedState.h"
 #include "common/TwipGeometry.h"
-#include "common/WindowColor.h"
+#include "common/WidgetColor.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -16,7 +16,7 @@ IbaragiCsvForm::IbaragiCsvForm(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("IbaragiCsvForm"));
     TwipGeometry::resize(this, 4800, 4600);
     move(TwipGeometry::px(7000), TwipGeometry::px(3500));
-    WindowColor::paint(this, QColor(216, 245, 213));
+    WidgetColor::setBackColor(this, QColor(216, 245, 213));
     TwipGeometry::place(new QLabel(QStringLiteral("ＣＳＶファイル読込"), this), 150, 150, 3000, 300);
     CsvList = new QListWidget(this);
     CsvList->setObjectName(QStringLiteral("CsvList"));

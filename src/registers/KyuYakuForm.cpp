@@ -6,7 +6,7 @@
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
 #include "common/TwipGeometry.h"
-#include "common/WindowColor.h"
+#include "common/WidgetColor.h"
 #include "common/SharedUtil.h"
 
 #include <QLabel>
@@ -26,7 +26,7 @@ KyuYakuForm::KyuYakuForm(QWidget* parent) : QDialog(parent)
         setGeometry(parent->geometry());
     else
         TwipGeometry::resize(this, 13000, 9880);
-    WindowColor::paint(this, SharedState::get().ColorSet.BaseBackColor);
+    WidgetColor::setBackColor(this, SharedState::get().ColorSet.BaseBackColor);
     buildGrid();
     buildControls();
     Form_Load();

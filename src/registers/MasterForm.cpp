@@ -11,7 +11,7 @@
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
 #include "common/TwipGeometry.h"
-#include "common/WindowColor.h"
+#include "common/WidgetColor.h"
 #include "registers/ListTouroku.h"
 
 #include <QGroupBox>
@@ -45,10 +45,10 @@ void MasterForm::buildWindow()
 {
     setObjectName(QStringLiteral("MasterForm"));
     TwipGeometry::resize(this, 13000, 9880);
-    WindowColor::paint(this, SharedState::get().ColorSet.BaseBackColor);
+    WidgetColor::setBackColor(this, SharedState::get().ColorSet.BaseBackColor);
     TitlePict = new QLabel(this);
     TwipGeometry::place(TitlePict, 75, 0, 12800, 240);
-    WindowColor::paint(TitlePict, QColor(0, 128, 33));
+    WidgetColor::setBackColor(TitlePict, QColor(0, 128, 33));
     TitlePict->installEventFilter(this);
     buildMenu();
     buildInpTx();
@@ -62,7 +62,7 @@ void MasterForm::buildWindow()
     for (QGroupBox* frame : std::as_const(WakuFrame)) {
         frame->setParent(this);
         TwipGeometry::place(frame, 75, 675, 12800, 9055);
-        WindowColor::paint(frame, SharedState::get().ColorSet.BaseBackColor);
+        WidgetColor::setBackColor(frame, SharedState::get().ColorSet.BaseBackColor);
         SentakuGd->resetOn(frame);
         CmdGd->resetOn(frame);
     }

@@ -4,7 +4,7 @@
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
 #include "common/TwipGeometry.h"
-#include "common/WindowColor.h"
+#include "common/WidgetColor.h"
 #include "common/SharedUtil.h"
 
 #include <QLabel>
@@ -24,7 +24,7 @@ NameInpForm::NameInpForm(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("NameInpForm"));
     setWindowTitle(QStringLiteral("薬品名登録"));
     TwipGeometry::resize(this, 8400, 3300);
-    WindowColor::paint(this, SharedState::get().ColorSet.DialogBackColor);
+    WidgetColor::setBackColor(this, SharedState::get().ColorSet.DialogBackColor);
     label(QStringLiteral("薬品名登録"), this, 150);
     const QStringList& data = SharedState::get().Hand.NameInpData;
     label(QStringLiteral("[ コード ]"), this, 600);

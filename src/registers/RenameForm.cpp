@@ -5,7 +5,7 @@
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
 #include "common/TwipGeometry.h"
-#include "common/WindowColor.h"
+#include "common/WidgetColor.h"
 #include "common/SharedUtil.h"
 
 #include <QFrame>
@@ -25,7 +25,7 @@ RenameForm::RenameForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("RenameForm"));
     TwipGeometry::resize(this, 5400, 3300);
-    WindowColor::paint(this, SharedState::get().ColorSet.BaseBackColor);
+    WidgetColor::setBackColor(this, SharedState::get().ColorSet.BaseBackColor);
     WakuShape = new QFrame(this);
     WakuShape->setFrameShape(QFrame::Box);
     TwipGeometry::place(WakuShape, 50, 50, 5400 - 170, 3300 - 170);

@@ -11,6 +11,7 @@
 #include "chart/KarteScan.h"
 #include "codetables/MiyazakiYakkaForm.h"
 #include "codetables/YakkaTourokuForm.h"
+#include "registers/MasterForm.h"
 #include "common/CodeTableLoader.h"
 #include "common/DataPath.h"
 #include "common/FlexGrid.h"
@@ -335,7 +336,7 @@ void MainForm::Form_Load()
     TwipGeometry::resize(this, windowWidth, menuHeight);
     WidgetColor::setBackColor(this, colors.BaseBackColor);
     TwipGeometry::place(TitlePict, 50, 30, windowWidth - 200, 400);
-    WidgetColor::setBackColor(TitlePict, StartupConfig::titleBannerColor());
+    WidgetColor::setBackColor(TitlePict, ColorSetInfo::TitleBannerColor());
     TitlePict->lower();
     for (QFrame* frame : MainFrame) {
         WidgetColor::setBackColor(frame, colors.BaseBackColor);
@@ -386,9 +387,9 @@ void MainForm::layoutKotaiGrid()
     KotaiGrid->setCols(KotaiList::colCount);
     KotaiGrid->setRows(5001);
     TwipGeometry::place(KotaiGrid, 90, 800, 8750, 8375);
-    KotaiGrid->setBackColorFixed(StartupConfig::gridFixedBackColor());
+    KotaiGrid->setBackColorFixed(ColorSetInfo::GridFixedBackColor());
     KotaiGrid->setBackColorBkg(colors.BaseBackColor);
-    KotaiGrid->setBackColorSel(StartupConfig::gridFixedBackColor());
+    KotaiGrid->setBackColorSel(ColorSetInfo::GridFixedBackColor());
     KotaiGrid->setForeColorSel(Qt::black);
     KotaiGrid->setFixedAlignment(-1, FlexGrid::AlignCenter);
     KotaiGrid->setRowHeightTwips(0, 270);
@@ -412,7 +413,7 @@ void MainForm::layoutRirekiGrid()
     RirekiGrid->setCols(RirekiList::colCount);
     RirekiGrid->setRows(RirekiList::gridRows + 1);
     TwipGeometry::place(RirekiGrid, 90, 650, 8915, 8375);
-    RirekiGrid->setBackColorFixed(StartupConfig::gridFixedBackColor());
+    RirekiGrid->setBackColorFixed(ColorSetInfo::GridFixedBackColor());
     RirekiGrid->setBackColorBkg(colors.BaseBackColor);
     RirekiGrid->setFixedAlignment(-1, FlexGrid::AlignCenter);
     for (int c = 0; c < RirekiList::colCount; ++c) {
@@ -491,6 +492,7 @@ void MainForm::ShowSubForm(SubForm form)
     case SubForm::LastBunbenForm: showModal<::LastBunbenForm>(); break;
     case SubForm::YakkaTourokuForm: showModal<::YakkaTourokuForm>(); break;
     case SubForm::MiyazakiYakkaForm: showModal<::MiyazakiYakkaForm>(); break;
+    case SubForm::MasterForm: showModal<::MasterForm>(); break;
     // The windows of the other subsystems are opened here, one line each, as they are built.
     default: break;
     }

@@ -418,7 +418,7 @@ private slots:
         QVERIFY(!editor(form, 1)->isHidden());
         QCOMPARE(fee->cellBackColor(2, 3), CodeWindowLook::EditRowColor);
         QCOMPARE(fee->cellBackColor(1, 3), QColor(Qt::white));
-        QCOMPARE(fee->cellBackColor(2, 0), CodeWindowLook::GridFixedBackColor);
+        QCOMPARE(fee->cellBackColor(2, 0), ColorSetInfo::GridFixedBackColor());
         QTest::mouseClick(fee->viewport(), Qt::LeftButton, {}, fee->visualItemRect(fee->item(3, 0)).center());
         QCOMPARE(fee->row(), 2);
         QCOMPARE(fee->col(), 1);

@@ -278,7 +278,8 @@ private slots:
         QCOMPARE(openedForms(spy), opened);
         // The windows built so far open for real.
         const bool built = opened == QList<SubForm>{SubForm::MiyazakiYakkaForm}
-                           || opened == QList<SubForm>{SubForm::LastBunbenForm};
+                           || opened == QList<SubForm>{SubForm::LastBunbenForm}
+                           || opened == QList<SubForm>{SubForm::MasterForm};
         QCOMPARE(!shown.isEmpty(), built);
         QCOMPARE(form.state(), MainForm::State::Menu);
         QVERIFY(MsgBox::log().isEmpty());
