@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <algorithm>
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
@@ -21,10 +22,90 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
     verticalHeader()->setMinimumSectionSize(1);
     horizontalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(TwipGeometry::px(defaultRowHeight));
+    initFrozen();
     setRows(2);
     setCols(2);
     connect(this, &QTableWidget::currentCellChanged, this,
             [this](int r, int c, int, int) { if (r >= 0 && c >= 0) emit enterCell(r, c); });
+}
+
+void FlexGrid::initFrozen()
+{
+    frozen = new QTableView(this);
+    frozen->setModel(model());
+    frozen->setSelectionModel(selectionModel());
+    frozen->horizontalHeader()->hide();
+    frozen->verticalHeader()->hide();
+    frozen->horizontalHeader()->setMinimumSectionSize(1);
+    frozen->verticalHeader()->setMinimumSectionSize(1);
+    frozen->setFocusPolicy(Qt::NoFocus);
+    frozen->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    frozen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frozen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frozen->setFrameShape(QFrame::NoFrame);
+    frozen->setWordWrap(false);
+    frozen->setAutoScroll(false);
+    frozen->setMouseTracking(true);
+    frozen->viewport()->installEventFilter(this);
+    frozen->hide();
+    connect(horizontalHeader(), &QHeaderView::sectionResized, frozen,
+            [this](int c, int, int size) { frozen->setColumnWidth(c, size); });
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, frozen->horizontalScrollBar(), &QScrollBar::setValue);
+    // The current cell moving in the grid must not scroll the heading rows away.
+    connect(frozen->verticalScrollBar(), &QScrollBar::valueChanged, frozen, [this](int value) {
+        if (value != 0)
+            frozen->verticalScrollBar()->setValue(0);
+    });
+}
+
+int FlexGrid::fixedRowPx(int r) const
+{
+    return fixedRowHeights.value(r, verticalHeader()->defaultSectionSize());
+}
+
+void FlexGrid::updateFrozen()
+{
+    const int fixed = std::min(fixedRowCount, rowCount());
+    for (int r = fixed; r < std::min(hiddenFixedRows, rowCount()); ++r)
+        setRowHidden(r, false);
+    int height = 0;
+    for (int r = 0; r < fixed; ++r) {
+        setRowHidden(r, true);
+        frozen->setRowHeight(r, fixedRowPx(r));
+        height += fixedRowPx(r);
+    }
+    hiddenFixedRows = fixed;
+    for (int c = 0; c < columnCount(); ++c)
+        frozen->setColumnWidth(c, columnWidth(c));
+    setViewportMargins(0, height, 0, 0);
+    frozen->setGeometry(frameWidth(), frameWidth(), viewport()->width(), height);
+    frozen->setVisible(height > 0);
+    frozen->verticalScrollBar()->setValue(0);
+}
+
+void FlexGrid::resizeEvent(QResizeEvent* event)
+{
+    QTableWidget::resizeEvent(event);
+    updateFrozen();
+}
+
+bool FlexGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    if (frozen && watched == frozen->viewport()) {
+        const auto type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const QModelIndex index = frozen->indexAt(mouse->position().toPoint());
+            lastMouseRow = index.isValid() ? index.row() : -1;
+            lastMouseCol = index.isValid() ? index.column() : -1;
+            if (index.isValid() && type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton)
+                emit gridClick(index.row(), index.column());
+            if (index.isValid() && type == QEvent::MouseButtonDblClick)
+                emit gridDblClick(index.row(), index.column());
+            return type != QEvent::MouseMove;
+        }
+    }
+    return QTableWidget::eventFilter(watched, event);
 }
 
 void FlexGrid::setRows(int n)
@@ -34,6 +115,8 @@ void FlexGrid::setRows(int n)
     for (int r = old; r < n; ++r)
         for (int c = 0; c < columnCount(); ++c)
             styleCell(r, c);
+    if (old < fixedRowCount || n < fixedRowCount)
+        updateFrozen();
 }
 
 void FlexGrid::setCols(int n)
@@ -51,8 +134,9 @@ void FlexGrid::setCols(int n)
 
 void FlexGrid::setFixedRows(int n)
 {
-    fixedRowCount = n;
+    fixedRowCount = std::max(0, n);
     restyleAll();
+    updateFrozen();
 }
 
 void FlexGrid::setFixedCols(int n)
@@ -141,18 +225,24 @@ int FlexGrid::colWidthTwips(int col) const
 
 void FlexGrid::setRowHeightTwips(int row, int twips)
 {
+    if (row < fixedRowCount) {
+        fixedRowHeights.insert(row, TwipGeometry::px(twips));
+        updateFrozen();
+        return;
+    }
     setRowHeight(row, TwipGeometry::px(twips));
 }
 
 int FlexGrid::rowHeightTwips(int row) const
 {
-    return TwipGeometry::twips(rowHeight(row));
+    return TwipGeometry::twips(row < fixedRowCount ? fixedRowPx(row) : rowHeight(row));
 }
 
 void FlexGrid::setDefaultRowHeightTwips(int twips)
 {
     defaultRowHeight = twips;
     verticalHeader()->setDefaultSectionSize(TwipGeometry::px(twips));
+    updateFrozen();
 }
 
 void FlexGrid::applyColAlignment(int col)
@@ -309,8 +399,10 @@ void FlexGrid::mergeEqualCells(int r)
     for (int c = 1; c <= columnCount(); ++c) {
         if (c < columnCount() && textMatrix(r, c) == textMatrix(r, start) && !textMatrix(r, c).isEmpty())
             continue;
-        if (c - start > 1)
+        if (c - start > 1) {
             setSpan(r, start, 1, c - start);
+            frozen->setSpan(r, start, 1, c - start);
+        }
         start = c;
     }
 }
@@ -370,6 +462,8 @@ void FlexGrid::addItem(const QString& tabText, int index)
 {
     const int at = index < 0 || index > rowCount() ? rowCount() : index;
     insertRow(at);
+    if (at < fixedRowCount)
+        updateFrozen();
     const QStringList cells = tabText.split(QLatin1Char('\t'));
     for (int c = 0; c < columnCount(); ++c) {
         cell(at, c)->setText(cells.value(c));
@@ -379,8 +473,11 @@ void FlexGrid::addItem(const QString& tabText, int index)
 
 void FlexGrid::removeItem(int r)
 {
-    if (r >= 0 && r < rowCount())
+    if (r >= 0 && r < rowCount()) {
         removeRow(r);
+        if (r < fixedRowCount)
+            updateFrozen();
+    }
 }
 
 QRect FlexGrid::cellRect(int r, int c) const

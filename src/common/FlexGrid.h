@@ -3,6 +3,7 @@
 #include "SharedState.h"
 
 #include <QColor>
+#include <QHash>
 #include <QTableWidget>
 
 // The grid control of the system over QTableWidget. Row and column numbers are those of the
@@ -101,12 +102,20 @@ signals:
     void gridKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void initFrozen();
+    // The fixed rows stay in view: they are hidden in the grid itself and shown by a view of the
+    // same cells laid over the top margin, which never scrolls vertically.
+    void updateFrozen();
+    int fixedRowPx(int row) const;
+
     QTableWidgetItem* cell(int row, int col);
     const QTableWidgetItem* cellAt(int row, int col) const;
     bool isFixed(int row, int col) const { return row < fixedRowCount || col < fixedColCount; }
@@ -124,4 +133,7 @@ private:
     QList<Alignment> fixedAlignments;
     int lastMouseRow = -1;
     int lastMouseCol = -1;
+    QTableView* frozen = nullptr;
+    QHash<int, int> fixedRowHeights;  // pixels, by row
+    int hiddenFixedRows = 0;
 };

@@ -9,6 +9,8 @@
 #include "common/TwipGeometry.h"
 
 #include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTableView>
 #include <QtTest>
 
 class WidgetsTest : public QObject
@@ -42,6 +44,35 @@ private slots:
         grid.clearCells();
         QCOMPARE(grid.textMatrix(2, 2), QString());
         QCOMPARE(grid.textMatrix(0, 1), QStringLiteral("名号"));
+    }
+
+    void gridHeadingStaysInViewWhenScrolled()
+    {
+        FlexGrid grid;
+        grid.setCols(3);
+        grid.setRows(101);
+        grid.setFixedRows(1);
+        grid.setRowHeightTwips(0, 270);
+        grid.setTextMatrix(0, 1, "名号");
+        for (int r = 1; r <= 100; ++r)
+            grid.setTextMatrix(r, 1, QString::number(r));
+        grid.resize(300, 200);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        grid.setTopRow(50);
+        QCOMPARE(grid.rowAt(0), 50);
+        QTableView* heading = grid.findChild<QTableView*>();
+        QVERIFY(heading && heading->isVisible());
+        QCOMPARE(heading->height(), 18);
+        QCOMPARE(heading->indexAt(QPoint(5, 5)).row(), 0);
+        QCOMPARE(grid.rowHeightTwips(0), 270);
+        QSignalSpy clicks(&grid, &FlexGrid::gridClick);
+        QTest::mouseClick(heading->viewport(), Qt::LeftButton, {}, heading->visualRect(grid.model()->index(0, 1)).center());
+        QCOMPARE(clicks.size(), 1);
+        QCOMPARE(clicks.first(), (QList<QVariant>{0, 1}));
+        grid.setFixedRows(0);
+        QVERIFY(!heading->isVisible());
+        QVERIFY(!grid.isRowHidden(0));
     }
 
     void gridSortGenericAndClipText()
