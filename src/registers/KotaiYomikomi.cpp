@@ -1,9 +1,8 @@
 #include "KotaiYomikomi.h"
 
-#include "common/Cp932.h"
+#include "chart/KarteFileName.h"
+#include "chart/KarteHeader.h"
 #include "common/DataPath.h"
-
-#include <QFile>
 
 namespace {
 const QChar Sep = QLatin1Char('\'');
@@ -46,11 +45,10 @@ void olderLayouts(QStringList& cols, const QStringList& f, const QString& ken)
 
 QStringList KotaiYomikomi::toridasi(const QStringList& list, const QString& nendo, const QString& code)
 {
-    const QString key = QStringLiteral("H") + nendo.trimmed() + code.trimmed();
+    const QString key = KarteFileName::noukaKey(nendo, code);
     QStringList out;
     for (const QString& name : list) {
-        const QStringList parts = name.split(QLatin1Char('_'));
-        if (parts.size() >= 2 && parts.at(0) + parts.at(1) == key)
+        if (KarteFileName::hasNoukaKey(name, key))
             out.append(name);
     }
     return out;
@@ -75,28 +73,6 @@ std::optional<QStringList> KotaiYomikomi::row(const QString& fileName, const QSt
     return cols;
 }
 
-bool KotaiYomikomi::readHeader(const QString& localPath, QString& line0, QString& line1)
-{
-    QFile file(localPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    QString lines[2];
-    for (QString& line : lines) {
-        if (file.atEnd())
-            return false;
-        QByteArray raw = file.readLine();
-        while (raw.endsWith('\n') || raw.endsWith('\r'))
-            raw.chop(1);
-        const std::optional<QString> text = Cp932::decode(raw);
-        if (!text)
-            return false;
-        line = *text;
-    }
-    line0 = lines[0];
-    line1 = lines[1];
-    return true;
-}
-
 void KotaiYomikomi::read(KotaiTable& table, const QStringList& names, const QString& folder,
                          const QString& code, const QString& ken)
 {
@@ -105,10 +81,10 @@ void KotaiYomikomi::read(KotaiTable& table, const QStringList& names, const QStr
     for (const QString& name : names) {
         if (r >= table.capacity())
             break;
-        QString line0, line1;
-        if (!readHeader(DataPath::resolve(folder + QLatin1Char('/') + name), line0, line1))
+        const KarteHeader header = KarteHeader::read(DataPath::resolve(folder + QLatin1Char('/') + name));
+        if (!header.ok())
             continue;
-        if (const std::optional<QStringList> cols = row(name, line0, line1, code, ken))
+        if (const std::optional<QStringList> cols = row(name, header.noukaLine, header.kotaiLine, code, ken))
             table.setRow(++r, *cols);
     }
 }

@@ -22,10 +22,6 @@ public:
                                           const QString& line1, const QString& noukaCode,
                                           const QString& kenName);
 
-    // The first two lines of a file, without reading the rest; false when the file cannot be
-    // read or does not have two decodable lines.
-    static bool readHeader(const QString& localPath, QString& line0, QString& line1);
-
     // Blanks the table and fills it with the animals of the listed charts, as many as it holds.
     static void read(KotaiTable& table, const QStringList& toridasi, const QString& karteFolder,
                      const QString& noukaCode, const QString& kenName);

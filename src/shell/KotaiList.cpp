@@ -1,6 +1,7 @@
 #include "KotaiList.h"
 
-#include "KarteHeader.h"
+#include "chart/KarteFileName.h"
+#include "chart/KarteHeader.h"
 
 #include "chart/KarteScan.h"
 
@@ -8,13 +9,12 @@
 
 QString KotaiList::fileKey(const QString& karteNendo, const QString& noukaCode)
 {
-    return QStringLiteral("H") + karteNendo.trimmed() + noukaCode.trimmed();
+    return KarteFileName::noukaKey(karteNendo, noukaCode);
 }
 
 bool KotaiList::keyMatches(const QString& fileName, const QString& key)
 {
-    const QStringList parts = fileName.split(QLatin1Char('_'));
-    return parts.value(0) + parts.value(1) == key;
+    return KarteFileName::hasNoukaKey(fileName, key);
 }
 
 bool KotaiList::belongsTo(const QStringList& kotaiFields, const QString& fileName,

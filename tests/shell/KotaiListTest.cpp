@@ -2,7 +2,7 @@
 #include "TestFixture.h"
 #include "TestRegistry.h"
 
-#include "shell/KarteHeader.h"
+#include "chart/KarteHeader.h"
 #include "shell/KotaiList.h"
 
 #include <QtTest>

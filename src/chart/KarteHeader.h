@@ -14,6 +14,8 @@ public:
 
     Status status = Status::Unreadable;
     QString errorText;        // set unless Ok: names the file and what is wrong
+    QString noukaLine;        // line 0 as read
+    QString kotaiLine;        // line 1 as read
     QStringList noukaFields;  // line 0 split into its fields
     QStringList kotaiFields;  // line 1 split into its fields
 

@@ -1,7 +1,8 @@
 #include "KarteHeader.h"
 
-#include "chart/KarteScan.h"
-#include "chart/KarteText.h"
+#include "KarteScan.h"
+#include "KarteText.h"
+
 #include "common/Cp932.h"
 #include "common/TextFile.h"
 
@@ -46,6 +47,8 @@ KarteHeader KarteHeader::read(const QString& localPath)
         return header;
     }
     header.status = Status::Ok;
+    header.noukaLine = texts.at(0);
+    header.kotaiLine = texts.at(1);
     header.noukaFields = KarteText::headerFields(texts.at(0));
     header.kotaiFields = KarteText::headerFields(texts.at(1));
     return header;
