@@ -15,13 +15,13 @@ KarteData2Record KarteData2Record::read(const KarteBlock& block)
     return r;
 }
 
-void KarteData2Record::write(KarteBlock& block, const QString& kenName) const
+void KarteData2Record::write(KarteBlock& block, Ken ken) const
 {
-    const bool tottori = kenName == QStringLiteral("鳥取県");
+    const bool tottori = ken == Ken::Tottori;
     if (tottori)
         block.setCell(2, 9, TikusyuSeibetu);
     block.setCell(2, 11, DateCh);
-    if (kenName == QStringLiteral("茨城県"))
+    if (ken == Ken::Ibaraki)
         block.setCell(2, 13, BunsyoCh);
     block.setCell(2, 2, KarteText::removeBreaks(Rinkoku));
     block.setCell(2, 5, KarteText::removeBreaks(Genin));

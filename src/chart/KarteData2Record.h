@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Ken.h"
+
 #include <QString>
 
 class KarteBlock;
@@ -18,7 +20,7 @@ public:
     static KarteData2Record read(const KarteBlock& block);
     // Writes the named fields: the report and the cause without line breaks or "'"; fields 8
     // and 9 only in 鳥取県, field 13 only in 茨城県.
-    void write(KarteBlock& block, const QString& kenName) const;
+    void write(KarteBlock& block, Ken ken) const;
 
     static QString tikusyuSeibetu(const QString& tikusyu, const QString& seibetu);
 };

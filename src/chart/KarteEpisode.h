@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Ken.h"
+
 #include "KarteBlock.h"
 #include "KarteData1Record.h"
 #include "KarteData2Record.h"
@@ -23,11 +25,11 @@ public:
     KarteBlock& block() { return block_; }
 
     KarteNameRecord name() const { return KarteNameRecord::read(block_); }
-    void setName(const KarteNameRecord& r, const QString& kenName) { r.write(block_, kenName); }
+    void setName(const KarteNameRecord& r, Ken ken) { r.write(block_, ken); }
     KarteData1Record data1() const { return KarteData1Record::read(block_); }
     void setData1(const KarteData1Record& r) { r.write(block_); }
     KarteData2Record data2() const { return KarteData2Record::read(block_); }
-    void setData2(const KarteData2Record& r, const QString& kenName) { r.write(block_, kenName); }
+    void setData2(const KarteData2Record& r, Ken ken) { r.write(block_, ken); }
     KarteData3Record data3() const { return KarteData3Record::read(block_); }
     void setData3(const KarteData3Record& r) { r.write(block_); }
 

@@ -27,11 +27,11 @@ KarteNameRecord KarteNameRecord::fromFields(const QStringList& f)
     return r;
 }
 
-void KarteNameRecord::write(KarteBlock& block, const QString& kenName) const
+void KarteNameRecord::write(KarteBlock& block, Ken ken) const
 {
     block.setCell(0, 2, ByoName);
     block.setCell(0, 3, ByoCode);
-    if (kenName == QStringLiteral("茨城県") && !IbaragiDocName.isEmpty())
+    if (ken == Ken::Ibaraki && !IbaragiDocName.isEmpty())
         block.setCell(0, 10, IbaragiDocName);
     block.setCell(0, 14, ByoName3);
     block.setCell(0, 15, ByoCode3);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Ken.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -28,7 +30,7 @@ public:
     // From the fields of a name line (split and trimmed), as a scan reads them.
     static KarteNameRecord fromFields(const QStringList& fields);
     // Writes the named fields; field 10 only in 茨城県 and only when it is not empty.
-    void write(KarteBlock& block, const QString& kenName) const;
+    void write(KarteBlock& block, Ken ken) const;
 
     QString karteKey() const;
 };

@@ -51,7 +51,7 @@ bool isEnterKey(int key)
 
 YakkaTourokuForm::YakkaTourokuForm(QWidget* parent) : QDialog(parent)
 {
-    miyazaki = CodeTableLoader::isMiyazaki(SharedState::get().KenName);
+    miyazaki = CodeTableLoader::isMiyazaki(SharedState::get().ken);
     buildWindow();
     BunruiOp[0]->setChecked(true);
     if (miyazaki) {

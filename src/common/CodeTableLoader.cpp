@@ -7,10 +7,10 @@
 CodeTableLoader::Result CodeTableLoader::CodeTableLoadProc()
 {
     SharedState& s = SharedState::get();
-    return load(s.Tables, s.KenName);
+    return load(s.Tables, s.ken);
 }
 
-CodeTableLoader::Result CodeTableLoader::load(CodeTables& tables, const QString& kenName)
+CodeTableLoader::Result CodeTableLoader::load(CodeTables& tables, Ken ken)
 {
     Result result;
     tables.YakkaCodeTable = readTable(yakkaCodePath(), result);
@@ -20,7 +20,7 @@ CodeTableLoader::Result CodeTableLoader::load(CodeTables& tables, const QString&
 
     tables.YakkaMiyazakiTable = tableOf({});
     tables.SinryoMiyazakiTable = tableOf({});
-    if (isMiyazaki(kenName)) {
+    if (isMiyazaki(ken)) {
         tables.YakkaMiyazakiTable = readTable(yakkaMiyazakiPath(), result);
         tables.SinryoMiyazakiTable = readTable(sinryoMiyazakiPath(), result);
     }
@@ -81,7 +81,7 @@ QString CodeTableLoader::sinryoMiyazakiPath()
     return DataPath::map(QStringLiteral("C:\\Nolvari\\Code\\SinryoCode_Miyazaki.ini"));
 }
 
-bool CodeTableLoader::isMiyazaki(const QString& kenName)
+bool CodeTableLoader::isMiyazaki(Ken ken)
 {
-    return kenName == QStringLiteral("宮崎県");
+    return ken == Ken::Miyazaki;
 }

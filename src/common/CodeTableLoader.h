@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Ken.h"
+
 #include "CodeTables.h"
 
 #include <QString>
@@ -22,7 +24,7 @@ public:
 
     // Replaces the thirteen tables of the shared state, for the shared state's prefecture.
     static Result CodeTableLoadProc();
-    static Result load(CodeTables& tables, const QString& kenName);
+    static Result load(CodeTables& tables, Ken ken);
 
     // The table of a file: its lines in order, then one empty element.
     static QStringList tableOf(const QStringList& lines);
@@ -41,5 +43,5 @@ public:
     static QString yakkaMiyazakiPath();
     static QString sinryoMiyazakiPath();
 
-    static bool isMiyazaki(const QString& kenName);
+    static bool isMiyazaki(Ken ken);
 };

@@ -18,9 +18,9 @@ struct MarkGeometry
 
 MarkGeometry geometry(const PrintPageModel& page)
 {
-    if (page.KenName == QStringLiteral("鳥取県"))
+    if (page.ken == Ken::Tottori)
         return {8, 0.7, 8};
-    if (page.KenName == QStringLiteral("三重県") && page.MieA4Flag == 1)
+    if (page.ken == Ken::Mie && page.MieA4Flag == 1)
         return {8, 0.7, 7.5};
     return {12, 1, 9};
 }

@@ -82,10 +82,10 @@ QString cleaned(const QString& text)
     return SharedUtil::Trim(text).remove(QStringLiteral("\r\n"));
 }
 
-double circleRadiusMm(int mode, const QString& kenName)
+double circleRadiusMm(int mode, Ken ken)
 {
     if (mode == 2)
-        return kenName == QStringLiteral("三重県") || kenName == QStringLiteral("鳥取県") ? 3.0 : 5.0;
+        return ken == Ken::Mie || ken == Ken::Tottori ? 3.0 : 5.0;
     return mode == 3 ? 1.4 : 2.0;
 }
 
@@ -134,7 +134,7 @@ bool printTextItem(PrintDevice& device, const PrintPageModel& page, const QStrin
     device.setFontSize(size);
     device.setFontName(fontNumber == 0 ? QStringLiteral("ＭＳ Ｐゴシック") : QStringLiteral("ＭＳ Ｐ明朝"));
     device.processEvents();
-    if (align == 0 && page.KenName == QStringLiteral("宮崎県")) {
+    if (align == 0 && page.ken == Ken::Miyazaki) {
         // The machine-read form takes a digit glyph only; the text itself is never printed.
         if (page.OcrWidth < 1)
             return false;
@@ -160,8 +160,8 @@ bool printTextItem(PrintDevice& device, const PrintPageModel& page, const QStrin
 void drawCircleItem(PrintDevice& device, const PrintPageModel& page, int mode, QPoint at)
 {
     device.setLineStyle(PrintDevice::Solid);
-    device.setLineWidth(page.KenName == QStringLiteral("三重県") ? 5 : 3);
-    device.drawCircle(at.x(), at.y(), circleRadiusMm(mode, page.KenName) * page.k());
+    device.setLineWidth(page.ken == Ken::Mie ? 5 : 3);
+    device.drawCircle(at.x(), at.y(), circleRadiusMm(mode, page.ken) * page.k());
 }
 
 } // namespace

@@ -38,7 +38,7 @@ bool Pict2PrintProc(PrintDevice& device, const QString& code, float x, float& y)
     const std::optional<QPoint> second = page.cornerTwips(double(x) + 13, y);
     if (!first || !second)
         return false;
-    if (page.KenName == QStringLiteral("宮崎県"))
+    if (page.ken == Ken::Miyazaki)
         return printPair(device, code, *first, *second);
     if (code == QLatin1String("0"))
         return true;

@@ -12,7 +12,7 @@ PrintPageModel PrintPageModel::current()
     PrintPageModel page;
     page.TwipPerMm = state.TwipPerMm;
     page.PrintHosei = state.PrintHosei;
-    page.KenName = state.KenName;
+    page.ken = state.ken;
     page.MieSizeOpKioku = state.MieSizeOpKioku;
     page.MieA4Flag = state.MieA4Flag;
     page.OcrWidth = state.Hand.OcrWidth;

@@ -15,7 +15,7 @@ class PrintPageModel
 public:
     float TwipPerMm = 56.7f;
     PrintHoseiInfo PrintHosei;  // NobiHosei as stored (0 counts as 1.0, see nobi())
-    QString KenName;
+    Ken ken = Ken::Sonota;
     int MieSizeOpKioku = 0;     // paper of the Mie print dialog: 0 A4, 1 B4
     int MieA4Flag = 0;          // 1 while the Mie certificate prints on A4
     int OcrWidth = 0;           // line width of the OCR digit strokes
@@ -38,7 +38,7 @@ public:
     // The stretch in effect: the stored value, 0 counting as 1.0.
     double nobi() const { return PrintHosei.NobiHosei == 0 ? 1.0 : double(PrintHosei.NobiHosei); }
     // True in a Mie installation whose print dialog has A4 (plain paper) chosen.
-    bool mieA4Chosen() const { return KenName == QStringLiteral("三重県") && MieSizeOpKioku == 0; }
+    bool mieA4Chosen() const { return ken == Ken::Mie && MieSizeOpKioku == 0; }
 
     // The whole-twip corner of a mark or picture at (x, y) millimetres, y already stretched by
     // the caller: the offsets added unstretched, then floored; nothing outside 16 bits.

@@ -13,6 +13,12 @@ void SharedState::reset()
     get() = SharedState();
 }
 
+void SharedState::setKen(const QString& name)
+{
+    KenName = name;
+    ken = KenInfo::fromName(name);
+}
+
 QString SharedState::karteFolder() const
 {
     return DataPath::map(QStringLiteral("\\Nolvari\\H") + KarteNendo + QStringLiteral("\\"));

@@ -2,6 +2,7 @@
 
 #include "CodeTables.h"
 #include "HandOver.h"
+#include "Ken.h"
 #include "SiteProfile.h"
 
 #include <QColor>
@@ -63,8 +64,13 @@ public:
     static SharedState& get();
     static void reset();
 
-    // Configuration, set once at start-up.
+    // Sets the prefecture from its name in info.ini: the text as written and the typed value.
+    void setKen(const QString& name);
+
+    // Configuration, set once at start-up. KenName is the prefecture as info.ini writes it (shown
+    // in the title); variants ask ken.
     QString KenName;
+    Ken ken = Ken::Sonota;
     QString SiteKey;
     QString KarteNendo;
     QString TodayDate;     // yyyy/M/d

@@ -8,7 +8,7 @@ SiteProfile SiteProfile::parseRow(const QString& line)
     SiteProfile row;
     const QStringList cells = line.split(QLatin1Char(','));
     row.key = cells.value(0).trimmed();
-    row.prefecture = cells.value(1).trimmed();
+    row.prefecture = KenInfo::fromName(cells.value(1).trimmed());
     for (qsizetype i = 2; i < cells.size(); ++i) {
         const QString cell = cells.at(i).trimmed();
         const qsizetype eq = cell.indexOf(QLatin1Char('='));
@@ -43,12 +43,12 @@ QString SiteProfile::filePath()
     return DataPath::file(QStringLiteral("set\\SiteProfile.ini"));
 }
 
-SiteProfile SiteProfile::lookup(const QList<SiteProfile>& rows, const QString& kenName,
+SiteProfile SiteProfile::lookup(const QList<SiteProfile>& rows, Ken ken,
                                 const QString& siteKey, const QString& doctorName)
 {
-    const bool tottori = kenName == QStringLiteral("鳥取県");
+    const bool tottori = ken == Ken::Tottori;
     for (const SiteProfile& row : rows) {
-        if (row.prefecture != kenName)
+        if (row.prefecture != ken)
             continue;
         if (tottori ? (!row.key.isEmpty() && doctorName.contains(row.key)) : row.key == siteKey)
             return row;

@@ -5,6 +5,8 @@
 #include <QSet>
 #include <QString>
 
+#include "Ken.h"
+
 // What a site key selects: the site's switches (yes/no columns) and texts (named values).
 // The rows are installation data, read from "\Nolvari\set\SiteProfile.ini", one row per line:
 //     key,prefecture,Switch,Switch,Name=value,...
@@ -15,13 +17,13 @@ class SiteProfile
 {
 public:
     QString key;
-    QString prefecture;
+    Ken prefecture = Ken::Sonota;
     QSet<QString> switches;
     QHash<QString, QString> texts;
 
     bool has(const QString& column) const { return switches.contains(column); }
     QString text(const QString& column) const { return texts.value(column); }
-    bool isDefault() const { return key.isEmpty() && prefecture.isEmpty(); }
+    bool isDefault() const { return key.isEmpty() && prefecture == Ken::Sonota; }
 
     // Switches read at start-up and by the main menu.
     bool FarmType() const { return has(QStringLiteral("FarmType")); }
@@ -37,8 +39,8 @@ public:
     static QList<SiteProfile> load(const QString& localPath);
     static QString filePath();
 
-    // The row whose key equals siteKey and whose prefecture equals kenName; in 鳥取県 the row whose
+    // The row whose key equals siteKey and whose prefecture equals ken; in 鳥取県 the row whose
     // key text the veterinarian's name contains. The default row when none matches.
-    static SiteProfile lookup(const QList<SiteProfile>& rows, const QString& kenName,
+    static SiteProfile lookup(const QList<SiteProfile>& rows, Ken ken,
                               const QString& siteKey, const QString& doctorName);
 };

@@ -106,22 +106,24 @@ void StartupConfig::ListLoadProc(SharedState& state)
         state.Pict2PathTable.append(QStringLiteral("\\Nolvari\\pict\\pict2_%1.bmp").arg(i));
 }
 
-bool StartupConfig::isFarmSite(const QString& kenName, const SiteProfile& site)
+bool StartupConfig::isFarmSite(Ken ken, const SiteProfile& site)
 {
-    return kenName == QStringLiteral("茨城県") && site.FarmType();
+    return ken == Ken::Ibaraki && site.FarmType();
 }
 
 bool StartupConfig::load(SharedState& state, const QDate& today, QString* errorText)
 {
     state.SeirekiFlag = 0;
-    if (!readInfoFile(infoFilePath(), state.KenName, state.SiteKey, errorText))
+    QString kenName;
+    if (!readInfoFile(infoFilePath(), kenName, state.SiteKey, errorText))
         return false;
+    state.setKen(kenName);
     state.MieA4Flag = 0;
     state.MieHinsyuOpKioku = 0;
 
     state.SiteRows = SiteProfile::load(SiteProfile::filePath());
-    const bool tottori = state.KenName == QStringLiteral("鳥取県");
-    state.Site = SiteProfile::lookup(state.SiteRows, state.KenName, state.SiteKey,
+    const bool tottori = state.ken == Ken::Tottori;
+    state.Site = SiteProfile::lookup(state.SiteRows, state.ken, state.SiteKey,
                                      tottori ? readDoctorName() : QString());
     state.ManryoFlag = state.Site.ManryoSite() ? 1 : 0;
 
@@ -134,7 +136,7 @@ bool StartupConfig::load(SharedState& state, const QDate& today, QString* errorT
     state.ColorSet = colorSet();
     state.refreshKarteFileList();
 
-    const bool farm = isFarmSite(state.KenName, state.Site);
+    const bool farm = isFarmSite(state.ken, state.Site);
     state.IbaragiOption1Kioku = farm ? 1 : 0;
     state.DellInfoList.clear();
     if (farm && !readDellInfo(dellInfoFilePath(), state.DellInfoList, errorText))

@@ -40,7 +40,7 @@ public:
     static void ListLoadProc(SharedState& state);
 
     // The farm variant: a 茨城県 installation whose site row has FarmType.
-    static bool isFarmSite(const QString& kenName, const SiteProfile& site);
+    static bool isFarmSite(Ken ken, const SiteProfile& site);
 
     // Sets every shared value the program fixes at start-up, in order. False, with a message
     // naming the file, when a file the program cannot run without is missing or unreadable.

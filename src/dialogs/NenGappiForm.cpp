@@ -45,7 +45,7 @@ int rowOf(int group, int index)
 
 bool ibaraki()
 {
-    return SharedState::get().KenName == QStringLiteral("茨城県");
+    return SharedState::get().ken == Ken::Ibaraki;
 }
 } // namespace
 
@@ -117,10 +117,10 @@ void NenGappiForm::Form_Load()
 {
     const SharedState& s = SharedState::get();
     const int mode = s.Hand.NenGappiMode;
-    if (s.KenName == QStringLiteral("鹿児島県")) {
+    if (s.ken == Ken::Kagoshima) {
         Label3->setText(QStringLiteral("1=未経産 2=流産"));
         OpFrame->setVisible(mode != 0);
-    } else if (s.KenName == QStringLiteral("鳥取県")) {
+    } else if (s.ken == Ken::Tottori) {
         Label3->setText(QStringLiteral("1=未経産2=未授精"));
         OpFrame->setVisible(mode != 0 && mode != -1);
         Label1->at(2)->setVisible(mode != -1);
@@ -199,7 +199,7 @@ void NenGappiForm::codeAnswer()
     if (!OpFrame->isVisibleTo(this))
         return;
     HandOver& h = SharedState::get().Hand;
-    const bool kagoshima = SharedState::get().KenName == QStringLiteral("鹿児島県");
+    const bool kagoshima = SharedState::get().ken == Ken::Kagoshima;
     const QString code = inpTx->text();
     if (code == QStringLiteral("1")) {
         h.NenGappiYearOut = QStringLiteral("未");

@@ -338,7 +338,7 @@ void KotaiPage::TikuNameGd_Click()
     NameHyojiGd->setText(QStringList{n.NoukaTiku, n.NoukaName, n.NoukaCode, n.NoukaJyusyo}.join(QStringLiteral("  ")));
     s.refreshKarteFileList();
     ToridasiList = KotaiYomikomi::toridasi(s.KarteFileList, s.KarteNendo, n.NoukaCode);
-    KotaiYomikomi::read(kotai, ToridasiList, s.karteFolder(), n.NoukaCode.trimmed(), s.KenName);
+    KotaiYomikomi::read(kotai, ToridasiList, s.karteFolder(), n.NoukaCode.trimmed(), s.ken);
     KotaiGridSetProc();
     GuideGd->hide();
 }
@@ -458,7 +458,7 @@ bool KotaiPage::Touroku()
 {
     const SharedState& s = SharedState::get();
     const KotaiTouroku::Input in = input();
-    const TourokuCheck check = KotaiTouroku::check(form.inpTxTexts(), in, s.KenName, s.CurrentNouka, NameHyojiGd->text());
+    const TourokuCheck check = KotaiTouroku::check(form.inpTxTexts(), in, s.ken, s.CurrentNouka, NameHyojiGd->text());
     if (!check.ok()) {
         MsgBox::show(check.text, check.title);
         if (check.box >= 0)

@@ -12,11 +12,11 @@ namespace {
 const QString Kakunin = QStringLiteral("確認");
 } // namespace
 
-TourokuCheck KotaiTouroku::check(const QStringList& boxes, const Input& in, const QString& ken,
+TourokuCheck KotaiTouroku::check(const QStringList& boxes, const Input& in, Ken ken,
                                  const NoukaInfo& nouka, const QString& nameHyoji)
 {
     const QString mimi = in.Mimi.trimmed();
-    if (ken != QStringLiteral("鹿児島県")) {
+    if (ken != Ken::Kagoshima) {
         if (in.Mimi.isEmpty())
             return TourokuCheck::refuse(QStringLiteral("耳標番号は必ず必要です。"), Kakunin, 3);
         if (!in.Mimi.contains(QLatin1Char('-')) && mimi.size() != 4 && mimi.size() != 10)

@@ -29,7 +29,7 @@ public:
 
     // The checks in their order. boxes are the texts of every input box of the window; nouka is
     // the chosen farmer (none chosen refuses, as does the page's empty farmer label).
-    static TourokuCheck check(const QStringList& boxes, const Input& input, const QString& kenName,
+    static TourokuCheck check(const QStringList& boxes, const Input& input, Ken ken,
                               const NoukaInfo& nouka, const QString& nameHyoji);
 
     // The chart key: "H", data year, "_", farmer code, "_", ear tag, "_0" (own) or "_1" (calf).

@@ -20,11 +20,11 @@ bool hasDot(const QString& text)
 }
 
 // Start of cover and the older layouts' chart key, by prefecture.
-void olderLayouts(QStringList& cols, const QStringList& f, const QString& ken)
+void olderLayouts(QStringList& cols, const QStringList& f, Ken ken)
 {
     using C = KotaiTable::Col;
     const bool more = f.size() > 15;
-    if (ken == QStringLiteral("茨城県") || ken == QStringLiteral("鳥取県")) {
+    if (ken == Ken::Ibaraki || ken == Ken::Tottori) {
         if (more && hasDot(f.at(14)))
             cols[C::Sekinin - 1] = f.at(14);
         if (more && hasDot(f.at(15)))
@@ -35,7 +35,7 @@ void olderLayouts(QStringList& cols, const QStringList& f, const QString& ken)
         cols[C::KarteKey - 1] = f.at(14);
     if (more)
         cols[C::Sekinin - 1] = f.at(15);
-    if (ken == QStringLiteral("宮崎県")) {
+    if (ken == Ken::Miyazaki) {
         for (const int i : {12, 13})
             if (!hasDot(f.at(i)) && f.at(i).contains(QStringLiteral("H15")))
                 cols[C::KarteKey - 1] = f.at(i);
@@ -56,7 +56,7 @@ QStringList KotaiYomikomi::toridasi(const QStringList& list, const QString& nend
 
 std::optional<QStringList> KotaiYomikomi::row(const QString& fileName, const QString& line0,
                                               const QString& line1, const QString& code,
-                                              const QString& ken)
+                                              Ken ken)
 {
     if (normalised(line0).isEmpty() || line1.isEmpty())
         return std::nullopt;
@@ -74,7 +74,7 @@ std::optional<QStringList> KotaiYomikomi::row(const QString& fileName, const QSt
 }
 
 void KotaiYomikomi::read(KotaiTable& table, const QStringList& names, const QString& folder,
-                         const QString& code, const QString& ken)
+                         const QString& code, Ken ken)
 {
     table.clear();
     int r = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Ken.h"
+
 #include "KotaiTable.h"
 
 #include <QString>
@@ -20,9 +22,9 @@ public:
     // passed over (an empty line, fewer than 14 fields, a name that is not the farmer's).
     static std::optional<QStringList> row(const QString& fileName, const QString& line0,
                                           const QString& line1, const QString& noukaCode,
-                                          const QString& kenName);
+                                          Ken ken);
 
     // Blanks the table and fills it with the animals of the listed charts, as many as it holds.
     static void read(KotaiTable& table, const QStringList& toridasi, const QString& karteFolder,
-                     const QString& noukaCode, const QString& kenName);
+                     const QString& noukaCode, Ken ken);
 };

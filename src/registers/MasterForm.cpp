@@ -34,7 +34,7 @@ const QList<std::pair<int, QString>> MenuLabels{
 MasterForm::MasterForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     const SharedState& s = SharedState::get();
-    variantValue = MasterVariant::of(s.KenName, s.ManryoFlag, s.Site);
+    variantValue = MasterVariant::of(s.ken, s.ManryoFlag, s.Site);
     buildWindow();
     Form_Load();
 }
@@ -124,7 +124,7 @@ void MasterForm::Form_Load()
     teirei->BunruiOp_Click(0);
     SentakuGd_Click(1);
     kotai->selectDefaults();
-    setteiValue = SetteiData::load(s.KenName);
+    setteiValue = SetteiData::load(s.ken);
     TikuList0->addItems(setteiValue.TikuList);
     refillTikuList1();
     sonota->load(setteiValue);
@@ -158,7 +158,7 @@ void MasterForm::SetteiSaveProc()
         setteiValue.TikuList.append(TikuList0->item(i)->text());
     sonota->store(setteiValue);
     QStringList errors;
-    if (!setteiValue.save(SharedState::get().KenName, &errors))
+    if (!setteiValue.save(SharedState::get().ken, &errors))
         MsgBox::show(errors.join(QLatin1Char('\n')), QStringLiteral("確認"));
 }
 

@@ -14,7 +14,7 @@ class MasterVariant
 public:
     static constexpr int TikusyuCount = 16;
 
-    QString KenName;
+    Ken ken = Ken::Sonota;
     QStringList TikusyuCaptions;     // 16 captions, "-" for the unused ones
     QList<bool> TikusyuVisible;      // 16
     bool KotaiBangouShown = false;   // the individual-number box and the heading "名号:個体番号"
@@ -31,7 +31,7 @@ public:
     bool Oita = false;               // the animal grid sorts by name part
     int KotaiRows = 5000;            // animal rows of the grid
 
-    static MasterVariant of(const QString& kenName, int manryoFlag, const SiteProfile& site);
+    static MasterVariant of(Ken ken, int manryoFlag, const SiteProfile& site);
 
     QString mimiCaption() const;     // "[耳標番号]" / "[個体番号]"
     QString mimiHeading() const;     // "耳標番号" / "個体番号"
@@ -41,5 +41,5 @@ public:
     QString kumiaiHeading() const;   // "組合" / "区分"
 
 private:
-    static QStringList tikusyuFor(const QString& kenName);
+    static QStringList tikusyuFor(Ken ken);
 };

@@ -57,7 +57,7 @@ void RenameForm::Form_Load()
     MainGd[0]->setText(h.RenameMimiIn.isEmpty() ? h.RenameMimiRawIn : h.RenameMimiIn);
     MainGd[1]->setText(h.RenameEdaIn == QStringLiteral("0") ? QString() : h.RenameEdaIn);
     MainGd[2]->setText(h.RenameMeigouIn);
-    const bool kagoshima = s.KenName == QStringLiteral("鹿児島県");
+    const bool kagoshima = s.ken == Ken::Kagoshima;
     const QString what = kagoshima ? QStringLiteral("個体番号") : QStringLiteral("耳標番号");
     Label2[0]->setText(QStringLiteral("【%1変更】").arg(what));
     Label2[1]->setText(QStringLiteral("現在の") + what);
@@ -93,11 +93,11 @@ void RenameForm::Label1_Click(int index)
         refuse(QStringLiteral("番号を入力してください。"));
     else if (!TourokuCheck::quoteIn(text).isEmpty())
         refuse(QStringLiteral(" %1 は使用できません。").arg(TourokuCheck::quoteIn(text)));
-    else if (SharedState::get().KenName == QStringLiteral("鹿児島県") && !SharedUtil::FileNameCheckProc(text, bad))
+    else if (SharedState::get().ken == Ken::Kagoshima && !SharedUtil::FileNameCheckProc(text, bad))
         refuse(QStringLiteral("使用できない文字 %1 が入力されています。").arg(bad));
-    else if (SharedState::get().KenName != QStringLiteral("鹿児島県") && text.size() != 10)
+    else if (SharedState::get().ken != Ken::Kagoshima && text.size() != 10)
         refuse(QStringLiteral("10桁を入力してください。"));
-    else if (SharedState::get().KenName != QStringLiteral("鹿児島県") && !SuujiCheckProc(text))
+    else if (SharedState::get().ken != Ken::Kagoshima && !SuujiCheckProc(text))
         refuse(QStringLiteral("数字以外が入力されています。"));
     else {
         h.RenameMimiOut = text;

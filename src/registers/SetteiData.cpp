@@ -86,7 +86,7 @@ QString SetteiData::docAdText(const QStringList& lines) const
     return first.trimmed();
 }
 
-SetteiData SetteiData::load(const QString& kenName)
+SetteiData SetteiData::load(Ken ken)
 {
     SetteiData d;
     d.TikuList = d.readTracked(TikuFileName);
@@ -107,12 +107,12 @@ SetteiData SetteiData::load(const QString& kenName)
     d.SpCh = d.TensuAlarmFlag == 1 ? 1 : 0;
     d.TensuLimitText = numberText(d.TensuAlarmLimit);
     d.Kariban = ValueReader::at(d.readValuesTracked(KaribanFileName), 0).trimmed();
-    if (kenName == QStringLiteral("茨城県"))
+    if (ken == Ken::Ibaraki)
         d.DocBunruiSitei = ValueReader::at(d.readValuesTracked(DocBunruiFileName), 0) == Sitei;
     return d;
 }
 
-bool SetteiData::save(const QString& kenName, QStringList* errors) const
+bool SetteiData::save(Ken ken, QStringList* errors) const
 {
     QList<std::pair<QString, QStringList>> files{
         {TikuFileName, TikuList},
@@ -122,7 +122,7 @@ bool SetteiData::save(const QString& kenName, QStringList* errors) const
                           ValueReader::quoteIfNeeded(DoctorCode.trimmed())}},
         {DocAdFileName, {ValueReader::quoteIfNeeded(DocAd.trimmed())}},
     };
-    if (kenName == QStringLiteral("茨城県"))
+    if (ken == Ken::Ibaraki)
         files.append({DocBunruiFileName, {DocBunruiSitei ? Sitei : QStringLiteral("指定外")}});
     for (int k = 0; k < 3; ++k)
         files.append({kouhoFileNames().at(k), KouhoList[k]});

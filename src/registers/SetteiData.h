@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Ken.h"
+
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -36,11 +38,11 @@ public:
     QSet<QString> unreadable;
     QStringList readErrors;
 
-    static SetteiData load(const QString& kenName);
+    static SetteiData load(Ken ken);
 
     // Writes the eleven files in their order; DocBunrui.ini only in 茨城県. A file that cannot be
     // written is named in errors and the others are still written. True when all were written.
-    bool save(const QString& kenName, QStringList* errors = nullptr) const;
+    bool save(Ken ken, QStringList* errors = nullptr) const;
 
     static QString path(const QString& fileName);
     // Writes lines through the atomic writer, creating the settings folder of a new installation.

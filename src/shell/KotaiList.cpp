@@ -92,30 +92,30 @@ bool nameBeforeColon(const QString& column, const QString& text)
 }
 } // namespace
 
-bool KotaiList::searchMatches(const QStringList& row, const QString& kenName, const QString& text)
+bool KotaiList::searchMatches(const QStringList& row, Ken ken, const QString& text)
 {
     const QString earTag = row.value(1);
     const QString name = row.value(3);
-    if (kenName == QStringLiteral("茨城県"))
+    if (ken == Ken::Ibaraki)
         return nameBeforeColon(name, text);
-    if (kenName == QStringLiteral("大分県"))
+    if (ken == Ken::Oita)
         return nameBeforeColon(name, text) || name == text || earTag == text;
     return earTag == text;
 }
 
-int KotaiList::findRow(const QList<QStringList>& rows, const QString& kenName, const QString& text)
+int KotaiList::findRow(const QList<QStringList>& rows, Ken ken, const QString& text)
 {
     if (text.isEmpty())
         return -1;
     for (qsizetype i = 0; i < rows.size(); ++i)
-        if (searchMatches(rows.at(i), kenName, text))
+        if (searchMatches(rows.at(i), ken, text))
             return int(i);
     return -1;
 }
 
-QString KotaiList::notFoundMessage(const QString& kenName)
+QString KotaiList::notFoundMessage(Ken ken)
 {
-    if (kenName == QStringLiteral("茨城県") || kenName == QStringLiteral("大分県"))
+    if (ken == Ken::Ibaraki || ken == Ken::Oita)
         return QStringLiteral("この名前（番号）は登録されていません。");
     return QStringLiteral("この耳標番号は登録されていません。");
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Ken.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -46,7 +48,7 @@ public:
 
     // The first row that matches the search text (already trimmed) as the prefecture searches;
     // -1 when none does.
-    static int findRow(const QList<QStringList>& rows, const QString& kenName, const QString& text);
-    static bool searchMatches(const QStringList& row, const QString& kenName, const QString& text);
-    static QString notFoundMessage(const QString& kenName);
+    static int findRow(const QList<QStringList>& rows, Ken ken, const QString& text);
+    static bool searchMatches(const QStringList& row, Ken ken, const QString& text);
+    static QString notFoundMessage(Ken ken);
 };

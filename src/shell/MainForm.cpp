@@ -45,13 +45,6 @@ constexpr int frameRireki = 1;
 constexpr int frameMenu = 2;
 constexpr int frameBunrui = 3;
 
-const QString tottori = QStringLiteral("鳥取県");
-const QString ibaraki = QStringLiteral("茨城県");
-const QString oita = QStringLiteral("大分県");
-const QString miyazaki = QStringLiteral("宮崎県");
-const QString kagoshima = QStringLiteral("鹿児島県");
-const QString okinawa = QStringLiteral("沖縄県");
-const QString gunma = QStringLiteral("群馬県");
 
 // The label buttons of the main window: index, caption, frame and place (twips in the frame).
 struct CmdItem
@@ -135,11 +128,14 @@ const SampleEpisode commonSample = {u"H5_00010001_1234567890_0.sxd", u"乳房炎
                                     u"見本 一郎", u"00010001"};
 const char16_t* const samplePrintHiduke = u"R5.4.1";
 
-bool needsNameAndNumber(const QString& kenName)
+bool needsNameAndNumber(Ken ken)
 {
-    static const QStringList prefectures = {tottori, miyazaki, QStringLiteral("三重県"),
-                                            QStringLiteral("栃木県"), QStringLiteral("愛知県"), ibaraki};
-    return prefectures.contains(kenName);
+    switch (ken) {
+    case Ken::Tottori: case Ken::Miyazaki: case Ken::Mie: case Ken::Tochigi: case Ken::Aichi: case Ken::Ibaraki:
+        return true;
+    default:
+        return false;
+    }
 }
 
 QFont menuFont()
@@ -367,23 +363,23 @@ void MainForm::setMenuItems()
 {
     const SharedState& s = SharedState::get();
     const SiteProfile& site = s.Site;
-    const bool farm = StartupConfig::isFarmSite(s.KenName, site);
+    const bool farm = StartupConfig::isFarmSite(s.ken, site);
     CmdGd(17)->setVisible(site.ShowExchange());
     CmdGd(18)->setVisible(site.ShowExchange());
     CmdGd(19)->setVisible(site.ShowSubmission());
-    CmdGd(5)->setVisible(s.KenName == kagoshima && !site.HideTuchibo());
+    CmdGd(5)->setVisible(s.ken == Ken::Kagoshima && !site.HideTuchibo());
     CmdGd(6)->setText(farm ? QStringLiteral("診断書・治療簿入力") : QStringLiteral("カルテ入力"));
     CmdGd(12)->setVisible(farm);
     MeigouCh->setVisible(farm);
-    KenanCh->setVisible(s.KenName == tottori);
+    KenanCh->setVisible(s.ken == Ken::Tottori);
     BunruiFrame->setVisible(site.ShowBunruiFrame());
-    CmdGd(14)->setVisible(s.KenName == miyazaki);
+    CmdGd(14)->setVisible(s.ken == Ken::Miyazaki);
 }
 
 void MainForm::layoutKotaiGrid()
 {
     const ColorSetInfo& colors = SharedState::get().ColorSet;
-    const QString kenName = SharedState::get().KenName;
+    const Ken ken = SharedState::get().ken;
     KotaiGrid->setCols(KotaiList::colCount);
     KotaiGrid->setRows(5001);
     TwipGeometry::place(KotaiGrid, 90, 800, 8750, 8375);
@@ -400,10 +396,10 @@ void MainForm::layoutKotaiGrid()
         KotaiGrid->setColWidthTwips(c, column.width);
         KotaiGrid->setTextMatrix(0, c, QString::fromUtf16(column.heading));
     }
-    if (kenName == kagoshima)
+    if (ken == Ken::Kagoshima)
         KotaiGrid->setTextMatrix(0, 1, QStringLiteral("個体番号"));
     renumberKotaiGrid();
-    if (needsNameAndNumber(kenName))
+    if (needsNameAndNumber(ken))
         KotaiGrid->setTextMatrix(0, 3, QStringLiteral("名号:個体番号"));
 }
 
@@ -470,7 +466,7 @@ void MainForm::CmdGd_Click(int index)
     case 18: ShowSubForm(SubForm::ExportForm); break;
     case 19: ShowSubForm(SubForm::IbaragiSyukeiForm); break;
     case 20:
-        if (SharedState::get().KenName != okinawa)
+        if (SharedState::get().ken != Ken::Okinawa)
             ShowSubForm(SubForm::SinryoKirokuForm);
         break;
     case 21: ShowSubForm(SubForm::LastBunbenForm); break;
@@ -586,9 +582,9 @@ void MainForm::searchKotai()
             row.append(KotaiGrid->textMatrix(r, c));
         rows.append(row);
     }
-    const int found = KotaiList::findRow(rows, s.KenName, text);
+    const int found = KotaiList::findRow(rows, s.ken, text);
     if (found < 0) {
-        MsgBox::show(KotaiList::notFoundMessage(s.KenName), QStringLiteral("確認"));
+        MsgBox::show(KotaiList::notFoundMessage(s.ken), QStringLiteral("確認"));
         return;
     }
     showRireki(found + 1, rows.at(found).value(1) + QStringLiteral("  ") + text, false);
@@ -640,7 +636,7 @@ bool MainForm::NoukaYobidasiProc(int mode)
 MainForm::FarmerChoice MainForm::fixFarmer()
 {
     SharedState& s = SharedState::get();
-    if (s.KenName == ibaraki && s.Site.has(QStringLiteral("AutoNouka"))) {
+    if (s.ken == Ken::Ibaraki && s.Site.has(QStringLiteral("AutoNouka"))) {
         const TextFile file = TextFile::read(DataPath::file(QStringLiteral("set\\NameCode.ini")));
         if (!file.ok() || !NoukaSelect::autoNouka(file.texts(), NoukaSelect::autoNoukaTexts(s.Site), s.CurrentNouka)) {
             QString text = QStringLiteral("地区名・組合員名・組合員コードを登録してください。");
@@ -651,7 +647,7 @@ MainForm::FarmerChoice MainForm::fixFarmer()
         }
         return FarmerChoice::Fixed;
     }
-    if (s.KenName == oita && NoukaSelect::fixedNouka(s.Site, s.CurrentNouka))
+    if (s.ken == Ken::Oita && NoukaSelect::fixedNouka(s.Site, s.CurrentNouka))
         return FarmerChoice::Fixed;
     YobidasiForm picker(this);
     ModalHost::exec(picker);
@@ -724,10 +720,10 @@ void MainForm::KotaiGrid_Click(int row, int col)
 bool MainForm::latestOutcomeSite()
 {
     SharedState& s = SharedState::get();
-    if (s.KenName != tottori)
+    if (s.ken != Ken::Tottori)
         return false;
     s.DoctorInfo.DoctorName = StartupConfig::readDoctorName();
-    return SiteProfile::lookup(s.SiteRows, s.KenName, s.SiteKey, s.DoctorInfo.DoctorName)
+    return SiteProfile::lookup(s.SiteRows, s.ken, s.SiteKey, s.DoctorInfo.DoctorName)
         .has(QStringLiteral("LatestOutcome"));
 }
 
@@ -787,9 +783,9 @@ void MainForm::MainTitleGd_DblClick(int index)
     if (index != 1)
         return;
     SharedState& s = SharedState::get();
-    if (s.KenName != oita) {
-        const SampleEpisode& sample = s.KenName == gunma ? gunmaSample
-                                      : s.KenName == miyazaki ? miyazakiSample : commonSample;
+    if (s.ken != Ken::Oita) {
+        const SampleEpisode& sample = s.ken == Ken::Gunma ? gunmaSample
+                                      : s.ken == Ken::Miyazaki ? miyazakiSample : commonSample;
         s.CurrentKarteFile = QString::fromUtf16(sample.karteFile);
         s.CurrentEpisode.ByoName = QString::fromUtf16(sample.byoName);
         s.CurrentEpisode.SyosinDate = QString::fromUtf16(sample.syosinDate);

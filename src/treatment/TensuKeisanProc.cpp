@@ -6,14 +6,14 @@
 
 #include <cmath>
 
-TensuKeisanProc::TensuKeisanProc(const QString& kenName, const MiyazakiDataGrid& dataGrid)
-    : kenName_(kenName), dataGrid_(dataGrid)
+TensuKeisanProc::TensuKeisanProc(Ken ken, const MiyazakiDataGrid& dataGrid)
+    : ken_(ken), dataGrid_(dataGrid)
 {
 }
 
 TotalGrid TensuKeisanProc::run(KarteEpisode& episode) const
 {
-    return TiryoLine::isMiyazaki(kenName_) ? miyazaki(episode, dataGrid_) : common(episode);
+    return TiryoLine::isMiyazaki(ken_) ? miyazaki(episode, dataGrid_) : common(episode);
 }
 
 float TensuKeisanProc::add(float sum, double value)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Ken.h"
+
 #include "MiyazakiDataGrid.h"
 #include "TotalGrid.h"
 
@@ -18,7 +20,7 @@ class TensuKeisanProc
 {
 public:
     TensuKeisanProc() = default;
-    explicit TensuKeisanProc(const QString& kenName, const MiyazakiDataGrid& dataGrid = MiyazakiDataGrid());
+    explicit TensuKeisanProc(Ken ken, const MiyazakiDataGrid& dataGrid = MiyazakiDataGrid());
 
     TotalGrid run(KarteEpisode& episode) const;
 
@@ -29,7 +31,7 @@ public:
     static qint64 yakkaTensu(float yakkaGoukei);
 
 private:
-    QString kenName_;
+    Ken ken_;
     MiyazakiDataGrid dataGrid_;
 
     static QString sumText(float sum);

@@ -30,9 +30,9 @@ bool TiryoLine::isEmpty() const
     return true;
 }
 
-bool TiryoLine::isMiyazaki(const QString& kenName)
+bool TiryoLine::isMiyazaki(Ken ken)
 {
-    return kenName == QStringLiteral("宮崎県");
+    return ken == Ken::Miyazaki;
 }
 
 QString TiryoLine::yakkaText(double yen)
@@ -78,7 +78,7 @@ TiryoLine TiryoLine::ousin(const QStringList& ousinOut, const QString& takukara)
     return line;
 }
 
-TiryoLine TiryoLine::tyusya(const QStringList& tyusyaOut, const QString& kenName, bool plainIv, bool withJyouken)
+TiryoLine TiryoLine::tyusya(const QStringList& tyusyaOut, Ken ken, bool plainIv, bool withJyouken)
 {
     TiryoLine line;
     const QString method = at(tyusyaOut, 9);
@@ -89,7 +89,7 @@ TiryoLine TiryoLine::tyusya(const QStringList& tyusyaOut, const QString& kenName
     line.setText(Suuryou, at(tyusyaOut, 10));
     line.setText(Yakka, yakkaText(TensuText::value(at(tyusyaOut, 10)) * TensuText::value(at(tyusyaOut, 2))));
     line.setTensu(tyusyaOut);
-    if (kenName == QStringLiteral("鳥取県")) {
+    if (ken == Ken::Tottori) {
         if (!(plainIv && method == QStringLiteral("静脈内注射"))) {
             if (at(tyusyaOut, 5) != QStringLiteral("0"))
                 line.setText(Kikaku, line.text(Kikaku) + QStringLiteral("増点B=") + at(tyusyaOut, 5));
@@ -98,10 +98,10 @@ TiryoLine TiryoLine::tyusya(const QStringList& tyusyaOut, const QString& kenName
         }
         if (withJyouken && !jyouken.isEmpty())
             line.setText(Kikaku, line.text(Kikaku) + jyouken);
-    } else if (kenName == QStringLiteral("群馬県")) {
+    } else if (ken == Ken::Gunma) {
         if (!jyouken.isEmpty())
             line.setText(Kikaku, at(tyusyaOut, 1) + QLatin1Char(':') + jyouken);
-    } else if (kenName == QStringLiteral("沖縄県")) {
+    } else if (ken == Ken::Okinawa) {
         if (jyouken.contains(QStringLiteral("動脈内注射")))
             line.setText(Bunrui, QStringLiteral("動脈内注射"));
     }
@@ -131,12 +131,12 @@ TiryoLine TiryoLine::yakuji(const QStringList& yakujiOut)
     return line;
 }
 
-TiryoLine TiryoLine::sinryo(const QStringList& sinryoOut, const QString& bunrui, const QString& kenName)
+TiryoLine TiryoLine::sinryo(const QStringList& sinryoOut, const QString& bunrui, Ken ken)
 {
     TiryoLine line;
     line.setText(Bunrui, bunrui);
     line.setText(Naiyou, at(sinryoOut, 0));
-    const bool gunma = kenName == QStringLiteral("群馬県");
+    const bool gunma = ken == Ken::Gunma;
     const QString zoutenB = at(sinryoOut, 5);
     const QString zoutenA = at(sinryoOut, 6);
     if (!gunma && (zoutenB != QStringLiteral("0") || zoutenA != QStringLiteral("0")))

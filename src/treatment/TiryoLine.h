@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Ken.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -37,7 +39,7 @@ public:
     bool isEmpty() const;
     bool occupied() const { return !text(Bunrui).isEmpty(); }
 
-    static bool isMiyazaki(const QString& kenName);
+    static bool isMiyazaki(Ken ken);
     // The column of the drug price and of the B points in the installation's layout.
     static int yakkaColumn(bool miyazaki) { return miyazaki ? MiyazakiYakka : Yakka; }
     static int bTenColumn(bool miyazaki) { return miyazaki ? MiyazakiBTen : BTen; }
@@ -49,11 +51,11 @@ public:
     // Injection: TyusyaOut. In 鳥取県 the surcharges are appended to the standard unless
     // plainIv (the site that leaves intravenous injections plain) and the method is
     // 静脈内注射; withJyouken appends the surcharge conditions text after them.
-    static TiryoLine tyusya(const QStringList& tyusyaOut, const QString& kenName, bool plainIv, bool withJyouken);
+    static TiryoLine tyusya(const QStringList& tyusyaOut, Ken ken, bool plainIv, bool withJyouken);
     // Drug treatment: YakujiOut.
     static TiryoLine yakuji(const QStringList& yakujiOut);
     // Treatment code of the category bunrui: SinryoOut.
-    static TiryoLine sinryo(const QStringList& sinryoOut, const QString& bunrui, const QString& kenName);
+    static TiryoLine sinryo(const QStringList& sinryoOut, const QString& bunrui, Ken ken);
     // PL test result and a free entry outside the fee tables keep the breakdown of the old line.
     static TiryoLine plTest(const TiryoLine& old, const QString& result);
     static TiryoLine tensuGai(const TiryoLine& old, const QString& text);

@@ -105,13 +105,13 @@ private slots:
         KarteEpisode episode(placeBlock());
         KarteNameRecord n = episode.name();
         n.IbaragiDocName = docName;
-        episode.setName(n, kenName);
+        episode.setName(n, KenInfo::fromName(kenName));
         KarteData2Record d2 = episode.data2();
         d2.Chuusi = QStringLiteral("(転医)");
         d2.TikusyuSeibetu = KarteData2Record::tikusyuSeibetu(QStringLiteral("成乳牛"), QStringLiteral("雌"));
         d2.BunsyoCh = QStringLiteral("1");
         d2.Rinkoku = QStringLiteral("昨夜から\r\n食欲が'ない\n");
-        episode.setData2(d2, kenName);
+        episode.setData2(d2, KenInfo::fromName(kenName));
         const KarteBlock& b = episode.block();
         QCOMPARE((QStringList{b.cell(0, 10), b.cell(2, 8), b.cell(2, 9), b.cell(2, 13)}), expected);
         QCOMPARE(b.cell(2, 2), QStringLiteral("昨夜から食欲がない"));

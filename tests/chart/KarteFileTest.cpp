@@ -79,7 +79,7 @@ private slots:
         const int index = file.findEpisode(QStringLiteral("乳房炎"), QStringLiteral("7.5.2"));
         QCOMPARE(index, 2 + 224);
         KarteEpisode episode = file.episodeAt(index);
-        QVERIFY(file.saveEpisode(episode, index, 1, TensuKeisanProc(QStringLiteral("鳥取県"))));
+        QVERIFY(file.saveEpisode(episode, index, 1, TensuKeisanProc(Ken::Tottori)));
         QCOMPARE(TestFixture::readBytes(path), withDuplicate);
     }
 
@@ -150,7 +150,7 @@ private slots:
         const KarteFile file = readOk(path);
         const int index = file.findEpisode(QStringLiteral("乳房炎"), QStringLiteral("7.5.2"));
         KarteEpisode episode = file.episodeAt(index);
-        const TensuKeisanProc keisan(QStringLiteral("鳥取県"));
+        const TensuKeisanProc keisan(Ken::Tottori);
 
         for (const QString& undated : {QString(), QStringLiteral("-")}) {
             SinsatuBlock s = episode.sinsatu(0);

@@ -51,7 +51,7 @@ private slots:
         QCOMPARE(fileKeys, keys);
         QCOMPARE(KarteScan::read(path).blockCount(), keys.size());
 
-        const TensuKeisanProc keisan(QStringLiteral("鳥取県"));
+        const TensuKeisanProc keisan(Ken::Tottori);
         for (int k = 0; k < keys.size(); ++k) {
             const int index = KarteScan::blockStart(k);
             KarteEpisode episode = file.episodeAt(index);

@@ -55,7 +55,7 @@ private slots:
     void init()
     {
         TestFixture::resetGlobals();
-        SharedState::get().KenName = QStringLiteral("宮崎県");
+        SharedState::get().setKen(QStringLiteral("宮崎県"));
     }
 
     void drugsSortedByMarkOrCodeAndLookedUp()

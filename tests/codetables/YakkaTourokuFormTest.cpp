@@ -34,7 +34,7 @@ struct Install
         root.write("Code/YakkaCode_Miyazaki.ini", {"注'抗生'1001'アンピシリン'1g1V'1'V''312'",
                                                    "注'抗生'1002'オキシテトラ'100mL'100'mL''1850'"});
         root.write("Code/SinryoCode_Miyazaki.ini", {"往診'0101'日中'2''150'", "処置'0301'創傷処置'小範囲''30'"});
-        SharedState::get().KenName = kenName;
+        SharedState::get().setKen(kenName);
         CodeTableLoader::CodeTableLoadProc();
     }
     QStringList file(const QString& name) const { return TestFixture::readCp932(root.file("Code/" + name)); }

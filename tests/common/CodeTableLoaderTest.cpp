@@ -61,7 +61,7 @@ private slots:
                 own[0] += QString::number(i);
             root.write(kAllFiles.at(i), own);
         }
-        SharedState::get().KenName = QStringLiteral("宮崎県");
+        SharedState::get().setKen(QStringLiteral("宮崎県"));
         QVERIFY(CodeTableLoader::CodeTableLoadProc().ok());
         for (int i = 0; i < kAllFiles.size(); ++i) {
             QStringList expected = table;
@@ -90,7 +90,7 @@ private slots:
         CodeTables tables;
         tables.YakkaMiyazakiTable = {"old", ""};
         tables.SinryoMiyazakiTable = {"old", ""};
-        QVERIFY(CodeTableLoader::load(tables, kenName).ok());
+        QVERIFY(CodeTableLoader::load(tables, KenInfo::fromName(kenName)).ok());
         const QStringList expected = loaded ? QStringList{"x'y'", ""} : QStringList{""};
         QCOMPARE(tables.YakkaMiyazakiTable, expected);
         QCOMPARE(tables.SinryoMiyazakiTable, expected);
@@ -102,9 +102,9 @@ private slots:
         TempDataRoot root;
         writeAll(root, {"1", "2", "3"});
         CodeTables tables;
-        CodeTableLoader::load(tables, QStringLiteral("宮崎県"));
+        CodeTableLoader::load(tables, Ken::Miyazaki);
         writeAll(root, {"4"});
-        CodeTableLoader::load(tables, QStringLiteral("宮崎県"));
+        CodeTableLoader::load(tables, Ken::Miyazaki);
         for (int i = 0; i < kAllFiles.size(); ++i)
             QCOMPARE(tableAt(tables, i), (QStringList{"4", ""}));
     }
@@ -132,7 +132,7 @@ private slots:
             root.write(f, {"line"});
         CodeTables tables;
         tables.YakkaCodeTable = {"stale", ""};
-        const CodeTableLoader::Result result = CodeTableLoader::load(tables, kenName);
+        const CodeTableLoader::Result result = CodeTableLoader::load(tables, KenInfo::fromName(kenName));
         QStringList expected;
         for (const QString& f : missing)
             expected.append(root.path() + QLatin1Char('/') + f);
@@ -154,7 +154,7 @@ private slots:
         writeAll(root, {"ok"});
         TestFixture::writeBytes(root.file("Code/LenCode.ini"), QByteArray("a'b'\r\n\x80'c'\r\n"));
         CodeTables tables;
-        const CodeTableLoader::Result result = CodeTableLoader::load(tables, QString());
+        const CodeTableLoader::Result result = CodeTableLoader::load(tables, Ken::Sonota);
         QVERIFY(result.missingFiles.isEmpty());
         QCOMPARE(result.errorTexts.size(), 1);
         QCOMPARE(tables.LenCodeTable, QStringList{QString()});
@@ -167,7 +167,7 @@ private slots:
         TempDataRoot root;
         root.write("code/yakkacode.ini", {"注あ'名'規'*'10''1'瓶"});
         CodeTables tables;
-        CodeTableLoader::load(tables, QString());
+        CodeTableLoader::load(tables, Ken::Sonota);
         QCOMPARE(tables.YakkaCodeTable.size(), 2);
     }
 
@@ -177,7 +177,7 @@ private slots:
         TempDataRoot root;
         DataPath::setRoot(TestFixture::copySample(root.path()));
         CodeTables tables;
-        QVERIFY(CodeTableLoader::load(tables, QStringLiteral("宮崎県")).ok());
+        QVERIFY(CodeTableLoader::load(tables, Ken::Miyazaki).ok());
         auto checkFields = [](const QStringList& table, QChar separator, int fields) {
             QVERIFY(table.size() > 2);
             QVERIFY(table.last().isEmpty());

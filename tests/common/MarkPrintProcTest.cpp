@@ -89,7 +89,7 @@ private slots:
         QFETCH(double, yAfter);
 
         SharedState& state = SharedState::get();
-        state.KenName = ken;
+        state.setKen(ken);
         state.MieA4Flag = mieA4Flag;
         TestFixture::setPrintHosei(hosei);
         RecordingPrintDevice device;

@@ -150,7 +150,7 @@ private slots:
         QFETCH(QStringList, expected);
         QFETCH(int, widthAfter);
 
-        SharedState::get().KenName = ken;
+        SharedState::get().setKen(ken);
         SharedState::get().MieSizeOpKioku = mieSize;
         TestFixture::setPrintHosei(hosei);
         RecordingPrintDevice device;
@@ -232,7 +232,7 @@ private slots:
         QFETCH(QString, strokes);
         QFETCH(int, width);
         QFETCH(bool, printed);
-        SharedState::get().KenName = ken;
+        SharedState::get().setKen(ken);
         SharedState::get().Hand.OcrWidth = 7;
         RecordingPrintDevice device;
 
@@ -248,7 +248,7 @@ private slots:
 
     void ocrWidthBelowOneFails()
     {
-        SharedState::get().KenName = QStringLiteral("宮崎県");
+        SharedState::get().setKen(QStringLiteral("宮崎県"));
         SharedState::get().Hand.OcrWidth = 0;
         RecordingPrintDevice device;
         QVERIFY(!MojiPrintProc(device, QStringLiteral("7"), 10, 0, 20, 30, 0, 0));

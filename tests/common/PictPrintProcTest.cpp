@@ -86,7 +86,7 @@ private slots:
                                  "M_Left7.bmp"})
             QVERIFY(image.save(root.file(QStringLiteral("pict/") + QString::fromLatin1(name)), "BMP"));
         SharedState& state = SharedState::get();
-        state.KenName = ken;
+        state.setKen(ken);
         TestFixture::setPrintHosei(hosei);
         RecordingPrintDevice device;
         float y = 30;

@@ -56,6 +56,26 @@ private slots:
         QVERIFY(s.KarteFileList.isEmpty());
     }
 
+    void prefectureFromInfoName()
+    {
+        const QStringList names = {"茨城県", "大分県", "沖縄県", "栃木県", "鹿児島県", "鳥取県",
+                                   "宮崎県", "三重県", "愛知県", "群馬県", "佐賀県"};
+        QSet<Ken> seen;
+        for (const QString& name : names) {
+            const Ken ken = KenInfo::fromName(name);
+            QVERIFY2(ken != Ken::Sonota, qPrintable(name));
+            QCOMPARE(KenInfo::name(ken), name);
+            seen.insert(ken);
+        }
+        QCOMPARE(seen.size(), names.size());
+        for (const QString& other : {"東京都", "鳥取県 ", "鳥取", ""})
+            QCOMPARE(KenInfo::fromName(other), Ken::Sonota);
+        SharedState& s = SharedState::get();
+        s.setKen("宮崎県");
+        QVERIFY(s.ken == Ken::Miyazaki && s.KenName == "宮崎県");
+        SharedState::reset();
+    }
+
     void siteProfileLookup_data()
     {
         QTest::addColumn<QString>("ken");
@@ -80,7 +100,7 @@ private slots:
             "山田,鳥取県,LatestOutcome",
             "",
         });
-        const SiteProfile row = SiteProfile::lookup(rows, ken, key, doctor);
+        const SiteProfile row = SiteProfile::lookup(rows, KenInfo::fromName(ken), key, doctor);
         QCOMPARE(row.key, found);
         if (found == "F1A") {
             QVERIFY(row.FarmType() && row.ShowExchange() && row.ShowSubmission());

@@ -63,7 +63,7 @@ private slots:
     void currentReadsTheSharedValues()
     {
         SharedState& state = SharedState::get();
-        state.KenName = QStringLiteral("三重県");
+        state.setKen(QStringLiteral("三重県"));
         state.MieSizeOpKioku = 0;
         state.MieA4Flag = 1;
         state.Hand.OcrWidth = 7;
@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(state.PrintHosei.NobiHosei, 0.0f);
         state.MieSizeOpKioku = 1;
         QVERIFY(!PrintPageModel::current().mieA4Chosen());
-        state.KenName = QStringLiteral("大分県");
+        state.setKen(QStringLiteral("大分県"));
         state.MieSizeOpKioku = 0;
         QVERIFY(!PrintPageModel::current().mieA4Chosen());
     }

@@ -56,7 +56,7 @@ private slots:
         QString error;
         QVERIFY(StartupConfig::load(s, QDate(2024, 4, 1), &error));
         QVERIFY(s.Site.isDefault());
-        QVERIFY(!StartupConfig::isFarmSite(s.KenName, s.Site));
+        QVERIFY(!StartupConfig::isFarmSite(s.ken, s.Site));
         QCOMPARE(s.IbaragiOption1Kioku, 0);
         QVERIFY(s.DellInfoList.isEmpty());
     }

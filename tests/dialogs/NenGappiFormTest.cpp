@@ -27,7 +27,7 @@ class NenGappiFormTest : public QObject
 
     static void start(const QString& ken)
     {
-        SharedState::get().KenName = ken;
+        SharedState::get().setKen(ken);
         SharedState::get().TodayDate = "2023/6/12";
     }
 

@@ -129,7 +129,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, sekinin);
         const std::optional<QStringList> row =
-            KotaiYomikomi::row("H7_00010001_1234_0.sxd", "Main'東谷'", line1, "00010001", ken);
+            KotaiYomikomi::row("H7_00010001_1234_0.sxd", "Main'東谷'", line1, "00010001", KenInfo::fromName(ken));
         QVERIFY(row);
         QCOMPARE(row->at(KotaiTable::Mimi - 1), QStringLiteral("1234"));
         QCOMPARE(row->at(KotaiTable::Meigou - 1), line1.contains(":") ? QStringLiteral("ハナ:123") : QStringLiteral("ハナ"));
@@ -140,9 +140,9 @@ private slots:
     void chartsPassedOver()
     {
         const QString line1 = "Main'成'''-'雌'''包''1'''H7_00010001_1_0'";
-        QVERIFY(!KotaiYomikomi::row("H7_00010001_1_0.sxd", "", line1, "00010001", ""));
-        QVERIFY(!KotaiYomikomi::row("H7_00010001_1_0.sxd", "Main'", "Main'成'", "00010001", ""));
-        QVERIFY(!KotaiYomikomi::row("H70_0010001_1_0.sxd", "Main'", line1, "00010001", ""));
+        QVERIFY(!KotaiYomikomi::row("H7_00010001_1_0.sxd", "", line1, "00010001", Ken::Sonota));
+        QVERIFY(!KotaiYomikomi::row("H7_00010001_1_0.sxd", "Main'", "Main'成'", "00010001", Ken::Sonota));
+        QVERIFY(!KotaiYomikomi::row("H70_0010001_1_0.sxd", "Main'", line1, "00010001", Ken::Sonota));
         QCOMPARE(KotaiYomikomi::toridasi({"H7_00010001_1_0.sxd", "H7_00010002_1_0.sxd", "H70_0010001_2_0.sxd", "x.sxd"},
                                          " 7", "00010001 "),
                  (QStringList{"H7_00010001_1_0.sxd", "H70_0010001_2_0.sxd"}));
@@ -159,7 +159,7 @@ private slots:
         KotaiTable t(2);
         const QStringList names = KotaiYomikomi::toridasi(
             {"H7_00010001_4_0.sxd", "H7_00010001_3_0.sxd", "H7_00010001_1_0.sxd", "H7_00010001_2_0.sxd"}, "7", "00010001");
-        KotaiYomikomi::read(t, names, root.path() + "/H7", "00010001", "");
+        KotaiYomikomi::read(t, names, root.path() + "/H7", "00010001", Ken::Sonota);
         QCOMPARE(t.cell(1, KotaiTable::Meigou), QStringLiteral("タロ"));
         QCOMPARE(t.cell(2, KotaiTable::Meigou), QStringLiteral("ハナ"));
     }

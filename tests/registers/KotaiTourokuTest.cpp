@@ -65,7 +65,7 @@ private slots:
         QStringList boxes(15);
         boxes[3] = "1234";
         for (const QString& hyoji : {QString(), QStringLiteral("-")})
-            QCOMPARE(KotaiTouroku::check(boxes, animal("1234"), "", farmer(), hyoji).text,
+            QCOMPARE(KotaiTouroku::check(boxes, animal("1234"), Ken::Sonota, farmer(), hyoji).text,
                      QStringLiteral("地域・氏名が入力されていません。"));
     }
     void registerChecks()
@@ -84,7 +84,7 @@ private slots:
         KotaiTouroku::Input in = animal(mimi);
         in.Syurui = syurui;
         const NoukaInfo nouka = farmerChosen ? farmer() : NoukaInfo();
-        const TourokuCheck c = KotaiTouroku::check(boxes, in, ken, nouka, "東谷  山本 一郎  00010001  中央市東谷1-2");
+        const TourokuCheck c = KotaiTouroku::check(boxes, in, KenInfo::fromName(ken), nouka, "東谷  山本 一郎  00010001  中央市東谷1-2");
         QCOMPARE(c.text, message);
         QCOMPARE(c.title, message.startsWith("地域") ? QStringLiteral("入力確認") : message.isEmpty() ? QString() : QStringLiteral("確認"));
     }

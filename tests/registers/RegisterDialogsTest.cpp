@@ -51,7 +51,7 @@ private slots:
         QFETCH(QString, number);
         QFETCH(QString, message);
         SharedState& s = SharedState::get();
-        s.KenName = ken;
+        s.setKen(ken);
         s.Hand.RenameMimiIn = "";
         s.Hand.RenameMimiRawIn = " 1234 ";
         s.Hand.RenameMimiOut = "0";

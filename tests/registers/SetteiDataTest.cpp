@@ -45,8 +45,8 @@ private slots:
         QFETCH(QString, ken);
         TempDataRoot root;
         const QByteArray before = TestFixture::readBytes(root.write("set/" + name, lines));
-        const SetteiData data = SetteiData::load(ken);
-        QVERIFY(data.save(ken));
+        const SetteiData data = SetteiData::load(KenInfo::fromName(ken));
+        QVERIFY(data.save(KenInfo::fromName(ken)));
         QCOMPARE(bytes(root, name), before);
     }
 
@@ -57,7 +57,7 @@ private slots:
         root.write("set/InpSpt.ini", {"1", " 3000 "});
         root.write("set/Kariban.ini", {"  9000  "});
         root.write("set/DocBunrui.ini", {"指定"});
-        const SetteiData data = SetteiData::load("茨城県");
+        const SetteiData data = SetteiData::load(Ken::Ibaraki);
         QCOMPARE(data.DoctorName, QStringLiteral("佐藤 誠"));
         QCOMPARE(data.DoctorCode, QStringLiteral("1234"));
         QCOMPARE(data.SpCh, 1);
@@ -66,7 +66,7 @@ private slots:
         QCOMPARE(data.TensuLimitText, QStringLiteral("3000"));
         QCOMPARE(data.Kariban, QStringLiteral("9000"));
         QVERIFY(data.DocBunruiSitei);
-        QVERIFY(!SetteiData::load("大分県").DocBunruiSitei);
+        QVERIFY(!SetteiData::load(Ken::Oita).DocBunruiSitei);
     }
 
     void writtenAsTheSettingsPageHoldsThem()
@@ -80,7 +80,7 @@ private slots:
         data.DoctorCode = "12";
         data.SpCh = 0;
         data.TensuLimitText = "";
-        QVERIFY(data.save("佐賀県"));
+        QVERIFY(data.save(Ken::Saga));
         QCOMPARE(TestFixture::readCp932(root.file("set/PrintSet.ini")), (QStringList{"1.5abc", "", ""}));
         QCOMPARE(TestFixture::readCp932(root.file("set/InpSpt.ini")), (QStringList{"0", ""}));
         QCOMPARE(bytes(root, "TikuName.ini"), QByteArray());
@@ -90,14 +90,14 @@ private slots:
         QCOMPARE(ad.value(0), QStringLiteral("本町2-5, 診療所"));
         const QStringList doctor = ValueReader::readFile(root.file("set/DoctorName.ini"));
         QCOMPARE(doctor.mid(0, 2), (QStringList{"佐藤,誠", "12"}));
-        QCOMPARE(SetteiData::load("").DocAd, QStringLiteral("本町2-5, 診療所"));
+        QCOMPARE(SetteiData::load(Ken::Sonota).DocAd, QStringLiteral("本町2-5, 診療所"));
     }
 
     void addressOfAnOlderVersionIsNotCut()
     {
         TempDataRoot root;
         root.write("set/DocAd.ini", {"本町2-5,佐藤家畜診療所"});
-        QCOMPARE(SetteiData::load("").DocAd, QStringLiteral("本町2-5,佐藤家畜診療所"));
+        QCOMPARE(SetteiData::load(Ken::Sonota).DocAd, QStringLiteral("本町2-5,佐藤家畜診療所"));
     }
 
     void unreadableFileIsReportedAndKept()
@@ -105,10 +105,10 @@ private slots:
         TempDataRoot root;
         const QByteArray broken("\x82\xa0\x80\r\n", 5);
         TestFixture::writeBytes(root.file("set/NameCode.ini"), broken);
-        const SetteiData data = SetteiData::load("");
+        const SetteiData data = SetteiData::load(Ken::Sonota);
         QCOMPARE(data.readErrors.size(), 1);
         QVERIFY(data.readErrors.first().contains("NameCode.ini"));
-        QVERIFY(data.save(""));
+        QVERIFY(data.save(Ken::Sonota));
         QCOMPARE(bytes(root, "NameCode.ini"), broken);
         QVERIFY(QFile::exists(root.file("set/TikuName.ini")));
     }
@@ -116,10 +116,10 @@ private slots:
     void freshInstallationGetsItsSettingsFolder()
     {
         TempDataRoot root;
-        SetteiData data = SetteiData::load("");
+        SetteiData data = SetteiData::load(Ken::Sonota);
         QVERIFY(data.readErrors.isEmpty());
         data.TikuList = {"東谷"};
-        QVERIFY(data.save(""));
+        QVERIFY(data.save(Ken::Sonota));
         QCOMPARE(TestFixture::readCp932(root.path() + "/set/TikuName.ini"), (QStringList{"東谷"}));
     }
 };

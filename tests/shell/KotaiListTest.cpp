@@ -209,7 +209,7 @@ private slots:
         QFETCH(int, row);
         QFETCH(QString, kenName);
         QFETCH(QString, text);
-        QCOMPARE(KotaiList::findRow(rows, kenName, text),
+        QCOMPARE(KotaiList::findRow(rows, KenInfo::fromName(kenName), text),
                  row < 0 ? -1 : row - 1);
     }
 
@@ -227,7 +227,7 @@ private slots:
     {
         QFETCH(QString, kenName);
         QFETCH(QString, message);
-        QCOMPARE(KotaiList::notFoundMessage(kenName), message);
+        QCOMPARE(KotaiList::notFoundMessage(KenInfo::fromName(kenName)), message);
     }
 };
 

@@ -107,7 +107,7 @@ private slots:
         QFETCH(QStringList, totals);
         KarteEpisode episode = episodeOf(lines, false);
         const KarteEpisode before = episode;
-        const TotalGrid grid = TensuKeisanProc(QStringLiteral("鳥取県")).run(episode);
+        const TotalGrid grid = TensuKeisanProc(Ken::Tottori).run(episode);
         QCOMPARE(cells(grid), totals);
         QVERIFY(episode.block() == before.block());
         episode.setTotals(grid);
@@ -162,7 +162,7 @@ private slots:
         QFETCH(QStringList, totals);
         QFETCH(QStringList, filled);
         KarteEpisode episode = episodeOf(lines, true);
-        const TotalGrid grid = TensuKeisanProc(QStringLiteral("宮崎県"), miyazakiTables()).run(episode);
+        const TotalGrid grid = TensuKeisanProc(Ken::Miyazaki, miyazakiTables()).run(episode);
         QCOMPARE(cells(grid), totals);
         for (int i = 0; i < filled.size(); ++i) {
             const TiryoLine line = episode.tiryo(i / 7, i % 7);
@@ -173,7 +173,7 @@ private slots:
     void miyazakiFilledPriceCountsNextTime()
     {
         KarteEpisode episode = episodeOf({"2//Y002//"}, true);
-        const TensuKeisanProc keisan(QStringLiteral("宮崎県"), miyazakiTables());
+        const TensuKeisanProc keisan(Ken::Miyazaki, miyazakiTables());
         QCOMPARE(keisan.run(episode).aTotal(), QStringLiteral("25"));
         QCOMPARE(keisan.run(episode).aTotal(), QStringLiteral("26"));
     }

@@ -32,23 +32,23 @@ private slots:
                                                 << QStringList{"往診", "同時診療", "", "", "", "", "", ""};
         QTest::newRow("stay") << TiryoLine::ousin({"滞在診", "3", "", "80", "70"}, "X")
                               << QStringList{"滞在診", "", "", "", "", "80", "70", ""};
-        QTest::newRow("injection 2.5 x 60") << TiryoLine::tyusya(tyusyaOut("60", "2.5"), "大分県", false, false)
+        QTest::newRow("injection 2.5 x 60") << TiryoLine::tyusya(tyusyaOut("60", "2.5"), Ken::Oita, false, false)
                                             << QStringList{"筋肉内注射", "薬A", "500ml", "2.5", "150", "60", "56", "40･36･0･0"};
-        QTest::newRow("injection 3 x 37.4") << TiryoLine::tyusya(tyusyaOut("37.4", "3"), "大分県", false, false)
+        QTest::newRow("injection 3 x 37.4") << TiryoLine::tyusya(tyusyaOut("37.4", "3"), Ken::Oita, false, false)
                                             << QStringList{"筋肉内注射", "薬A", "500ml", "3", "112.2", "60", "56", "40･36･0･0"};
-        QTest::newRow("method none") << TiryoLine::tyusya(tyusyaOut("10", "1", "0", "0", "無"), "大分県", false, false)
+        QTest::newRow("method none") << TiryoLine::tyusya(tyusyaOut("10", "1", "0", "0", "無"), Ken::Oita, false, false)
                                      << QStringList{"診療点数無", "薬A", "500ml", "1", "10", "60", "56", "40･36･0･0"};
-        QTest::newRow("鳥取県 surcharges") << TiryoLine::tyusya(tyusyaOut("10", "1", "20", "20"), "鳥取県", false, false)
+        QTest::newRow("鳥取県 surcharges") << TiryoLine::tyusya(tyusyaOut("10", "1", "20", "20"), Ken::Tottori, false, false)
                                           << QStringList{"筋肉内注射", "薬A", "500ml増点B=20増点A=20", "1", "10", "60", "56", "40･36･20･20"};
         QTest::newRow("鳥取県 B surcharge only")
-            << TiryoLine::tyusya(tyusyaOut("10", "1", "20", "0", "静脈内注射", "夜間"), "鳥取県", false, true)
+            << TiryoLine::tyusya(tyusyaOut("10", "1", "20", "0", "静脈内注射", "夜間"), Ken::Tottori, false, true)
             << QStringList{"静脈内注射", "薬A", "500ml増点B=20夜間", "1", "10", "60", "56", "40･36･20･0"};
         QTest::newRow("鳥取県 plain intravenous")
-            << TiryoLine::tyusya(tyusyaOut("10", "1", "20", "20", "静脈内注射"), "鳥取県", true, false)
+            << TiryoLine::tyusya(tyusyaOut("10", "1", "20", "20", "静脈内注射"), Ken::Tottori, true, false)
             << QStringList{"静脈内注射", "薬A", "500ml", "1", "10", "60", "56", "40･36･20･20"};
-        QTest::newRow("群馬県 conditions") << TiryoLine::tyusya(tyusyaOut("10", "1", "20", "0", "皮下注射", "夜間 休日"), "群馬県", false, false)
+        QTest::newRow("群馬県 conditions") << TiryoLine::tyusya(tyusyaOut("10", "1", "20", "0", "皮下注射", "夜間 休日"), Ken::Gunma, false, false)
                                            << QStringList{"皮下注射", "薬A", "500ml:夜間 休日", "1", "10", "60", "56", "40･36･20･0"};
-        QTest::newRow("沖縄県 arterial") << TiryoLine::tyusya(tyusyaOut("10", "1", "5", "0", "点滴注射", "動脈内注射"), "沖縄県", false, false)
+        QTest::newRow("沖縄県 arterial") << TiryoLine::tyusya(tyusyaOut("10", "1", "5", "0", "点滴注射", "動脈内注射"), Ken::Okinawa, false, false)
                                          << QStringList{"動脈内注射", "薬A", "500ml", "1", "10", "60", "56", "40･36･5･0"};
         QTest::newRow("drug with prescription unit")
             << TiryoLine::yakuji({"薬B", "500ml", "1000", "10", "9", "0", "0", "10", "9", "調剤要", "2", "100", "500", "ml"})
@@ -56,13 +56,13 @@ private slots:
         QTest::newRow("drug of its base quantity")
             << TiryoLine::yakuji({"薬B", "500ml", "1000", "10", "9", "0", "0", "10", "9", "経口", "2", "500", "500", "ml"})
             << QStringList{"経口", "薬B", "500ml", "2", "2000", "10", "9", "10･9･0･0"};
-        QTest::newRow("treatment code") << TiryoLine::sinryo({"処置A", "30", "27", "30", "27", "0", "0", "30", "27", ""}, "処置", "三重県")
+        QTest::newRow("treatment code") << TiryoLine::sinryo({"処置A", "30", "27", "30", "27", "0", "0", "30", "27", ""}, "処置", Ken::Mie)
                                         << QStringList{"処置", "処置A", "", "", "", "30", "27", "30･27･0･0"};
-        QTest::newRow("treatment code surcharge") << TiryoLine::sinryo({"検査A", "30", "27", "30", "27", "10", "0", "40", "27", "休日"}, "検査", "三重県")
+        QTest::newRow("treatment code surcharge") << TiryoLine::sinryo({"検査A", "30", "27", "30", "27", "10", "0", "40", "27", "休日"}, "検査", Ken::Mie)
                                                   << QStringList{"検査", "検査A", "増点 B=10A=0", "", "", "40", "27", "30･27･10･0"};
-        QTest::newRow("群馬県 code, no conditions") << TiryoLine::sinryo({"検査A", "30", "27", "30", "27", "10", "0", "40", "27", ""}, "検査", "群馬県")
+        QTest::newRow("群馬県 code, no conditions") << TiryoLine::sinryo({"検査A", "30", "27", "30", "27", "10", "0", "40", "27", ""}, "検査", Ken::Gunma)
                                                     << QStringList{"検査", "検査A", "", "", "", "40", "27", "30･27･10･0"};
-        const TiryoLine old = TiryoLine::tyusya(tyusyaOut("60", "2.5"), "大分県", false, false);
+        const TiryoLine old = TiryoLine::tyusya(tyusyaOut("60", "2.5"), Ken::Oita, false, false);
         QTest::newRow("PL test keeps the breakdown") << TiryoLine::plTest(old, "++--")
                                                      << QStringList{"PLテスト結果", "++--", "", "", "", "", "", "40･36･0･0"};
         QTest::newRow("outside the tables") << TiryoLine::tensuGai(TiryoLine(), "削蹄")
@@ -93,8 +93,8 @@ private slots:
         line.setText(TiryoLine::Utiwake, QStringLiteral("1･1･0･0"));
         QVERIFY(!line.isEmpty());
         QVERIFY(!line.occupied());
-        QCOMPARE(TiryoLine::yakkaColumn(TiryoLine::isMiyazaki(QStringLiteral("宮崎県"))), 7);
-        QCOMPARE(TiryoLine::bTenColumn(TiryoLine::isMiyazaki(QStringLiteral("鳥取県"))), 6);
+        QCOMPARE(TiryoLine::yakkaColumn(TiryoLine::isMiyazaki(Ken::Miyazaki)), 7);
+        QCOMPARE(TiryoLine::bTenColumn(TiryoLine::isMiyazaki(Ken::Tottori)), 6);
     }
 };
 
