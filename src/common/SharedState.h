@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+class NewInputView;
+
 // The farmer currently worked on: fields 0 to 3 of his register line.
 struct NoukaInfo
 {
@@ -117,6 +119,9 @@ public:
     QStringList PrintJobList;  // chart file name, disease name and first-exam date joined by "'"
 
     HandOver Hand;
+
+    // The chart editor while it is open, for the windows that read it; null otherwise.
+    const NewInputView* OpenEditor = nullptr;
 
     // The chart folder of the data year ("\Nolvari\H<year>\") as a local path.
     QString karteFolder() const;
