@@ -20,6 +20,17 @@ SiteProfile SiteProfile::parseRow(const QString& line)
     return row;
 }
 
+std::optional<QString> SiteProfile::partner(const QString& column, const QString& value) const
+{
+    const QStringList pairs = text(column).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const QString& pair : pairs) {
+        const qsizetype at = pair.indexOf(QLatin1Char('>'));
+        if (at > 0 && pair.left(at) == value)
+            return pair.mid(at + 1);
+    }
+    return std::nullopt;
+}
+
 QList<SiteProfile> SiteProfile::parse(const QStringList& lines)
 {
     QList<SiteProfile> rows;
