@@ -66,3 +66,12 @@ SiteProfile SiteProfile::lookup(const QList<SiteProfile>& rows, Ken ken,
     }
     return SiteProfile();
 }
+
+SiteProfile SiteProfile::kenRow(const QList<SiteProfile>& rows, Ken ken)
+{
+    for (const SiteProfile& row : rows) {
+        if (row.prefecture == ken && row.key == QLatin1String("*"))
+            return row;
+    }
+    return SiteProfile();
+}

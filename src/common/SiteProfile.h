@@ -48,4 +48,7 @@ public:
     // key text the veterinarian's name contains. The default row when none matches.
     static SiteProfile lookup(const QList<SiteProfile>& rows, Ken ken,
                               const QString& siteKey, const QString& doctorName);
+    // The row keyed "*" of the prefecture: values every site of the prefecture shares (a
+    // substitution that applies at every site); the default row when there is none.
+    static SiteProfile kenRow(const QList<SiteProfile>& rows, Ken ken);
 };

@@ -3,6 +3,7 @@
 #include "TestFixture.h"
 
 #include "common/ByteLenProc.h"
+#include "common/DataPath.h"
 #include "common/PrintDeviceSource.h"
 #include "common/SharedState.h"
 
@@ -68,6 +69,18 @@ SindansyoPrintContext sampleContext(Ken ken)
     c.PrintHiduke = QStringLiteral("R7.5.20");
     c.NenDo = QStringLiteral(" 6 ");
     return c;
+}
+
+void openSample(const QString& root, const QString& kenName)
+{
+    DataPath::setRoot(root);
+    SharedState& s = SharedState::get();
+    s.setKen(kenName);
+    s.KarteNendo = QStringLiteral("7");
+    s.DefaultNendo = QStringLiteral("5");
+    s.TodayDate = QStringLiteral("2025/5/20");
+    s.CurrentNouka = {QStringLiteral("東谷"), QStringLiteral("山本 一郎"), QStringLiteral("00010001"), QString()};
+    s.PrintJobList = {QStringLiteral("H7_00010001_1234_0.sxd'第四胃変位'7.4.3")};
 }
 
 std::shared_ptr<RecordingPrintDevice> recordPrints()

@@ -34,6 +34,11 @@ public:
 // veterinarian of the sample, the chart date R7.5.20 and the year 6.
 SindansyoPrintContext sampleContext(Ken ken);
 
+// The sample installation at root as the print dialogs find it: the prefecture, data year 7,
+// built-in year 5, today 2025/5/20, its first farmer, and its first chart's first episode as
+// the print job.
+void openSample(const QString& root, const QString& kenName);
+
 // A recording device handed out by PrintDeviceSource, kept by the test.
 std::shared_ptr<RecordingPrintDevice> recordPrints();
 

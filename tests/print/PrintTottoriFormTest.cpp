@@ -9,7 +9,6 @@
 #include "common/PrintDeviceSource.h"
 #include "common/SharedState.h"
 #include "dialogs/NenGappiForm.h"
-#include "print/PrintDialogOpener.h"
 #include "print/tottori_miyazaki/PrintTottoriForm.h"
 
 #include <QCheckBox>
@@ -51,19 +50,7 @@ private slots:
     void init()
     {
         TestFixture::resetGlobals();
-        DataPath::setRoot(root);
-        SharedState& s = SharedState::get();
-        s.setKen(QStringLiteral("鳥取県"));
-        s.KarteNendo = "7";
-        s.DefaultNendo = "5";
-        s.TodayDate = "2025/5/20";
-        s.CurrentNouka = {"東谷", "山本 一郎", "00010001", ""};
-        s.PrintJobList = {SampleEntry};
-    }
-    void cleanup()
-    {
-        PrintDeviceSource::setFactory(nullptr);
-        SindansyoPrintDialog::setNendoPicker(nullptr);
+        openSample(root, QStringLiteral("鳥取県"));
     }
 
     // The first opening of a run: no date, the built-in year, the identity of the registers; print
@@ -189,24 +176,13 @@ private slots:
     // The site named by the veterinarian's name prints its own veterinarian number.
     void siteVeterinarianNumber()
     {
-        SharedState::get().SiteRows = SiteProfile::parse({"佐藤,鳥取県,FixedDoctorCode=5555"});
+        SharedState::get().SiteRows = SiteProfile::parse({"佐藤,鳥取県,SiteTottoriVetA,FixedDoctorCode=5555"});
         auto device = recordPrints();
         PrintTottoriForm form;
         form.HidukeGd->setText("R7.5.20");
         form.CmdGd_Click(1);
         QCOMPARE(SharedState::get().DoctorInfo.DoctorCode, QStringLiteral("5555"));
         QVERIFY(hasItem(*device, "5555", 1, 11, 1, 13.2 + 37, -3.0 + 273.5));
-    }
-
-    void openedFromThePrintCommand()
-    {
-        QString opened;
-        ModalHost::setHandler([&opened](QDialog& dialog) {
-            opened = dialog.objectName();
-            return 0;
-        });
-        PrintDialogOpener::open(nullptr);
-        QCOMPARE(opened, QStringLiteral("PrintTottoriForm"));
     }
 };
 

@@ -53,7 +53,6 @@ class SindansyoPrintRunTest : public QObject
 
 private slots:
     void init() { TestFixture::resetGlobals(); }
-    void cleanup() { PrintDeviceSource::setFactory(nullptr); }
 
     void checks_data()
     {

@@ -304,7 +304,7 @@ private slots:
         QVERIFY(hasItem(device, "500ml×2", 1, 8.8, 1, X0 + 75, base + 4 * 2.9));
         QVERIFY(hasItem(device, "経口", 1, 8.8, 1, X0 + 64.5, base + 5 * 2.9));
 
-        SharedState::get().SiteRows = SiteProfile::parse({"佐藤,鳥取県,TensuGaiCut"});
+        SharedState::get().SiteRows = SiteProfile::parse({"佐藤,鳥取県,SiteTottoriVetA"});
         device = print(chart, context());
         QVERIFY(!device.findText("点数外"));
         QVERIFY(hasItem(device, "処置料", 1, 8.8, 1, X0 + 75, base));

@@ -26,6 +26,7 @@ SindansyoPrintContext SindansyoPrintContext::take(const SharedState& state, cons
     c.ken = state.ken;
     c.SiteKey = state.SiteKey;
     c.Site = SiteProfile::lookup(state.SiteRows, state.ken, state.SiteKey, state.DoctorInfo.DoctorName);
+    c.KenSite = SiteProfile::kenRow(state.SiteRows, state.ken);
     c.KarteNendo = state.KarteNendo;
     c.CurrentNouka = state.CurrentNouka;
     c.CurrentKarteFile = state.CurrentKarteFile;

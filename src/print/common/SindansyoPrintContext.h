@@ -38,6 +38,7 @@ public:
     Ken ken = Ken::Sonota;
     QString SiteKey;
     SiteProfile Site;       // the site row; in 鳥取県 the one the veterinarian's name selects now
+    SiteProfile KenSite;    // the values every site of the prefecture shares (the row keyed "*")
     QString KarteNendo;
     NoukaInfo CurrentNouka;
     QString CurrentKarteFile;

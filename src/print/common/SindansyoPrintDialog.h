@@ -29,6 +29,17 @@ class SindansyoPrintDialog : public QDialog
     Q_OBJECT
 
 public:
+    // The window: client size and position in twips; shosiki is the prefecture named after
+    // "書式：" (empty: no such label).
+    struct Frame
+    {
+        int width = 4680;
+        int height = 2250;
+        int left = 5160;
+        int top = 2145;
+        QString shosiki;
+    };
+
     QLabel* Label2 = nullptr;        // heading
     QLabel* ShosikiLabel = nullptr;  // "書式：..." (none in the dialogs without it)
     QLabel* Label1 = nullptr;        // instruction
@@ -46,16 +57,6 @@ public:
     static void setNendoPicker(NendoPicker picker);
 
 protected:
-    // The window: client size and position in twips; shosiki is the prefecture named after
-    // "書式：" (empty: no such label).
-    struct Frame
-    {
-        int width = 4680;
-        int height = 2250;
-        int left = 5160;
-        int top = 2145;
-        QString shosiki;
-    };
     SindansyoPrintDialog(const Frame& frame, QWidget* parent);
 
     // The common load (background, status, veterinarian identity, chart date, year), then

@@ -32,8 +32,8 @@ void PrintTottoriForm::printStartPrepare()
     // The site recognised by the veterinarian's name prints its own veterinarian number.
     SharedState& s = SharedState::get();
     const SiteProfile site = SiteProfile::lookup(s.SiteRows, s.ken, s.SiteKey, s.DoctorInfo.DoctorName);
-    if (const QString code = site.text(QStringLiteral("FixedDoctorCode")); !code.isEmpty())
-        s.DoctorInfo.DoctorCode = code;
+    if (site.has(QStringLiteral("SiteTottoriVetA")) && !site.text(QStringLiteral("FixedDoctorCode")).isEmpty())
+        s.DoctorInfo.DoctorCode = site.text(QStringLiteral("FixedDoctorCode"));
 }
 
 SindansyoPrintRun::Result PrintTottoriForm::body(PrintDevice& device, const SindansyoPrintContext& context,

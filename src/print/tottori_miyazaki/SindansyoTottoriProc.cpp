@@ -16,6 +16,7 @@
 #include "common/WrapPrintProc.h"
 #include "print/common/ChoiceMark.h"
 #include "print/common/PrintItem.h"
+#include "print/common/SindansyoText.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -65,15 +66,10 @@ QStringList dateParts(const QString& date)
     return date.split(QLatin1Char('.'));
 }
 
-QString withoutEra(QString year)
-{
-    return year.remove(QLatin1Char('H')).remove(QLatin1Char('R'));
-}
-
 QString hidukePart(const Tottori& t, int part)
 {
     const QString text = dateParts(t.c.PrintHiduke).value(part);
-    return part == 0 ? withoutEra(text) : text;
+    return part == 0 ? SindansyoText::withoutEra(text) : text;
 }
 
 bool hidukeSplits(const Tottori& t)
@@ -81,11 +77,9 @@ bool hidukeSplits(const Tottori& t)
     return dateParts(t.c.PrintHiduke).size() == 3;
 }
 
-// Field 6 of the animal record: the animal's name, or name ":" individual number.
 QStringList meigouParts(const Tottori& t)
 {
-    const QStringList parts = t.e.kotai(6).split(QLatin1Char(':'));
-    return parts.size() == 2 ? parts : QStringList{t.e.kotai(6), QString()};
+    return SindansyoText::meigouParts(t.e.kotai(6));
 }
 
 QString farmerName(const Tottori& t)
@@ -103,14 +97,9 @@ QString memberCode(const Tottori& t)
     return t.e.nouka(3);
 }
 
-// The ear tag prints for a chart of an animal with its own tag (not a calf chart) whose tag is
-// neither a provisional "k" number nor one with a branch.
 bool mimibanPrinted(const Tottori& t)
 {
-    const QString base = t.entry.karteFile.section(QLatin1Char('.'), 0, 0);
-    const QString tag = t.e.kotai(10);
-    return base.endsWith(QLatin1Char('0')) && !tag.startsWith(QLatin1Char('k'), Qt::CaseInsensitive)
-        && !tag.contains(QLatin1Char('-'));
+    return SindansyoText::mimibanPrinted(t.entry.karteFile, t.e.kotai(10));
 }
 
 QString birthPart(const Tottori& t, int part)
@@ -179,7 +168,7 @@ const PrintItemTable<Tottori>& animalItems()
 QString dataDatePart(const Tottori& t, int field, int part)
 {
     const QString text = dateParts(t.data1(field)).value(part);
-    return part == 0 ? withoutEra(text) : text;
+    return part == 0 ? SindansyoText::withoutEra(text) : text;
 }
 
 const PrintItemTable<Tottori>& bunbenItems()
@@ -455,7 +444,7 @@ void printOusin(PrintDevice& device, const Slot& s)
 // One listed treatment line at y; the number of text lines it took.
 int printTiryoLine(PrintDevice& device, const Slot& s, int k, float y)
 {
-    const bool cut = s.t.site("TensuGaiCut");
+    const bool cut = s.t.site("SiteTottoriVetA");
     const QString category = SharedUtil::Trim(s.line(k, 3));
     int lines = 0;
     if (category != QStringLiteral("診療点数無") && !(cut && category.contains(QStringLiteral("点数外入力"))))
