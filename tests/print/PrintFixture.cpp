@@ -7,8 +7,6 @@
 #include "common/PrintDeviceSource.h"
 #include "common/SharedState.h"
 
-#include <QTest>
-#include <QWidget>
 #include <cmath>
 
 namespace {
@@ -162,12 +160,3 @@ bool hasDigit(const RecordingPrintDevice& device, int page, QChar digit, double 
     return false;
 }
 
-bool clickAt(QWidget* window, QWidget* control)
-{
-    const QPoint at = control->mapTo(window, control->rect().center());
-    QWidget* hit = window->childAt(at);
-    if (hit != control)
-        return false;
-    QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(window, at));
-    return true;
-}

@@ -56,7 +56,3 @@ bool hasCircle(const RecordingPrintDevice& device, int page, double x, double y,
 // (x, y) of the machine-read form (size 14).
 bool hasDigit(const RecordingPrintDevice& device, int page, QChar digit, double x, double y);
 
-class QWidget;
-// Clicks the window where the control shows, as a person would: the widget under the control's
-// centre gets the click; false (no click) when another widget covers the control there.
-bool clickAt(QWidget* window, QWidget* control);

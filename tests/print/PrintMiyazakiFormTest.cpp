@@ -1,6 +1,7 @@
 #include "PrintFixture.h"
 #include "TestFixture.h"
 #include "TestRegistry.h"
+#include "WindowMouse.h"
 
 #include "common/DataPath.h"
 #include "common/LabelButtonArray.h"
@@ -58,7 +59,7 @@ private slots:
             form.PrintCh[1]->setChecked(true);
             form.PrintCh[4]->setChecked(true);
             form.inpTx->setText("12");
-            QVERIFY(clickAt(&form, form.CmdGd->at(0)));
+            QVERIFY(WindowMouse::click(form.CmdGd->at(0)));
         }
         QCOMPARE(TestFixture::readCp932(PrintMiyazakiForm::ocrWidthPath()), QStringList{"12"});
         {

@@ -1,6 +1,7 @@
 #include "PrintFixture.h"
 #include "TestFixture.h"
 #include "TestRegistry.h"
+#include "WindowMouse.h"
 
 #include "common/DataPath.h"
 #include "common/LabelButtonArray.h"
@@ -64,7 +65,7 @@ private slots:
         QCOMPARE(SharedState::get().DoctorInfo.DoctorName, QStringLiteral("佐藤 誠"));
         QCOMPARE(SharedState::get().DoctorInfo.DoctorCode, QStringLiteral("1234"));
         auto device = recordPrints();
-        QVERIFY(clickAt(&form, form.CmdGd->at(1)));
+        QVERIFY(WindowMouse::click(form.CmdGd->at(1)));
         QCOMPARE(MsgBox::log().last().text, QStringLiteral("カルテの日付を入力してください。"));
         QCOMPARE(MsgBox::log().last().title, QStringLiteral("確認"));
         QVERIFY(device->ops.isEmpty());
@@ -79,7 +80,7 @@ private slots:
             form.YousiCh->setChecked(true);
             form.SyusinCh->setChecked(true);
             form.ByoCh->setChecked(true);
-            QVERIFY(clickAt(&form, form.CmdGd->at(0)));
+            QVERIFY(WindowMouse::click(form.CmdGd->at(0)));
             QVERIFY(!form.isVisible());
         }
         PrintTottoriForm again;
@@ -139,7 +140,7 @@ private slots:
         form.show();
         form.HidukeGd->setText("R7.5.20");
         form.YousiCh->setChecked(true);
-        QVERIFY(clickAt(&form, form.CmdGd->at(1)));
+        QVERIFY(WindowMouse::click(form.CmdGd->at(1)));
         QCOMPARE(MsgBox::log().last().text, QStringLiteral("印刷終了"));
         QCOMPARE(MsgBox::log().last().title, QStringLiteral("印刷"));
         QCOMPARE(form.GuideGd->text(), QString());
