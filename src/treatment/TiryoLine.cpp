@@ -35,6 +35,16 @@ bool TiryoLine::isMiyazaki(Ken ken)
     return ken == Ken::Miyazaki;
 }
 
+bool TiryoLine::takukaraWritten(Ken ken, const SiteProfile& site)
+{
+    return ken == Ken::Kagoshima || (ken == Ken::Ibaraki && site.has(QStringLiteral("ShowTakukara")));
+}
+
+QString TiryoLine::takukaraText(Ken ken, const SiteProfile& site, const QString& takukaraOut)
+{
+    return takukaraWritten(ken, site) ? takukaraOut : QString();
+}
+
 QString TiryoLine::yakkaText(double yen)
 {
     return TensuText::number(float(yen));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Ken.h"
+#include "common/SiteProfile.h"
 
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,12 @@ public:
     // The column of the drug price and of the B points in the installation's layout.
     static int yakkaColumn(bool miyazaki) { return miyazaki ? MiyazakiYakka : Yakka; }
     static int bTenColumn(bool miyazaki) { return miyazaki ? MiyazakiBTen : BTen; }
+
+    // The place of departure a house-call line carries: the shared TakukaraOut where the
+    // installation writes it (鹿児島県, the Ibaraki clinic of the site switch "ShowTakukara"),
+    // else none.
+    static bool takukaraWritten(Ken ken, const SiteProfile& site);
+    static QString takukaraText(Ken ken, const SiteProfile& site, const QString& takukaraOut);
 
     // Lines from the entry dialogs' results (the hand-over arrays as the dialogs fill them).
     // House call: OusinOut; takukara is the place of departure where the installation writes
