@@ -39,7 +39,7 @@ public:
     void CmdGd_Click(int index);
     void runTensu();
     void ZotenTxBox_Change(int index);
-    const OusinTensuProc::Result& result() const { return held; }
+    const OusinTensuProc::Result& tensu() const { return held; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -7,6 +7,7 @@
 #include "common/SharedState.h"
 #include "common/StartupConfig.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QLineEdit>
 #include <QtTest>
@@ -46,7 +47,10 @@ void TreatmentSetup::show(QDialog& dialog)
 
 void TreatmentSetup::click(QWidget* widget)
 {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    // An option or check box takes clicks on its mark and caption only: click its mark.
+    const bool button = qobject_cast<QAbstractButton*>(widget);
+    const QPoint at = button ? QPoint(6, widget->height() / 2) : widget->rect().center();
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
 }
 
 void TreatmentSetup::click(LabelButtonArray* array, int index)
