@@ -6,7 +6,6 @@
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -18,7 +17,7 @@ BpointForm::BpointForm(QWidget* parent) : QDialog(parent)
     MotoGd = NyuryokuLook::value(QStringLiteral("MotoGd"), SharedState::get().Hand.BpointIn, this, 3200, 500, 900);
     NyuryokuLook::label(QStringLiteral("入力薬価又は点数"), this, 150, 1000, 2000);
     inpTx = NyuryokuLook::lineEdit(QStringLiteral("inpTx"), this, 2200, 970, 1500);
-    inpTx->installEventFilter(this);
+    NyuryokuLook::onEnter(inpTx, [this] { OK(); });
     CmdGd = NyuryokuLook::commands(this, {{1, QStringLiteral("OK"), 2300, 1500, 700},
                                           {0, QStringLiteral("閉る"), 3200, 1500, 700}});
     connect(CmdGd, &LabelButtonArray::clicked, this, &BpointForm::CmdGd_Click);
@@ -51,16 +50,4 @@ void BpointForm::CmdGd_Click(int index)
     }
     SharedState::get().Hand.BpointOut.clear();
     reject();
-}
-
-bool BpointForm::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == inpTx && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            OK();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

@@ -21,9 +21,6 @@ public:
 
     void CmdGd_Click(int index);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void OK();
 };

@@ -6,17 +6,19 @@
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 
 DentakuForm::DentakuForm(QWidget* parent) : QDialog(parent)
 {
     NyuryokuLook::dialog(this, QStringLiteral("DentakuForm"), 3000, 1200, 3400, 1300);
     NyuryokuLook::label(QStringLiteral("数量計算"), this, 150, 100, 1500);
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 2; ++i)
         inpTx.append(NyuryokuLook::lineEdit(QStringLiteral("inpTx%1").arg(i), this, 150 + 1700 * i, 500, 1300));
-        inpTx.last()->installEventFilter(this);
-    }
+    NyuryokuLook::onEnter(inpTx[0], [this] {
+        inpTx[1]->clear();
+        inpTx[1]->setFocus();
+    });
+    NyuryokuLook::onEnter(inpTx[1], [this] { Label1_Click(1); });
     NyuryokuLook::label(QStringLiteral("÷"), this, 1550, 520, 250);
     Label1 = NyuryokuLook::commands(this, {{0, QStringLiteral("閉る"), 2500, 100, 700},
                                            {1, QStringLiteral("OK"), 1700, 100, 700}},
@@ -48,21 +50,4 @@ void DentakuForm::Label1_Click(int index)
     if (index == 1)
         keisan();
     accept();
-}
-
-bool DentakuForm::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (watched == inpTx[0]) {
-                inpTx[1]->clear();
-                inpTx[1]->setFocus();
-            } else {
-                Label1_Click(1);
-            }
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

@@ -25,9 +25,6 @@ public:
     // when either is 0.
     static std::optional<QString> DentakuKeisanProc(const QString& dividend, const QString& divisor);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void keisan();
 };

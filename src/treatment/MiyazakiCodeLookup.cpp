@@ -1,6 +1,7 @@
 #include "MiyazakiCodeLookup.h"
 
 #include "PrintNameList.h"
+#include "common/CodeTableLoader.h"
 #include "registers/TourokuNameFile.h"
 
 #include <algorithm>
@@ -8,12 +9,8 @@
 MiyazakiCodeLookup::MiyazakiCodeLookup(const QStringList& table, const QList<QStringList>& yakuhin)
     : yakuhinRows(yakuhin)
 {
-    for (const QString& line : table) {
-        if (line.isEmpty())
-            break;
-        const QStringList f = line.split(QLatin1Char('\''));
+    for (const QStringList& f : CodeTableLoader::tableFields(table))
         sinryoRows.append({f.value(0), f.value(1), f.value(2), f.value(3)});
-    }
 }
 
 MiyazakiCodeLookup MiyazakiCodeLookup::load(const QStringList& sinryoMiyazakiTable)

@@ -20,7 +20,7 @@ QString NoPointInpForm::noPointPath()
     return SetteiData::path(QStringLiteral("NoPoint.ini"));
 }
 
-NoPointInpForm::NoPointInpForm(QWidget* parent) : QDialog(parent)
+NoPointInpForm::NoPointInpForm(QWidget* parent) : QDialog(parent), file(noPointPath())
 {
     NyuryokuLook::dialog(this, QStringLiteral("NoPointInpForm"), 6500, 1500, 5000, 5200);
     NyuryokuLook::label(QStringLiteral("点数外入力"), this, 150, 100, 1500);
@@ -35,27 +35,7 @@ NoPointInpForm::NoPointInpForm(QWidget* parent) : QDialog(parent)
                                           {Sakujyo, QStringLiteral("選択削除"), 1800, 1250, 1000},
                                           {Tojiru, QStringLiteral("閉る"), 3300, 100, 700}});
     connect(CmdGd, &LabelButtonArray::clicked, this, &NoPointInpForm::CmdGd_Click);
-    for (const QString& line : SetteiData::readLines(noPointPath(), &readable, &readError)) {
-        if (!line.isEmpty())
-            KouhoList->addItem(line);
-    }
-    if (!readable)
-        MsgBox::show(readError, Title);
-}
-
-QStringList NoPointInpForm::items() const
-{
-    QStringList out;
-    for (int i = 0; i < KouhoList->count(); ++i)
-        out.append(KouhoList->item(i)->text());
-    return out;
-}
-
-void NoPointInpForm::write()
-{
-    QString error = readError;
-    if (!readable || !SetteiData::writeLines(noPointPath(), items(), &error))
-        MsgBox::show(error, Title);
+    file.load(KouhoList, true);
 }
 
 void NoPointInpForm::CmdGd_Click(int index)
@@ -67,18 +47,18 @@ void NoPointInpForm::CmdGd_Click(int index)
             MsgBox::show(QStringLiteral("入力してください。"), Title);
             return;
         }
-        if (!items().contains(text)) {
+        if (!KouhoListFile::items(KouhoList).contains(text)) {
             KouhoList->addItem(text);
-            write();
+            file.save(KouhoList);
         }
         SharedState::get().Hand.NoPointOut = inpTx->text();
         accept();
         break;
     case Sakujyo: {
-        const int at = int(items().indexOf(text));
+        const int at = int(KouhoListFile::items(KouhoList).indexOf(text));
         if (at >= 0) {
             delete KouhoList->takeItem(at);
-            write();
+            file.save(KouhoList);
         }
         break;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "registers/KouhoListFile.h"
+
 #include <QDialog>
 
 class LabelButtonArray;
@@ -25,9 +27,5 @@ public:
     void CmdGd_Click(int index);
 
 private:
-    QStringList items() const;
-    void write();
-
-    bool readable = true;
-    QString readError;
+    KouhoListFile file;
 };

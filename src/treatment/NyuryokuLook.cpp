@@ -8,6 +8,7 @@
 #include "registers/OptionArray.h"
 
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -19,6 +20,42 @@ constexpr int KanaWidth = 310;
 constexpr int KanaHeight = 270;
 const QColor KanaMark(255, 255, 0);
 const QColor ChosenOption(0, 0, 255);
+
+class BoxKeys : public QObject
+{
+public:
+    BoxKeys(QLineEdit* box, std::function<void()> enter, bool clearOnClick)
+        : QObject(box), box(box), enter(std::move(enter)), clearOnClick(clearOnClick)
+    {
+        box->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress && clearOnClick) {
+            box->clear();
+        } else if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                if (enter)
+                    enter();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QLineEdit* box;
+    std::function<void()> enter;
+    bool clearOnClick;
+};
+}
+
+void NyuryokuLook::onEnter(QLineEdit* box, const std::function<void()>& enter, bool clearOnClick)
+{
+    new BoxKeys(box, enter, clearOnClick);
 }
 
 void NyuryokuLook::dialog(QDialog* dialog, const QString& name, int left, int top, int width, int height)

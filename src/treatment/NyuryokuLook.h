@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class FlexGrid;
 class LabelButtonArray;
@@ -29,6 +30,9 @@ public:
     static void dialog(QDialog* dialog, const QString& name, int left, int top, int width, int height);
     static QLabel* label(const QString& text, QWidget* parent, int left, int top, int width, int height = 270);
     static QLineEdit* lineEdit(const QString& name, QWidget* parent, int left, int top, int width, int height = 300);
+    // Enter in the box runs enter and is not typed (no action: swallowed only); with
+    // clearOnClick a click into the box empties it.
+    static void onEnter(QLineEdit* box, const std::function<void()>& enter, bool clearOnClick = false);
     // A label showing a value, named for the tests and the readers of the window.
     static QLabel* value(const QString& name, const QString& text, QWidget* parent, int left, int top, int width);
 

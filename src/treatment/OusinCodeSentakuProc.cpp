@@ -1,6 +1,7 @@
 #include "OusinCodeSentakuProc.h"
 
 #include "TensuText.h"
+#include "common/CodeTableLoader.h"
 
 const QStringList& OusinCodeSentakuProc::captions()
 {
@@ -13,10 +14,7 @@ const QStringList& OusinCodeSentakuProc::captions()
 QList<OusinCodeSentakuProc::CodeRow> OusinCodeSentakuProc::codeRows(const QStringList& table)
 {
     QList<CodeRow> rows;
-    for (const QString& line : table) {
-        if (line.isEmpty())
-            break;
-        const QStringList f = line.split(QLatin1Char('\''));
+    for (const QStringList& f : CodeTableLoader::tableFields(table)) {
         if (f.at(0) == QStringLiteral("往診"))
             rows.append({f.value(1), f.value(2), f.value(3), f.value(4)});
     }

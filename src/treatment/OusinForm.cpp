@@ -15,7 +15,6 @@
 #include "registers/SetteiData.h"
 
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -57,7 +56,7 @@ void OusinForm::buildControls()
     NyuryokuLook::label(QStringLiteral("往診"), this, 150, 100, 800);
     NyuryokuLook::label(QStringLiteral("距離="), this, 150, 500, 550);
     InpTx = NyuryokuLook::lineEdit(QStringLiteral("InpTx"), this, 700, 470, 900);
-    InpTx->installEventFilter(this);
+    NyuryokuLook::onEnter(InpTx, [this] { CmdGd_Click(Ok); });
     connect(InpTx, &QLineEdit::textChanged, this, &OusinForm::runTensu);
     NyuryokuLook::label(QStringLiteral("Km"), this, 1650, 500, 400);
     Option1 = NyuryokuLook::options(this, QStringLiteral("Option1"), kubun(), 150, 900, 1400, 4);
@@ -152,16 +151,4 @@ void OusinForm::CmdGd_Click(int index)
                           TensuGd[3]->text().trimmed()};
     unload();
     index == Ok ? accept() : reject();
-}
-
-bool OusinForm::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == InpTx && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            CmdGd_Click(Ok);
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

@@ -41,9 +41,6 @@ public:
     void ZotenTxBox_Change(int index);
     const OusinTensuProc::Result& tensu() const { return held; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildControls();
     void Form_Load();

@@ -8,7 +8,6 @@
 #include "common/WidgetColor.h"
 #include "registers/OptionArray.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -23,7 +22,7 @@ OusinMiyazaki::OusinMiyazaki(QWidget* parent) : QDialog(parent)
     NyuryokuLook::label(QStringLiteral("往診"), this, 150, 100, 800);
     NyuryokuLook::label(QStringLiteral("距離="), this, 150, 500, 550);
     InpTx = NyuryokuLook::lineEdit(QStringLiteral("InpTx"), this, 700, 470, 900);
-    InpTx->installEventFilter(this);
+    NyuryokuLook::onEnter(InpTx, [this] { OK(); });
     NyuryokuLook::label(QStringLiteral("Km"), this, 1650, 500, 400);
     Option1 = NyuryokuLook::options(this, QStringLiteral("Option1"), OusinCodeSentakuProc::captions(), 150, 900, 2800, 2);
     NyuryokuLook::label(QStringLiteral("コード="), this, 150, 1900, 750);
@@ -71,16 +70,4 @@ void OusinMiyazaki::CmdGd_Click(int index)
     }
     SharedState::get().Hand.OusinOut = QStringList(5);
     reject();
-}
-
-bool OusinMiyazaki::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == InpTx && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            OK();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

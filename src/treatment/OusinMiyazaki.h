@@ -28,9 +28,6 @@ public:
     void CmdGd_Click(int index);
     void runCode();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void OK();
 

@@ -1,9 +1,9 @@
 #include "OusinTensuProc.h"
 
 #include "TensuText.h"
+#include "common/CodeTableLoader.h"
 
 namespace {
-const QChar Sep = QLatin1Char('\'');
 const QChar Kara = QChar(0xFF5E); // ～
 }
 
@@ -35,10 +35,7 @@ OusinTensuProc::Result OusinTensuProc::run(const QStringList& lenCodeTable, cons
     if (d <= 0)
         return r;
     const QString key = QStringLiteral("往診：") + r.Kubun;
-    for (const QString& line : lenCodeTable) {
-        if (line.isEmpty())
-            break;
-        const QStringList f = line.split(Sep);
+    for (const QStringList& f : CodeTableLoader::tableFields(lenCodeTable)) {
         if (f.at(0) == key && matches(f.value(1), d)) {
             r.Band = f.value(1);
             r.BaseB = f.value(2);

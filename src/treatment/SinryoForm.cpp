@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 enum Command { Ok, Tojiru };
 constexpr int Width = 6650;
@@ -41,7 +43,8 @@ void SinryoForm::place()
     const NewInputView* editor = SharedState::get().OpenEditor;
     if (editor) {
         const QRect r = editor->windowRect();
-        setGeometry(r.left() + TwipGeometry::px(1000), r.top(), width(), r.height());
+        setFixedSize(width(), r.height());
+        move(r.left() + TwipGeometry::px(1000), r.top());
         return;
     }
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -84,7 +87,8 @@ void SinryoForm::buildControls()
     NyuryokuLook::listGrid(SinryoGrid, {{QString(), 350}, {QStringLiteral("種別"), 4000, true},
                                         {QStringLiteral("B点"), 850}, {QStringLiteral("A点"), 850}},
                            true);
-    TwipGeometry::place(SinryoGrid, 150, 1000, 6350, 9775);
+    // The list keeps inside a dialog as low as the editor.
+    TwipGeometry::place(SinryoGrid, 150, 1000, 6350, std::min(9775, TwipGeometry::twips(height()) - 1100));
     connect(SinryoGrid, &FlexGrid::gridClick, this, [this](int row, int) { SinryoGrid_Click(row); });
     // Moving through the list with the keys chooses the row moved to, once a row was clicked.
     connect(SinryoGrid, &FlexGrid::enterCell, this, [this](int row, int) {

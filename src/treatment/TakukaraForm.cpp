@@ -26,7 +26,7 @@ QListWidget* list(QWidget* parent, const QString& name, int left, int top, int w
 }
 }
 
-TakukaraForm::TakukaraForm(QWidget* parent) : QDialog(parent)
+TakukaraForm::TakukaraForm(QWidget* parent) : QDialog(parent), takuFile(takuPath())
 {
     NyuryokuLook::dialog(this, QStringLiteral("TakukaraForm"), 4500, 3000, 7000, 4750);
     if (parent)
@@ -74,16 +74,10 @@ void TakukaraForm::Form_Load()
 {
     const QString& taku = SharedState::get().TakukaraOut;
     InpTx->setText(taku.isEmpty() ? QStringLiteral("自") : taku);
+    takuFile.load(List1, true);
     QStringList errors;
     bool ok = true;
     QString error;
-    const QStringList saved = SetteiData::readLines(takuPath(), &takuReadable, &takuError);
-    for (const QString& line : saved) {
-        if (!line.isEmpty())
-            List1->addItem(line);
-    }
-    if (!takuReadable)
-        errors << takuError;
     TikuList->addItems(SetteiData::readLines(SetteiData::path(QStringLiteral("TikuName.ini")), &ok, &error));
     if (!ok)
         errors << error;
@@ -92,23 +86,6 @@ void TakukaraForm::Form_Load()
         errors << error;
     if (!errors.isEmpty())
         MsgBox::show(errors.join(QLatin1Char('\n')), QStringLiteral("確認"));
-}
-
-QStringList TakukaraForm::candidates() const
-{
-    QStringList items;
-    for (int i = 0; i < List1->count(); ++i)
-        items.append(List1->item(i)->text());
-    return items;
-}
-
-bool TakukaraForm::writeCandidates()
-{
-    QString error = takuError;
-    if (takuReadable && SetteiData::writeLines(takuPath(), candidates(), &error))
-        return true;
-    MsgBox::show(error, QStringLiteral("確認"));
-    return false;
 }
 
 void TakukaraForm::TikuList_Click(int index)
@@ -136,9 +113,9 @@ void TakukaraForm::CmdGd_Click(int index)
     switch (index) {
     case Ok: {
         const QString place = InpTx->text().trimmed();
-        if (!candidates().contains(place)) {
+        if (!KouhoListFile::items(List1).contains(place)) {
             List1->addItem(place);
-            writeCandidates();
+            takuFile.save(List1);
         }
         out = place;
         accept();
@@ -147,7 +124,7 @@ void TakukaraForm::CmdGd_Click(int index)
     case KouhoSakujyo:
         if (List1->currentItem() && List1->currentItem()->isSelected()) {
             delete List1->takeItem(List1->currentRow());
-            writeCandidates();
+            takuFile.save(List1);
         }
         break;
     case Sakujyo:

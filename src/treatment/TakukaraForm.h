@@ -1,5 +1,7 @@
 #pragma once
 
+#include "registers/KouhoListFile.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -34,10 +36,7 @@ public:
 private:
     void buildControls();
     void Form_Load();
-    bool writeCandidates();
-    QStringList candidates() const;
 
+    KouhoListFile takuFile;
     QStringList noukaLines;
-    bool takuReadable = true;
-    QString takuError;
 };

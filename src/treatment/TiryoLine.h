@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 // One treatment line of an examination: the eight cells of a treatment grid row (columns 1 to
 // 8), stored as fields 3 to 10 of an examination line. Columns 5 to 8 mean other things in
@@ -72,6 +73,9 @@ public:
     static TiryoLine miyazakiOusin(const QStringList& ousinOut);
     static TiryoLine miyazakiTyusya(const QStringList& tyusyaOut);
     static TiryoLine miyazakiSinryo(const QStringList& tyusyaOut, const QString& bunrui);
+    // 宮崎県: the line old rewritten from the codes typed in the code entry (TyusyaOut of the code
+    // dialog); none when it was closed ("non") or its category writes no line.
+    static std::optional<TiryoLine> miyazakiCode(const TiryoLine& old, const QStringList& tyusyaOut);
 
     // The price text of a quantity at a unit price: computed in double, stored through a
     // single-precision number (2.5 x 60 gives "150", 3 x 37.4 gives "112.2").

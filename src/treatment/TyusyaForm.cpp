@@ -14,7 +14,6 @@
 #include <QRadioButton>
 
 namespace {
-enum Command { Ok, Tojiru, Touroku, Sakujyo, Suuryou };
 constexpr int Mu = 6; // the method "無"
 const QString Title = QStringLiteral("確認");
 }
@@ -64,7 +63,7 @@ void TyusyaForm::buildControls()
                                           {Touroku, QStringLiteral("選択した薬を\"常”に登録する"), 8600, 800, 4000},
                                           {Sakujyo, QStringLiteral("選択した薬を\"常”から削除する"), 8600, 800, 4000},
                                           {Suuryou, QStringLiteral("数量="), 2600, 100, 700}});
-    connect(CmdGd, &LabelButtonArray::clicked, this, &TyusyaForm::CmdGd_Click);
+    connect(CmdGd, &LabelButtonArray::clicked, this, &YakuhinSentakuForm::CmdGd_Click);
     NyuryokuLook::listGrid(TyusyaGrid, {{QString(), 500}, {QStringLiteral("薬品名"), 4500, true},
                                         {QStringLiteral("規格・単位"), 3500, true}, {QStringLiteral("薬価　円"), 850},
                                         {QStringLiteral("登録薬品名"), 3500, true}}, true);
@@ -120,9 +119,14 @@ void TyusyaForm::rowPicked(const YakuhinRows::Row& row)
     InpTx->setFocus();
 }
 
-void TyusyaForm::boxEnter(QLineEdit*)
+QStringList& TyusyaForm::out() const
 {
-    OK();
+    return SharedState::get().Hand.TyusyaOut;
+}
+
+QLineEdit* TyusyaForm::suuryouBox() const
+{
+    return InpTx;
 }
 
 void TyusyaForm::showTensu()
@@ -151,8 +155,8 @@ void TyusyaForm::ZotenTxBox_Change()
 
 void TyusyaForm::OK()
 {
-    QStringList& out = SharedState::get().Hand.TyusyaOut;
-    out = QStringList(12);
+    QStringList& result = out();
+    result = QStringList(12);
     if (currentIsDrugRow()) {
         if (TensuText::value(QString(InpTx->text()).remove(QLatin1Char('(')).remove(QLatin1Char(')'))) == 0) {
             MsgBox::show(QStringLiteral("数量を入力してください。"), Title);
@@ -163,40 +167,10 @@ void TyusyaForm::OK()
             MsgBox::show(QStringLiteral("選択されていません"), Title);
             return;
         }
-        const YakuhinRows::Row& row = pickedRow();
-        const bool touroku = !row.touroku.isEmpty();
-        out[0] = touroku ? row.touroku : row.name;
-        out[1] = touroku ? QString() : row.kikaku;
-        for (int i = 0; i <= 6; ++i)
-            out[2 + i] = TensuGd[i]->text();
-        out[9] = TyusyaOp->chosenCaption();
-        out[10] = InpTx->text();
+        fillItems(result);
+        result[9] = TyusyaOp->chosenCaption();
+        result[10] = InpTx->text();
     }
     JyoYakuTourokuProc(0, 0);
     accept();
-}
-
-void TyusyaForm::CmdGd_Click(int index)
-{
-    switch (index) {
-    case Ok:
-        OK();
-        break;
-    case Tojiru:
-        SharedState::get().Hand.TyusyaOut = QStringList(12);
-        reject();
-        break;
-    case Touroku:
-        JyoYakuTourokuProc(0, 1);
-        break;
-    case Sakujyo:
-        if (pickedFlag()) {
-            JyoYakuTourokuProc(1, 1);
-            refill();
-        }
-        break;
-    case Suuryou:
-        dentaku(InpTx);
-        break;
-    }
 }

@@ -19,7 +19,6 @@ public:
 
     static const QStringList& houhou();
 
-    void CmdGd_Click(int index);
     void TyusyaOp_Click(int index);
     void ZotenTxBox_Change();
 
@@ -32,13 +31,14 @@ protected:
     QString jyoLine(const YakuhinRows::Row& row) const override;
     void showView(bool jyo) override;
     void rowPicked(const YakuhinRows::Row& row) override;
-    void boxEnter(QLineEdit* box) override;
+    void OK() override;
+    QStringList& out() const override;
+    QLineEdit* suuryouBox() const override;
 
 private:
     void buildControls();
     void Form_Load();
     void showTensu();
-    void OK();
 
     ZotenTensu tensu;
 };

@@ -12,7 +12,6 @@
 
 #include <QCheckBox>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -134,7 +133,7 @@ void TyusyaMiyazaki::buildYakujiPage()
         captions << k.caption;
     KubunOp = NyuryokuLook::options(page, QStringLiteral("KubunOp"), captions, 5800, 1155, 3500, 1);
     for (QLineEdit* box : InpTx)
-        box->installEventFilter(this);
+        NyuryokuLook::onEnter(box, [this] { CmdGd_Click(Ok); });
 }
 
 void TyusyaMiyazaki::buildCodePage(int grid)
@@ -255,52 +254,51 @@ void TyusyaMiyazaki::saikin(int grid, int category)
         MsgBox::show(own.errorText(), Title);
 }
 
-bool TyusyaMiyazaki::okTyusya()
+// The checks of OK on a drug page, in their order; when they pass, items 0 to 3 from the drug
+// row and item 7 the quantity as typed.
+bool TyusyaMiyazaki::okDrug(int grid, bool kubunMissing, const QLineEdit* suuryou)
 {
-    const bool mu = TyusyaOp->chosen() == MuHouhou;
-    if (SentakuRow[TyusyaDrug] == 0) {
-        MsgBox::show(QStringLiteral("薬名を選択してください。"), Title);
-        return false;
-    }
-    if (SentakuRow[TyusyaKubun] == 0 && !mu) {
-        MsgBox::show(QStringLiteral("診療区分を選択してください。"), Title);
-        return false;
-    }
-    if (InpTx[0]->text().isEmpty()) {
-        MsgBox::show(QStringLiteral("数量を入力してください。"), Title);
+    QString refusal;
+    if (SentakuRow[grid] == 0)
+        refusal = QStringLiteral("薬名を選択してください。");
+    else if (kubunMissing)
+        refusal = QStringLiteral("診療区分を選択してください。");
+    else if (suuryou->text().isEmpty())
+        refusal = QStringLiteral("数量を入力してください。");
+    if (!refusal.isEmpty()) {
+        MsgBox::show(refusal, Title);
         return false;
     }
     QStringList& out = SharedState::get().Hand.TyusyaOut;
-    const FlexGrid* drug = DataGrid[TyusyaDrug];
-    const FlexGrid* kubun = DataGrid[TyusyaKubun];
+    const FlexGrid* drug = DataGrid[grid];
     for (int c = 0; c < 4; ++c)
         out[c] = drug->textMatrix(drug->row(), c);
+    out[7] = suuryou->text();
+    return true;
+}
+
+bool TyusyaMiyazaki::okTyusya()
+{
+    const bool mu = TyusyaOp->chosen() == MuHouhou;
+    if (!okDrug(TyusyaDrug, SentakuRow[TyusyaKubun] == 0 && !mu, InpTx[0]))
+        return false;
+    QStringList& out = SharedState::get().Hand.TyusyaOut;
+    const FlexGrid* kubun = DataGrid[TyusyaKubun];
     out[4] = mu ? QString() : kubun->textMatrix(kubun->row(), 0);
     out[5] = mu ? QStringLiteral("診療区分無") : TyusyaOp->chosenCaption();
     out[6] = mu ? QString() : kubun->textMatrix(kubun->row(), 1);
-    out[7] = InpTx[0]->text();
     saikin(TyusyaDrug, 0);
     return true;
 }
 
 bool TyusyaMiyazaki::okYakuji()
 {
-    if (SentakuRow[YakujiDrug] == 0) {
-        MsgBox::show(QStringLiteral("薬名を選択してください。"), Title);
+    if (!okDrug(YakujiDrug, false, InpTx[1]))
         return false;
-    }
-    if (InpTx[1]->text().isEmpty()) {
-        MsgBox::show(QStringLiteral("数量を入力してください。"), Title);
-        return false;
-    }
     QStringList& out = SharedState::get().Hand.TyusyaOut;
-    const FlexGrid* drug = DataGrid[YakujiDrug];
-    for (int c = 0; c < 4; ++c)
-        out[c] = drug->textMatrix(drug->row(), c);
     const auto& kubun = TyusyaMiyazakiList::yakujiKubun().value(std::max(0, KubunOp->chosen()));
     out[4] = kubun.code;
     out[5] = kubun.text;
-    out[7] = InpTx[1]->text();
     saikin(YakujiDrug, 1 + BunruiOp->chosen());
     return true;
 }
@@ -328,16 +326,4 @@ void TyusyaMiyazaki::CmdGd_Click(int index)
     const bool done = mode == 0 ? okTyusya() : mode == 1 ? okYakuji() : okCode(mode == 3 ? BunsyoList : CodeList);
     if (done)
         accept();
-}
-
-bool TyusyaMiyazaki::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress && InpTx.contains(qobject_cast<QLineEdit*>(watched))) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            CmdGd_Click(Ok);
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

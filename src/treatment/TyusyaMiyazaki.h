@@ -47,9 +47,6 @@ public:
     void BunruiOp_Click(int index);
     void Check1_Click();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildPages();
     void buildTyusyaPage();
@@ -59,6 +56,7 @@ private:
     void fillCodes(int grid, const QString& category, bool tableOrder);
     // Drug rows (code, name, base quantity, unit, line index of the loaded file or -1) into a grid.
     void fillDrugs(int grid, QList<QStringList> rows);
+    bool okDrug(int grid, bool kubunMissing, const QLineEdit* suuryou);
     bool okTyusya();
     bool okYakuji();
     bool okCode(int grid);

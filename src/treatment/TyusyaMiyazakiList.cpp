@@ -1,22 +1,12 @@
 #include "TyusyaMiyazakiList.h"
 
+#include "common/CodeTableLoader.h"
 #include "common/RowSort.h"
-
-QList<QStringList> TyusyaMiyazakiList::tableFields(const QStringList& table)
-{
-    QList<QStringList> out;
-    for (const QString& line : table) {
-        if (line.isEmpty())
-            break;
-        out.append(line.split(QLatin1Char('\'')));
-    }
-    return out;
-}
 
 QList<QStringList> TyusyaMiyazakiList::codeRows(const QStringList& table, const QString& category, bool tableOrder)
 {
     QList<QStringList> rows;
-    for (const QStringList& f : tableFields(table)) {
+    for (const QStringList& f : CodeTableLoader::tableFields(table)) {
         if (f.at(0) == category)
             rows.append({f.value(1), f.value(2), f.value(3)});
     }
@@ -28,7 +18,7 @@ QList<QStringList> TyusyaMiyazakiList::codeRows(const QStringList& table, const 
 QList<QStringList> TyusyaMiyazakiList::tyusyaKubun(const QStringList& table, const QString& method)
 {
     QList<QStringList> rows;
-    for (const QStringList& f : tableFields(table)) {
+    for (const QStringList& f : CodeTableLoader::tableFields(table)) {
         if (f.at(0) == QStringLiteral("注射") && f.value(2) == method)
             rows.append({f.value(1), f.value(3).isEmpty() ? method : f.value(3)});
     }
@@ -39,7 +29,7 @@ QList<QStringList> TyusyaMiyazakiList::tyusyaKubun(const QStringList& table, con
 QList<QStringList> TyusyaMiyazakiList::zenYakuhin(const QStringList& table, const QString& mark)
 {
     QList<QStringList> rows;
-    for (const QStringList& f : tableFields(table)) {
+    for (const QStringList& f : CodeTableLoader::tableFields(table)) {
         if (f.at(0) == mark)
             rows.append({f.value(2), f.value(3), f.value(5), f.value(6)});
     }

@@ -30,7 +30,4 @@ public:
         QString text;
     };
     static const QList<Kubun>& yakujiKubun();
-
-private:
-    static QList<QStringList> tableFields(const QStringList& table);
 };

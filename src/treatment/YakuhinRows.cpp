@@ -1,21 +1,10 @@
 #include "YakuhinRows.h"
 
+#include "common/CodeTableLoader.h"
 #include "registers/TourokuNameFile.h"
 
 namespace {
 const QChar Sep = QLatin1Char('\'');
-
-// The table's lines split at "'", up to its first empty element.
-QList<QStringList> tableFields(const QStringList& table)
-{
-    QList<QStringList> out;
-    for (const QString& line : table) {
-        if (line.isEmpty())
-            break;
-        out.append(line.split(Sep));
-    }
-    return out;
-}
 
 // The key a regular-drug line names: the unit words of its standard and the "KMK" of its name as
 // the price table writes them.
@@ -42,7 +31,7 @@ YakuhinRows::Row YakuhinRows::row(const QStringList& f)
 QList<YakuhinRows::Row> YakuhinRows::kana(const QStringList& yakkaCodeTable, const QString& classKana)
 {
     QList<Row> rows;
-    for (const QStringList& f : tableFields(yakkaCodeTable)) {
+    for (const QStringList& f : CodeTableLoader::tableFields(yakkaCodeTable)) {
         if (f.at(0) == classKana)
             rows.append(row(f));
     }
@@ -51,7 +40,7 @@ QList<YakuhinRows::Row> YakuhinRows::kana(const QStringList& yakkaCodeTable, con
 
 QList<YakuhinRows::Row> YakuhinRows::jyo(const QStringList& yakkaCodeTable, const QStringList& jyoLines, bool hideKmk)
 {
-    const QList<QStringList> table = tableFields(yakkaCodeTable);
+    const QList<QStringList> table = CodeTableLoader::tableFields(yakkaCodeTable);
     QList<Row> rows;
     for (const QString& line : jyoLines) {
         if (hideKmk && line.contains(QStringLiteral("KMK")))

@@ -10,7 +10,7 @@
 #include "common/TwipGeometry.h"
 #include "registers/TourokuNameFile.h"
 
-#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -128,29 +128,53 @@ void YakuhinSentakuForm::JyoYakuTourokuProc(int remove, int message)
 
 void YakuhinSentakuForm::watchBox(QLineEdit* box)
 {
-    box->installEventFilter(this);
+    NyuryokuLook::onEnter(box, [this, box] {
+        if (box == suuryouBox())
+            OK();
+    }, true);
 }
 
-void YakuhinSentakuForm::dentaku(QLineEdit* box)
+// The quantity calculator: a result other than "0" becomes the quantity.
+void YakuhinSentakuForm::dentaku()
 {
     DentakuForm form(this);
     ModalHost::exec(form);
-    const QString out = SharedState::get().Hand.DentakuOut;
-    if (out != QStringLiteral("0"))
-        box->setText(out);
+    const QString result = SharedState::get().Hand.DentakuOut;
+    if (result != QStringLiteral("0"))
+        suuryouBox()->setText(result);
 }
 
-bool YakuhinSentakuForm::eventFilter(QObject* watched, QEvent* event)
+void YakuhinSentakuForm::fillItems(QStringList& result) const
 {
-    auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box && event->type() == QEvent::MouseButtonPress) {
-        box->clear();
-    } else if (box && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            boxEnter(box);
-            return true;
+    const YakuhinRows::Row& row = pickedRow();
+    const bool touroku = !row.touroku.isEmpty();
+    result[0] = touroku ? row.touroku : row.name;
+    result[1] = touroku ? QString() : row.kikaku;
+    for (int i = 0; i <= 6; ++i)
+        result[2 + i] = TensuGd[i]->text();
+}
+
+void YakuhinSentakuForm::CmdGd_Click(int index)
+{
+    switch (index) {
+    case Ok:
+        OK();
+        break;
+    case Tojiru:
+        out() = QStringList(out().size());
+        reject();
+        break;
+    case Touroku:
+        JyoYakuTourokuProc(0, 1);
+        break;
+    case Sakujyo:
+        if (picked) {
+            JyoYakuTourokuProc(1, 1);
+            refill();
         }
+        break;
+    case Suuryou:
+        dentaku();
+        break;
     }
-    return QDialog::eventFilter(watched, event);
 }

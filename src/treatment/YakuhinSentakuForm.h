@@ -29,6 +29,9 @@ public:
     OptionArray* TyusyaOp = nullptr;
     QList<QLabel*> TensuGd;   // 0 price, 1 and 2 base B and A, 3 and 4 surcharges, 5 and 6 totals
 
+    enum Command { Ok, Tojiru, Touroku, Sakujyo, Suuryou };
+
+    void CmdGd_Click(int index);
     void YobiGrid_Click(int row, int col);
     void TyusyaGrid_Click(int row);
     // Registers (remove 0) or removes (remove 1) the picked drug in the regular-drug list,
@@ -49,7 +52,9 @@ protected:
     virtual QString jyoLine(const YakuhinRows::Row& row) const = 0;
     virtual void showView(bool jyo) = 0;     // the register and remove buttons, the columns
     virtual void rowPicked(const YakuhinRows::Row& row) = 0;
-    virtual void boxEnter(QLineEdit* box) = 0;
+    virtual void OK() = 0;
+    virtual QStringList& out() const = 0;  // the result array, emptied by "閉じる"
+    virtual QLineEdit* suuryouBox() const = 0;
 
     void buildKana(const QStringList& columns, int left, int top);
     void buildSinryoGrid(const QStringList& table, int left, int top, int height);
@@ -57,14 +62,14 @@ protected:
     std::optional<QPair<QString, QString>> sinryoPoints(const QString& caption) const;
     // Fills the drug list again for the chosen kana cell, as its click does.
     void refill();
+    // A box emptied by a click into it; Enter in the quantity box runs OK.
     void watchBox(QLineEdit* box);
-    // The quantity calculator: its result other than "0" into the box.
-    void dentaku(QLineEdit* box);
+    // Items 0 to 8 of the result: the name (or registered name), the standard (none with a
+    // registered name), the price and the six point figures.
+    void fillItems(QStringList& result) const;
     // The row picked by the user (only while pickedFlag()).
     const YakuhinRows::Row& pickedRow() const;
     bool currentIsDrugRow() const;
-
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
     JyoYakuList kioku;
     QString kanaEntry;
@@ -72,6 +77,7 @@ protected:
     int kanaCol = 9;
 
 private:
+    void dentaku();
     void fillList(const QList<YakuhinRows::Row>& newRows);
 
     QList<YakuhinRows::Row> rows;

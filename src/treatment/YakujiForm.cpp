@@ -15,7 +15,6 @@
 #include <QLineEdit>
 
 namespace {
-enum Command { Ok, Tojiru, Touroku, Sakujyo, Kakeru };
 constexpr int Mu = 2; // the fee class "無"
 const QString Title = QStringLiteral("確認");
 const QStringList Marks{QStringLiteral("内"), QStringLiteral("外"), QStringLiteral("挿")};
@@ -84,8 +83,8 @@ void YakujiForm::buildControls()
                                           {Tojiru, QStringLiteral("閉じる"), 12200, 100, 1000},
                                           {Touroku, QStringLiteral("選択した薬を\"常”に登録する"), 3900, 1000, 4000},
                                           {Sakujyo, QStringLiteral("選択した薬を\"常”から削除する"), 3900, 1000, 4000},
-                                          {Kakeru, QStringLiteral("×"), 4150, 100, 250}});
-    connect(CmdGd, &LabelButtonArray::clicked, this, &YakujiForm::CmdGd_Click);
+                                          {Suuryou, QStringLiteral("×"), 4150, 100, 250}});
+    connect(CmdGd, &LabelButtonArray::clicked, this, &YakuhinSentakuForm::CmdGd_Click);
     NyuryokuLook::listGrid(TyusyaGrid, {{QString(), 500}, {QStringLiteral("薬品名"), 3950, true},
                                         {QStringLiteral("規格・基準単位"), 3000, true}, {QStringLiteral("薬価　円"), 850},
                                         {QStringLiteral("処方単位"), 850}, {QStringLiteral("登録薬品名"), 3500, true},
@@ -150,10 +149,14 @@ void YakujiForm::rowPicked(const YakuhinRows::Row& row)
     InpTx[1]->setFocus();
 }
 
-void YakujiForm::boxEnter(QLineEdit* box)
+QStringList& YakujiForm::out() const
 {
-    if (box == InpTx[1])
-        OK();
+    return SharedState::get().Hand.YakujiOut;
+}
+
+QLineEdit* YakujiForm::suuryouBox() const
+{
+    return InpTx[1];
 }
 
 void YakujiForm::KusuriBunruiOp_Click(int index)
@@ -214,48 +217,18 @@ bool YakujiForm::check()
 
 void YakujiForm::OK()
 {
-    QStringList& out = SharedState::get().Hand.YakujiOut;
-    out = QStringList(14);
+    QStringList& result = out();
+    result = QStringList(14);
     if (currentIsDrugRow()) {
         if (!check())
             return;
-        const YakuhinRows::Row& row = pickedRow();
-        const bool touroku = !row.touroku.isEmpty();
-        out[0] = touroku ? row.touroku : row.name;
-        out[1] = touroku ? QString() : row.kikaku;
-        for (int i = 0; i <= 6; ++i)
-            out[2 + i] = TensuGd[i]->text();
-        out[9] = houhouWord(TyusyaOp->chosenCaption());
-        out[10] = InpTx[1]->text();
-        out[11] = InpTx[0]->text();
-        out[12] = row.kijyun.trimmed();
-        out[13] = row.unit.trimmed();
+        fillItems(result);
+        result[9] = houhouWord(TyusyaOp->chosenCaption());
+        result[10] = InpTx[1]->text();
+        result[11] = InpTx[0]->text();
+        result[12] = pickedRow().kijyun.trimmed();
+        result[13] = pickedRow().unit.trimmed();
     }
     JyoYakuTourokuProc(0, 0);
     accept();
-}
-
-void YakujiForm::CmdGd_Click(int index)
-{
-    switch (index) {
-    case Ok:
-        OK();
-        break;
-    case Tojiru:
-        SharedState::get().Hand.YakujiOut = QStringList(14);
-        reject();
-        break;
-    case Touroku:
-        JyoYakuTourokuProc(0, 1);
-        break;
-    case Sakujyo:
-        if (pickedFlag()) {
-            JyoYakuTourokuProc(1, 1);
-            refill();
-        }
-        break;
-    case Kakeru:
-        dentaku(InpTx[1]);
-        break;
-    }
 }

@@ -25,7 +25,6 @@ public:
 
     static const QStringList& kubun();
 
-    void CmdGd_Click(int index);
     void TyusyaOp_Click(int index);
     void KusuriBunruiOp_Click(int index);
 
@@ -38,13 +37,14 @@ protected:
     QString jyoLine(const YakuhinRows::Row& row) const override;
     void showView(bool jyo) override;
     void rowPicked(const YakuhinRows::Row& row) override;
-    void boxEnter(QLineEdit* box) override;
+    void OK() override;
+    QStringList& out() const override;
+    QLineEdit* suuryouBox() const override;
 
 private:
     void buildTop();
     void buildControls();
     void Form_Load();
-    void OK();
     bool check();
     static QString houhouWord(const QString& caption);
 };

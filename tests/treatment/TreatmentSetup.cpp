@@ -6,6 +6,7 @@
 #include "common/LabelButtonArray.h"
 #include "common/SharedState.h"
 #include "common/StartupConfig.h"
+#include "treatment/YakuhinSentakuForm.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -87,4 +88,12 @@ int TreatmentSetup::findRow(const FlexGrid* grid, int col, const QString& text)
             return r;
     }
     return -1;
+}
+
+void TreatmentSetup::pickDrug(YakuhinSentakuForm& form, int kanaRow, int kanaCol, const QString& name)
+{
+    clickCell(form.YobiGrid, kanaRow, kanaCol);
+    const int r = findRow(form.TyusyaGrid, 1, name);
+    QVERIFY(r > 0);
+    clickCell(form.TyusyaGrid, r, 1);
 }

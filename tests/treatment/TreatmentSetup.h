@@ -12,6 +12,7 @@ class LabelButtonArray;
 class QDialog;
 class QLineEdit;
 class QWidget;
+class YakuhinSentakuForm;
 
 // A copy of the sample installation as the data root, with its code tables loaded for a
 // prefecture, and the ways a person works the dialogs: clicks on label buttons, grid cells and
@@ -33,6 +34,8 @@ public:
     // The text typed into the box after a click into it (ASCII keys, other text by commit).
     static void type(QLineEdit* box, const QString& text);
     static void pressEnter(QWidget* widget);
+    // Clicks the kana cell, then the drug row of that name.
+    static void pickDrug(YakuhinSentakuForm& form, int kanaRow, int kanaCol, const QString& name);
     // The first grid row (1 and more) whose column holds the text; -1 when none.
     static int findRow(const FlexGrid* grid, int col, const QString& text);
 

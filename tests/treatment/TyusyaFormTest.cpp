@@ -31,15 +31,6 @@ QStringList labels(const TyusyaForm& form)
         texts << l->text();
     return texts;
 }
-
-// Picks the drug of the kana cell at row, col by its name.
-void pick(TyusyaForm& form, int row, int col, const QString& name)
-{
-    TreatmentSetup::clickCell(form.YobiGrid, row, col);
-    const int r = TreatmentSetup::findRow(form.TyusyaGrid, 1, name);
-    QVERIFY(r > 0);
-    TreatmentSetup::clickCell(form.TyusyaGrid, r, 1);
-}
 }
 
 class TyusyaFormTest : public QObject
@@ -66,7 +57,7 @@ private slots:
         QVERIFY(form.CmdGd->at(Sakujyo)->isVisible());
         TreatmentSetup::clickCell(form.YobiGrid, 1, 9); // an empty cell changes nothing
         QVERIFY(form.CmdGd->at(Sakujyo)->isVisible());
-        pick(form, 0, 0, "アンピシリンNa注射用");
+        TreatmentSetup::pickDrug(form, 0, 0, "アンピシリンNa注射用");
         QVERIFY(form.CmdGd->at(Touroku)->isVisible());
         QCOMPARE(form.TensuGd[0]->text(), QStringLiteral("312"));
         TreatmentSetup::type(form.InpTx, "2.5");
@@ -80,7 +71,7 @@ private slots:
         TyusyaForm again;
         QCOMPARE(again.TyusyaGrid->rows(), 2);
         TreatmentSetup::show(again);
-        pick(again, 4, 9, "アンピシリンNa注射用");
+        TreatmentSetup::pickDrug(again, 4, 9, "アンピシリンNa注射用");
         TreatmentSetup::type(again.InpTx, "1");
         TreatmentSetup::click(again.CmdGd, Ok);
         QCOMPARE(setup.read("Code/Record1.ini").size(), 1);
@@ -200,7 +191,7 @@ private slots:
         QCOMPARE(MsgBox::log().last().text, QStringLiteral("選択された薬を「常」から削除しました。"));
         QCOMPARE(buttons.TyusyaGrid->rows(), 2);
         QCOMPARE(setup.read("Code/Record1.ini"), (QStringList{"注'古い薬'1V", "注'リンゲル液'500mL1袋"}));
-        pick(buttons, 2, 5, "フルニキシンメグルミン注射液");
+        TreatmentSetup::pickDrug(buttons, 2, 5, "フルニキシンメグルミン注射液");
         TreatmentSetup::click(buttons.CmdGd, Touroku);
         QCOMPARE(MsgBox::log().last().text, QStringLiteral("選択された薬を登録しました。"));
         TreatmentSetup::click(buttons.CmdGd, Touroku);

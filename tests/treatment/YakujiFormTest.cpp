@@ -30,14 +30,6 @@ void addDrugs()
     table.insert(0, "内ふ'テスト液'500ml'*'1000''500'ml");
     table.insert(1, "内ふ'基準なし散'1包'*'10'''包");
 }
-
-void pick(YakujiForm& form, int row, int col, const QString& name)
-{
-    TreatmentSetup::clickCell(form.YobiGrid, row, col);
-    const int r = TreatmentSetup::findRow(form.TyusyaGrid, 1, name);
-    QVERIFY(r > 0);
-    TreatmentSetup::clickCell(form.TyusyaGrid, r, 1);
-}
 }
 
 class YakujiFormTest : public QObject
@@ -58,7 +50,7 @@ private slots:
         TreatmentSetup::show(form);
         QVERIFY(form.KusuriBunruiOp->at(0)->isChecked());
         QCOMPARE(form.TensuGd[1]->text() + "/" + form.TensuGd[2]->text(), QStringLiteral("12/14"));
-        pick(form, 2, 5, "テスト液");
+        TreatmentSetup::pickDrug(form, 2, 5, "テスト液");
         QCOMPARE(form.InpTx[0]->text() + form.TaniGd->text(), QStringLiteral("500ml"));
         TreatmentSetup::type(form.InpTx[0], "100");
         TreatmentSetup::type(form.InpTx[1], "2");
@@ -86,14 +78,14 @@ private slots:
             QCOMPARE(out(), QStringList(14));
             QVERIFY(form.isVisible());
         };
-        pick(form, 2, 5, "基準なし散");
+        TreatmentSetup::pickDrug(form, 2, 5, "基準なし散");
         okSays("数量を入力してください。");
         TreatmentSetup::type(form.InpTx[1], "1");
         TreatmentSetup::type(form.InpTx[0], "0");
         okSays("処方単位を入力してください。");
         TreatmentSetup::type(form.InpTx[0], "1");
         okSays("選択し直してください。");
-        pick(form, 2, 5, "テスト液");
+        TreatmentSetup::pickDrug(form, 2, 5, "テスト液");
         TreatmentSetup::clickCell(form.YobiGrid, 0, 0);
         form.TyusyaGrid->setFocus();
         QTest::keyClick(form.TyusyaGrid, Qt::Key_Down);
@@ -120,7 +112,7 @@ private slots:
         YakujiForm form;
         TreatmentSetup::show(form);
         TreatmentSetup::click(form.TyusyaOp->at(option));
-        pick(form, 0, 0, "アンピシリン散10%");
+        TreatmentSetup::pickDrug(form, 0, 0, "アンピシリン散10%");
         TreatmentSetup::type(form.InpTx[1], "1");
         TreatmentSetup::click(form.CmdGd, Ok);
         QCOMPARE(out().mid(3, 7), items);
@@ -145,7 +137,7 @@ private slots:
         QCOMPARE(form.InpTx[0]->text(), QStringLiteral("20"));
         TreatmentSetup::click(form.CmdGd, Sakujyo);
         QCOMPARE(setup.read("Code/Record3.ini"), (QStringList{"外'ヨードチンキ'500mL'50", "外'KMK軟膏'1g'1"}));
-        pick(form, 4, 1, "抗生物質眼軟膏");
+        TreatmentSetup::pickDrug(form, 4, 1, "抗生物質眼軟膏");
         QCOMPARE(form.InpTx[0]->text(), QStringLiteral("1"));
         TreatmentSetup::type(form.InpTx[1], "1");
         TreatmentSetup::click(form.CmdGd, Ok);
