@@ -21,6 +21,19 @@ constexpr int KanaHeight = 270;
 const QColor KanaMark(255, 255, 0);
 const QColor ChosenOption(0, 0, 255);
 
+// The dialogs close only through their own labels: Escape does nothing.
+class NoEscape : public QObject
+{
+public:
+    explicit NoEscape(QDialog* dialog) : QObject(dialog) { dialog->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        return event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    }
+};
+
 class BoxKeys : public QObject
 {
 public:
@@ -65,6 +78,7 @@ void NyuryokuLook::dialog(QDialog* dialog, const QString& name, int left, int to
     TwipGeometry::resize(dialog, width, height);
     dialog->move(TwipGeometry::px(left), TwipGeometry::px(top));
     WidgetColor::setBackColor(dialog, SharedState::get().ColorSet.DialogBackColor);
+    new NoEscape(dialog);
 }
 
 QLabel* NyuryokuLook::label(const QString& text, QWidget* parent, int left, int top, int width, int height)

@@ -1,5 +1,7 @@
 #include "TreatmentSetup.h"
 
+#include "WindowMouse.h"
+
 #include "common/CodeTableLoader.h"
 #include "common/DataPath.h"
 #include "common/FlexGrid.h"
@@ -50,8 +52,8 @@ void TreatmentSetup::click(QWidget* widget)
 {
     // An option or check box takes clicks on its mark and caption only: click its mark.
     const bool button = qobject_cast<QAbstractButton*>(widget);
-    const QPoint at = button ? QPoint(6, widget->height() / 2) : widget->rect().center();
-    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QVERIFY2(WindowMouse::click(widget, button ? QPoint(6, widget->height() / 2) : QPoint()),
+             qPrintable(widget->objectName() + " is covered"));
 }
 
 void TreatmentSetup::click(LabelButtonArray* array, int index)
@@ -65,7 +67,7 @@ void TreatmentSetup::clickCell(FlexGrid* grid, int row, int col)
     QTableWidgetItem* item = grid->item(row, col);
     QVERIFY(item);
     grid->scrollToItem(item);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(item).center());
+    QVERIFY2(WindowMouse::clickCell(grid, row, col), qPrintable(grid->objectName() + " is covered"));
 }
 
 void TreatmentSetup::type(QLineEdit* box, const QString& text)

@@ -126,6 +126,8 @@ private slots:
         out() = QStringList(12, "x");
         TyusyaForm form;
         TreatmentSetup::show(form);
+        QTest::keyClick(form.InpTx, Qt::Key_Escape); // only the dialog's own labels close it
+        QVERIFY(form.isVisible());
         TreatmentSetup::click(form.CmdGd, Ok);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(out(), QStringList(12));

@@ -1,5 +1,6 @@
 #include "TestRegistry.h"
 #include "TreatmentSetup.h"
+#include "WindowMouse.h"
 
 #include "common/LabelButtonArray.h"
 #include "common/MsgBox.h"
@@ -237,7 +238,7 @@ private slots:
         QCOMPARE(form.DtList->count(), count);
         if (pick >= 0) {
             QListWidgetItem* item = form.DtList->item(pick);
-            QTest::mouseClick(form.DtList->viewport(), Qt::LeftButton, {}, form.DtList->visualItemRect(item).center());
+            QVERIFY(WindowMouse::click(form.DtList->viewport(), form.DtList->visualItemRect(item).center()));
         } else {
             TreatmentSetup::click(form.CmdGd, 0);
         }
