@@ -87,9 +87,9 @@ void TyusyaForm::Form_Load()
     if (!kioku.ok())
         MsgBox::show(kioku.errorText(), Title);
     YobiGrid_Click(4, 9);
-    const int kioku = SharedState::get().Hand.TyusyaOpKioku;
-    TyusyaOp->select(kioku);
-    TyusyaOp_Click(kioku);
+    const int houhouKioku = SharedState::get().Hand.TyusyaOpKioku;
+    TyusyaOp->select(houhouKioku);
+    TyusyaOp_Click(houhouKioku);
 }
 
 QList<YakuhinRows::Row> TyusyaForm::jyoRows() const
