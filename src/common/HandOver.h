@@ -75,4 +75,9 @@ struct HandOver
     int PictMiyazakiNo = 0;                    // the Miyazaki diagram chosen last in this run
     // Drug re-pricing: the registered names as (name and standard, registered name) pairs.
     QList<QPair<QString, QString>> YakkaKousinList;
+
+    // Post-mortem certificate: the symptom candidate chosen (empty: none) and the sheet count
+    // kept between the window's openings.
+    QString KenanKouhoOut;
+    QString KenanMaiKioku;
 };

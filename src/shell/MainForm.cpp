@@ -11,6 +11,7 @@
 #include "chart/KarteScan.h"
 #include "codetables/MiyazakiYakkaForm.h"
 #include "codetables/YakkaTourokuForm.h"
+#include "postmortem/KenanForm.h"
 #include "registers/MasterForm.h"
 #include "common/CodeTableLoader.h"
 #include "common/DataPath.h"
@@ -490,6 +491,7 @@ void MainForm::ShowSubForm(SubForm form)
     case SubForm::YakkaTourokuForm: showModal<::YakkaTourokuForm>(); break;
     case SubForm::MiyazakiYakkaForm: showModal<::MiyazakiYakkaForm>(); break;
     case SubForm::MasterForm: showModal<::MasterForm>(); break;
+    case SubForm::KenanForm: ::KenanForm::open(this); break;
     // The windows of the other subsystems are opened here, one line each, as they are built.
     default: break;
     }
