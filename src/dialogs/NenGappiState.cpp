@@ -13,13 +13,24 @@ void NenGappiState::presetToday(const QString& todayDate)
 {
     const QStringList parts = todayDate.split(QLatin1Char('/'));
     if (parts.size() != 3) {
+        Gengo = QStringLiteral("H");
         Year1 = QStringLiteral("1");
         Year2 = QStringLiteral("5");
         return;
     }
-    const int reiwa = parts.at(0).right(2).toInt() - 18;
-    Year1 = QStringLiteral("0");
-    Year2 = QString::number(reiwa).right(1);
+    todayReiwa = parts.at(0).right(2).toInt() - 18;
+    Gengo = QStringLiteral("R");
+    Year1 = todayReiwa >= 0 && todayReiwa < 30 ? QString::number(todayReiwa / 10) : QStringLiteral("0");
+    Year2 = QString::number(todayReiwa).right(1);
+}
+
+void NenGappiState::chooseYear1(const QString& caption)
+{
+    Year1 = caption;
+    if (caption == QStringLiteral("0"))
+        Gengo = QStringLiteral("R");
+    else if (caption == QStringLiteral("3"))
+        Gengo = QStringLiteral("H");
 }
 
 void NenGappiState::presetKioku(const QString& remembered)
@@ -32,7 +43,9 @@ void NenGappiState::presetKioku(const QString& remembered)
     const QString d = parts.value(2);
     if (y.size() == 2) {
         if (validYear1(y.left(1)))
-            Year1 = y.left(1);
+            chooseYear1(y.left(1));
+        if (Year1 == QStringLiteral("1") || Year1 == QStringLiteral("2"))
+            Gengo = y.toInt() <= todayReiwa ? QStringLiteral("R") : QStringLiteral("H");
         Year2 = y.right(1);
     } else if (!y.isEmpty()) {
         Year2 = QString::number(y.toInt() % 10);
@@ -64,7 +77,9 @@ QString NenGappiState::eraLetter() const
         return QStringLiteral("S");
     if (Year1 == QStringLiteral("0"))
         return QStringLiteral("R");
-    return QStringLiteral("H");
+    if (Year1 == QStringLiteral("3"))
+        return QStringLiteral("H");
+    return Gengo == QStringLiteral("R") ? Gengo : QStringLiteral("H");
 }
 
 QString NenGappiState::text() const
@@ -75,4 +90,9 @@ QString NenGappiState::text() const
 QString NenGappiState::yearOut() const
 {
     return Manth.isEmpty() || day().isEmpty() ? QString() : year();
+}
+
+QString NenGappiState::fullText() const
+{
+    return yearOut().isEmpty() ? QString() : text();
 }
