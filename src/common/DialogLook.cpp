@@ -7,7 +7,26 @@
 
 #include <QDialog>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+
+namespace {
+// Escape would close a dialog past its own commands and leave its hand-over values as an earlier
+// opening set them: the dialogs without title bar close only through their labels.
+class EscapeFilter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            return true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+} // namespace
 
 const QColor DialogLook::TitleColor(0, 192, 0);
 const QColor DialogLook::RuleColor(128, 128, 128);
@@ -18,6 +37,7 @@ void DialogLook::frameless(QDialog* dialog, int left, int top, int width, int he
     TwipGeometry::resize(dialog, width, height);
     dialog->move(TwipGeometry::px(left), TwipGeometry::px(top));
     WidgetColor::setBackColor(dialog, back);
+    dialog->installEventFilter(new EscapeFilter(dialog));
 }
 
 QLabel* DialogLook::label(const QString& text, QWidget* parent, int left, int top)

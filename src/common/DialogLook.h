@@ -20,7 +20,8 @@ public:
     static const QColor RuleColor;      // the grey of the rules
 
     // A dialog without title bar or close box, its client area width x height, placed at left
-    // and top of the screen, painted in back.
+    // and top of the screen, painted in back. It closes only through its own commands (Escape
+    // does not close it).
     static void frameless(QDialog* dialog, int left, int top, int width, int height, const QColor& back);
 
     // A label in the screen font, sized to its text.

@@ -1,5 +1,7 @@
 #include "NenGappiState.h"
 
+#include "PickerText.h"
+
 #include <QStringList>
 
 bool NenGappiState::validYear1(const QString& caption)
@@ -9,16 +11,23 @@ bool NenGappiState::validYear1(const QString& caption)
     return captions.contains(caption);
 }
 
-void NenGappiState::presetToday(const QString& todayDate)
+bool NenGappiState::reiwaOf(const QString& todayDate, int& reiwa)
 {
     const QStringList parts = todayDate.split(QLatin1Char('/'));
-    if (parts.size() != 3) {
+    if (parts.size() != 3)
+        return false;
+    reiwa = parts.at(0).right(2).toInt() - 18;
+    return true;
+}
+
+void NenGappiState::presetToday(const QString& todayDate)
+{
+    if (!reiwaOf(todayDate, todayReiwa)) {
         Gengo = QStringLiteral("H");
         Year1 = QStringLiteral("1");
         Year2 = QStringLiteral("5");
         return;
     }
-    todayReiwa = parts.at(0).right(2).toInt() - 18;
     Gengo = QStringLiteral("R");
     Year1 = todayReiwa >= 0 && todayReiwa < 30 ? QString::number(todayReiwa / 10) : QStringLiteral("0");
     Year2 = QString::number(todayReiwa).right(1);
@@ -63,12 +72,12 @@ void NenGappiState::presetKioku(const QString& remembered)
 
 QString NenGappiState::year() const
 {
-    return Year1 == QStringLiteral("0") ? Year2 : Year1 + Year2;
+    return PickerText::digits(Year1, Year2);
 }
 
 QString NenGappiState::day() const
 {
-    return Day1 == QStringLiteral("0") ? Day2 : Day1 + Day2;
+    return PickerText::digits(Day1, Day2);
 }
 
 QString NenGappiState::eraLetter() const
@@ -95,4 +104,10 @@ QString NenGappiState::yearOut() const
 QString NenGappiState::fullText() const
 {
     return yearOut().isEmpty() ? QString() : text();
+}
+
+QString NenGappiState::tenkiText() const
+{
+    const QString era = year().toInt() >= 30 ? QStringLiteral("H") : QStringLiteral("R");
+    return era + year() + QLatin1Char('.') + Manth + QLatin1Char('.') + day();
 }

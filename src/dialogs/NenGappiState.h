@@ -23,6 +23,9 @@ public:
     int todayReiwa = 0;
 
     static bool validYear1(const QString& caption);
+    // The Reiwa year of today's date (year/month/day): the last two digits of the Western year
+    // less 18; false when the text is not three parts joined by "/".
+    static bool reiwaOf(const QString& todayDate, int& reiwa);
 
     // Today's era year: the last two digits of the Western year less 18 gives the Reiwa year, its
     // tens and units labels (Reiwa 12 chooses R, 1 and 2); H, 1 and 5 when the date is not
@@ -44,4 +47,6 @@ public:
     QString yearOut() const;
     // The date text when a full date is chosen (month and day), else empty.
     QString fullText() const;
+    // The outcome dialog's date text: the letter R below the year 30, H from 30.
+    QString tenkiText() const;
 };

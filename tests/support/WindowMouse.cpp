@@ -25,6 +25,15 @@ void WindowMouse::move(QWidget* control)
 
 void WindowMouse::click(QWidget* control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
-    move(control);
-    QTest::mouseClick(control->window()->windowHandle(), button, modifiers, pointOf(control));
+    clickAt(control, control->rect().center(), button, modifiers);
+}
+
+void WindowMouse::clickAt(QWidget* control, const QPoint& point, Qt::MouseButton button,
+                          Qt::KeyboardModifiers modifiers)
+{
+    show(control);
+    QWindow* window = control->window()->windowHandle();
+    const QPoint at = control->mapTo(control->window(), point);
+    QTest::mouseMove(window, at);
+    QTest::mouseClick(window, button, modifiers, at);
 }

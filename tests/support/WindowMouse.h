@@ -20,4 +20,7 @@ public:
     // Moves the pointer onto the control first, as a hand does, then clicks there.
     static void click(QWidget* control, Qt::MouseButton button = Qt::LeftButton,
                       Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // The same at a point of the control (a list row, a grid cell: a point of its viewport).
+    static void clickAt(QWidget* control, const QPoint& point, Qt::MouseButton button = Qt::LeftButton,
+                        Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 };
