@@ -64,6 +64,23 @@ QLabel* DialogLook::titleLabel(const QString& text, QWidget* parent, int left, i
     return colorLabel(text, parent, left, top, points, TitleColor);
 }
 
+QLabel* DialogLook::resultLabel(const QString& name, QWidget* parent, int left, int top, int width)
+{
+    QLabel* l = colorLabel(QString(), parent, left, top, 11.25, QColor(0, 0, 192));
+    l->setObjectName(name);
+    l->resize(TwipGeometry::px(width), TwipGeometry::px(300));
+    return l;
+}
+
+QFrame* DialogLook::frame(QWidget* parent, int left, int top, int width, int height, const QColor& back)
+{
+    auto* f = new QFrame(parent);
+    f->setFrameShape(QFrame::Box);
+    WidgetColor::setBackColor(f, back);
+    TwipGeometry::place(f, left, top, width, height);
+    return f;
+}
+
 void DialogLook::greyRule(QWidget* parent, int left, int top, int right)
 {
     auto* line = new QFrame(parent);

@@ -7,6 +7,7 @@
 class LabelButton;
 class LabelButtonArray;
 class QDialog;
+class QFrame;
 class QLabel;
 class QWidget;
 
@@ -31,6 +32,10 @@ public:
                               const QColor& color);
     // The dialog's heading: green, bold, 9.75 pt unless given.
     static QLabel* titleLabel(const QString& text, QWidget* parent, int left, int top, double points = 9.75);
+    // The display of a picked value: dark blue, bold, 11.25 pt, width twips wide, named name.
+    static QLabel* resultLabel(const QString& name, QWidget* parent, int left, int top, int width);
+    // A frame with a border, painted in back.
+    static QFrame* frame(QWidget* parent, int left, int top, int width, int height, const QColor& back);
     static void greyRule(QWidget* parent, int left, int top, int right);
     // Caption font of a command label: "ＭＳ Ｐゴシック" 9.75 pt, underlined.
     static QFont commandFont(bool bold);

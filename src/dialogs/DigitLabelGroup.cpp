@@ -8,6 +8,30 @@
 
 DigitLabelGroup::DigitLabelGroup(QObject* parent) : QObject(parent) {}
 
+QStringList DigitLabelGroup::numbers(int first, int last)
+{
+    QStringList captions;
+    for (int n = first; n <= last; ++n)
+        captions.append(QString::number(n));
+    return captions;
+}
+
+QList<DigitLabelGroup*> DigitLabelGroup::columns(QObject* owner, QWidget* parent, PickerHoverFrame* hover,
+                                                 const QList<Column>& layout, int top, int rowStep,
+                                                 const QString& prefix)
+{
+    QList<DigitLabelGroup*> groups;
+    for (int c = 0; c < layout.size(); ++c) {
+        auto* group = new DigitLabelGroup(owner);
+        group->setHoverFrame(hover);
+        group->addColumn(layout.at(c).captions, parent, layout.at(c).left, top, rowStep, layout.at(c).width);
+        for (const int i : group->indexes())
+            group->at(i)->setObjectName(prefix + QStringLiteral("%1_%2").arg(c).arg(group->at(i)->text()));
+        groups.append(group);
+    }
+    return groups;
+}
+
 LabelButton* DigitLabelGroup::add(const QString& caption, int index, QWidget* parent)
 {
     auto* label = new LabelButton(caption, index, parent);

@@ -20,6 +20,20 @@ class DigitLabelGroup : public QObject
 public:
     explicit DigitLabelGroup(QObject* parent = nullptr);
 
+    struct Column
+    {
+        QStringList captions;
+        int left;           // twips
+        int width = 195;
+    };
+    // The captions from first to last as numbers ("0" to "9", "1" to "12").
+    static QStringList numbers(int first, int last);
+    // One group per column, side by side in parent under one hover outline: the captions one under
+    // the other from top, rowStep apart; each label named prefix, the column, "_" and its caption.
+    static QList<DigitLabelGroup*> columns(QObject* owner, QWidget* parent, PickerHoverFrame* hover,
+                                           const QList<Column>& layout, int top, int rowStep,
+                                           const QString& prefix);
+
     // Adds a label; its geometry is the caller's.
     LabelButton* add(const QString& caption, int index, QWidget* parent);
     // Adds the captions as indexes 0, 1, ... one under the other, from top, rowStep apart (twips).

@@ -1,6 +1,7 @@
 #include "HinagataForm.h"
 
 #include "HinagataFile.h"
+#include "HinagataYakkaKousinProc.h"
 #include "TourokuNameForm.h"
 #include "common/DialogLook.h"
 #include "common/FontSetup.h"
@@ -203,12 +204,14 @@ void HinagataForm::yomikomi()
     accept();
 }
 
+// Re-price: the dialog stays open for the next template.
 void HinagataForm::kousin()
 {
     if (NameGd->text().isEmpty()) {
         MsgBox::show(QStringLiteral("更新する雛形を選択してください。"), Kakunin);
         return;
     }
+    HinagataYakkaKousinProc::run(name());
 }
 
 // The name the next register uses; the file keeps its name.

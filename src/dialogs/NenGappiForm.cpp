@@ -81,11 +81,7 @@ QString NenGappiForm::kiokuPath()
 
 void NenGappiForm::buildDigits()
 {
-    WakuFrame = new QFrame(this);
-    WakuFrame->setObjectName(QStringLiteral("WakuFrame"));
-    WakuFrame->setFrameShape(QFrame::Box);
-    WidgetColor::setBackColor(WakuFrame, SharedState::get().ColorSet.DialogBackColor);
-    TwipGeometry::place(WakuFrame, 100, 750, 3300, 4150);
+    WakuFrame = DialogLook::frame(this, 100, 750, 3300, 4150, SharedState::get().ColorSet.DialogBackColor);
     DialogLook::label(QStringLiteral("<<年>>"), WakuFrame, 100, 60);
     DialogLook::label(QStringLiteral("<<月>>"), WakuFrame, 1300, 60);
     DialogLook::label(QStringLiteral("<<日>>"), WakuFrame, 2050, 60);
@@ -109,9 +105,7 @@ void NenGappiForm::buildDigits()
 void NenGappiForm::buildControls()
 {
     DialogLook::titleLabel(QStringLiteral("日付"), this, 150, 100);
-    HidukeGd = DialogLook::colorLabel(QString(), this, 150, 400, 11.25, QColor(0, 0, 192));
-    HidukeGd->setObjectName(QStringLiteral("HidukeGd"));
-    HidukeGd->resize(TwipGeometry::px(2000), TwipGeometry::px(300));
+    HidukeGd = DialogLook::resultLabel(QStringLiteral("HidukeGd"), this, 150, 400, 2000);
     Label1 = new LabelButtonArray(this);
     DialogLook::command(Label1, QStringLiteral("OK"), 1, this, 2150, 120);
     DialogLook::command(Label1, QStringLiteral("閉る"), 0, this, 2750, 120);

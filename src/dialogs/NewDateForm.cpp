@@ -13,14 +13,6 @@
 #include <QLabel>
 
 namespace {
-QStringList digitsTo(int last)
-{
-    QStringList captions;
-    for (int n = 0; n <= last; ++n)
-        captions.append(QString::number(n));
-    return captions;
-}
-
 void verticalRule(QWidget* parent, int left, int top, int height)
 {
     auto* line = new QFrame(parent);
@@ -42,10 +34,7 @@ NewDateForm::NewDateForm(QWidget* parent) : QDialog(parent)
     DialogLook::command(Label1, QStringLiteral("閉る"), 0, this, 2925, 150);
     Label1->resetOn(this);
     connect(Label1, &LabelButtonArray::clicked, this, &NewDateForm::Label1_Click);
-    WakuFrame = new QFrame(this);
-    WakuFrame->setFrameShape(QFrame::Box);
-    WidgetColor::setBackColor(WakuFrame, back);
-    TwipGeometry::place(WakuFrame, 45, 495, 3405, 3855);
+    WakuFrame = DialogLook::frame(this, 45, 495, 3405, 3855, back);
     verticalRule(WakuFrame, 1695, 0, 3855);
     Shape1 = new PickerHoverFrame(WakuFrame);
     buildPanel(0, 0);
@@ -55,24 +44,17 @@ NewDateForm::NewDateForm(QWidget* parent) : QDialog(parent)
 void NewDateForm::buildPanel(int mode, int left)
 {
     DialogLook::label(mode == 0 ? QStringLiteral("開始") : QStringLiteral("終了"), WakuFrame, left + 210, 195);
-    auto* result = DialogLook::colorLabel(QString(), WakuFrame, left + 855 - (mode == 0 ? 0 : 15), 165, 11.25,
-                                          QColor(0, 0, 192));
-    result->setObjectName(QStringLiteral("HidukeGd%1").arg(mode));
-    result->resize(TwipGeometry::px(800), TwipGeometry::px(300));
-    HidukeGd.append(result);
+    HidukeGd.append(DialogLook::resultLabel(QStringLiteral("HidukeGd%1").arg(mode), WakuFrame,
+                                            left + 855 - (mode == 0 ? 0 : 15), 165, 800));
     DialogLook::label(QStringLiteral("<<時>>"), WakuFrame, left + 250, 510);
     DialogLook::label(QStringLiteral("<<分>>"), WakuFrame, left + 1030, 510);
-    const QList<QPair<int, int>> layout{{2, 250}, {9, 490}, {5, 1030}, {9, 1285}};
-    QList<DigitLabelGroup*> panel;
-    for (int c = 0; c < layout.size(); ++c) {
-        auto* group = new DigitLabelGroup(this);
-        group->setHoverFrame(Shape1);
-        group->addColumn(digitsTo(layout.at(c).first), WakuFrame, left + layout.at(c).second, 740);
-        for (const int i : group->indexes())
-            group->at(i)->setObjectName(QStringLiteral("Digit%1_%2_%3").arg(mode).arg(c).arg(i));
+    const QList<DigitLabelGroup*> panel = DigitLabelGroup::columns(
+        this, WakuFrame, Shape1,
+        {{DigitLabelGroup::numbers(0, 2), left + 250}, {DigitLabelGroup::numbers(0, 9), left + 490},
+         {DigitLabelGroup::numbers(0, 5), left + 1030}, {DigitLabelGroup::numbers(0, 9), left + 1285}},
+        740, 270, QStringLiteral("Digit%1_").arg(mode));
+    for (DigitLabelGroup* group : panel)
         connect(group, &DigitLabelGroup::clicked, this, [this, mode] { JikanSetProc(mode); });
-        panel.append(group);
-    }
     verticalRule(WakuFrame, left + 465, 740, 2745);
     verticalRule(WakuFrame, left + 1255, 740, 2745);
     columns.append(panel);

@@ -23,30 +23,19 @@ PictDateForm::PictDateForm(QWidget* parent) : QDialog(parent)
     DialogLook::command(Label1, QStringLiteral("OK"), 1, this, 1050, 120);
     DialogLook::command(Label1, QStringLiteral("閉る"), 0, this, 1575, 120);
     connect(Label1, &LabelButtonArray::clicked, this, &PictDateForm::Label1_Click);
-    HidukeGd = DialogLook::colorLabel(QStringLiteral("<>"), this, 600, 450, 11.25, QColor(0, 0, 192));
-    HidukeGd->setObjectName(QStringLiteral("HidukeGd"));
+    HidukeGd = DialogLook::resultLabel(QStringLiteral("HidukeGd"), this, 600, 450, 900);
+    HidukeGd->setText(QStringLiteral("<>"));
     HidukeGd->setAlignment(Qt::AlignCenter);
-    HidukeGd->resize(TwipGeometry::px(900), TwipGeometry::px(300));
-    Frame1 = new QFrame(this);
-    Frame1->setFrameShape(QFrame::Box);
-    WidgetColor::setBackColor(Frame1, back);
-    TwipGeometry::place(Frame1, 75, 720, 1950, 4020);
+    Frame1 = DialogLook::frame(this, 75, 720, 1950, 4020, back);
     DialogLook::label(QStringLiteral("<<月>>"), Frame1, 150, 250);
     DialogLook::label(QStringLiteral("<<日>>"), Frame1, 1000, 250);
     Shape1 = new PickerHoverFrame(Frame1);
-    const QList<QPair<QStringList, int>> layout{
-        {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}, 300},
-        {{"0", "1", "2", "3"}, 1050},
-        {{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}, 1400}};
-    for (int c = 0; c < layout.size(); ++c) {
-        auto* group = new DigitLabelGroup(this);
-        group->setHoverFrame(Shape1);
-        group->addColumn(layout.at(c).first, Frame1, layout.at(c).second, 570, 270, c == ManthGd ? 345 : 195);
-        for (const int i : group->indexes())
-            group->at(i)->setObjectName(QStringLiteral("Digit%1_%2").arg(c).arg(group->at(i)->text()));
+    columns = DigitLabelGroup::columns(this, Frame1, Shape1,
+                                       {{DigitLabelGroup::numbers(1, 12), 300, 345}, {DigitLabelGroup::numbers(0, 3), 1050},
+                                        {DigitLabelGroup::numbers(0, 9), 1400}},
+                                       570, 270, QStringLiteral("Digit"));
+    for (DigitLabelGroup* group : std::as_const(columns))
         connect(group, &DigitLabelGroup::clicked, this, &PictDateForm::PictHidukeSetProc);
-        columns.append(group);
-    }
     HandOver& h = SharedState::get().Hand;
     h.NenGappiManthOut.clear();
     h.NenGappiDayOut.clear();

@@ -22,14 +22,6 @@ const QStringList Tenki{QStringLiteral("治癒"), QStringLiteral("中止"), QStr
                         QStringLiteral("廃用"), QStringLiteral("法令殺")};
 const QStringList Chuusi{QStringLiteral("満了"), QStringLiteral("譲渡"), QStringLiteral("転医")};
 
-QStringList numbers(int from, int to)
-{
-    QStringList captions;
-    for (int n = from; n <= to; ++n)
-        captions.append(QString::number(n));
-    return captions;
-}
-
 QList<QRadioButton*> options(const QStringList& captions, QButtonGroup* group, QWidget* parent,
                              const QString& name, int left, int top, int dx, int dy)
 {
@@ -82,33 +74,27 @@ QFrame* TenkiForm::frame(const QString& heading, int left, int top, int width, i
 void TenkiForm::buildDate()
 {
     QFrame* f = frame(QStringLiteral("[転帰日]"), 150, 600, 3300, 4700);
-    HidukeGd = DialogLook::colorLabel(QString(), f, 1100, 40, 11.25, QColor(0, 0, 192));
-    HidukeGd->setObjectName(QStringLiteral("HidukeGd"));
-    HidukeGd->resize(TwipGeometry::px(2100), TwipGeometry::px(300));
+    HidukeGd = DialogLook::resultLabel(QStringLiteral("HidukeGd"), f, 1100, 40, 2100);
     DialogLook::label(QStringLiteral("<<年>>"), f, 100, 420);
     DialogLook::label(QStringLiteral("<<月>>"), f, 1150, 420);
     DialogLook::label(QStringLiteral("<<日>>"), f, 2150, 420);
     Shape1 = new PickerHoverFrame(f);
-    const QList<QPair<QStringList, int>> columns{
-        {numbers(0, 3), 200}, {numbers(0, 9), 550}, {numbers(1, 12), 1200}, {numbers(0, 3), 2150}, {numbers(0, 9), 2550}};
-    for (int g = 0; g < columns.size(); ++g) {
-        auto* group = new DigitLabelGroup(this);
-        group->setHoverFrame(Shape1);
-        group->addColumn(columns.at(g).first, f, columns.at(g).second, 720, 300, g == ManthGd ? 345 : 250);
-        for (const int i : group->indexes())
-            group->at(i)->setObjectName(QStringLiteral("Digit%1_%2").arg(g).arg(group->at(i)->text()));
+    groups = DigitLabelGroup::columns(this, f, Shape1,
+                                      {{DigitLabelGroup::numbers(0, 3), 200}, {DigitLabelGroup::numbers(0, 9), 550},
+                                       {DigitLabelGroup::numbers(1, 12), 1200, 345}, {DigitLabelGroup::numbers(0, 3), 2150},
+                                       {DigitLabelGroup::numbers(0, 9), 2550}},
+                                      720, 300, QStringLiteral("Digit"));
+    for (int g = 0; g < groups.size(); ++g) {
+        DigitLabelGroup* group = groups[g];
         connect(group, &DigitLabelGroup::clicked, this,
                 [this, g, group](int i) { DigitGd_Click(Group(g), group->at(i)->text()); });
-        groups.append(group);
     }
 }
 
 void TenkiForm::buildOutcome()
 {
     QFrame* f = frame(QStringLiteral("[転帰]"), 3600, 600, 2550, 1900);
-    TenkiGd = DialogLook::colorLabel(QString(), f, 1200, 60, 11.25, QColor(0, 0, 192));
-    TenkiGd->setObjectName(QStringLiteral("TenkiGd"));
-    TenkiGd->resize(TwipGeometry::px(1200), TwipGeometry::px(300));
+    TenkiGd = DialogLook::resultLabel(QStringLiteral("TenkiGd"), f, 1200, 60, 1200);
     sentaku = new QButtonGroup(this);
     SentakuOp = options(Tenki, sentaku, f, QStringLiteral("SentakuOp"), 250, 420, 0, 280);
     connect(sentaku, &QButtonGroup::idClicked, this, &TenkiForm::SentakuOp_Click);
@@ -131,10 +117,8 @@ void TenkiForm::buildSubmission()
     NenTx->setObjectName(QStringLiteral("NenTx"));
     NenTx->setAlignment(Qt::AlignCenter);
     TwipGeometry::place(NenTx, 500, 680, 450, 300);
-    TeiGd = DialogLook::colorLabel(QString(), f, 500, 1200, 11.25, QColor(0, 0, 192));
-    TeiGd->setObjectName(QStringLiteral("TeiGd"));
+    TeiGd = DialogLook::resultLabel(QStringLiteral("TeiGd"), f, 500, 1200, 450);
     TeiGd->setAlignment(Qt::AlignRight);
-    TeiGd->resize(TwipGeometry::px(450), TwipGeometry::px(300));
     DialogLook::label(QStringLiteral("月"), f, 1000, 1230);
     Shape2 = new PickerHoverFrame(f);
     auto* group = new DigitLabelGroup(this);

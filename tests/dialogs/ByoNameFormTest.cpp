@@ -30,18 +30,7 @@ class ByoNameFormTest : public QObject
                                          "2,1,1,鼻炎", ",,,", "1,3,5,見えない"});
     }
 
-    static void clickRow(QListWidget* list, int row)
-    {
-        WindowMouse::clickAt(list->viewport(), list->visualItemRect(list->item(row)).center());
-    }
 
-    static QStringList items(QListWidget* list)
-    {
-        QStringList texts;
-        for (int i = 0; i < list->count(); ++i)
-            texts.append(list->item(i)->text());
-        return texts;
-    }
 
 private slots:
     void init()
@@ -141,19 +130,19 @@ private slots:
         TempDataRoot root;
         writeCodeFiles(root);
         ByoNameForm form;
-        QCOMPARE(items(form.BigList), (QStringList{"循環器病", "呼吸器病"}));
-        clickRow(form.BigList, 0);
-        QCOMPARE(items(form.MidleList), (QStringList{"心臓病", "心膜疾患", "血管病", "空", "小数", "端なし"}));
-        clickRow(form.MidleList, 0);
-        clickRow(form.ListList, 1);
+        QCOMPARE(TestFixture::listTexts(form.BigList), (QStringList{"循環器病", "呼吸器病"}));
+        WindowMouse::clickRow(form.BigList, 0);
+        QCOMPARE(TestFixture::listTexts(form.MidleList), (QStringList{"心臓病", "心膜疾患", "血管病", "空", "小数", "端なし"}));
+        WindowMouse::clickRow(form.MidleList, 0);
+        WindowMouse::clickRow(form.ListList, 1);
         QCOMPARE(form.ByoNameGd[0]->text(), QStringLiteral("心内膜炎"));
         QCOMPARE(form.ByoNameGd[1]->text(), QStringLiteral("1-4-12"));
         QCOMPARE(form.NbText[2]->text(), QStringLiteral("12"));
         QCOMPARE(form.NbText[3]->text(), QStringLiteral("心内膜炎"));
         // Another class keeps the selection until another name is chosen.
-        clickRow(form.BigList, 1);
-        clickRow(form.MidleList, 0);
-        QCOMPARE(items(form.ListList), (QStringList{"鼻炎"}));
+        WindowMouse::clickRow(form.BigList, 1);
+        WindowMouse::clickRow(form.MidleList, 0);
+        QCOMPARE(TestFixture::listTexts(form.ListList), (QStringList{"鼻炎"}));
         WindowMouse::click(form.CmdGd->at(1));
         QVERIFY(!form.isVisible());
         QCOMPARE(hand().ByoName, QStringLiteral("心内膜炎"));
@@ -192,9 +181,9 @@ private slots:
         WindowMouse::click(henkouGd);
         QCOMPARE(MsgBox::log().last().text, QStringLiteral("選択がないので変更できません。"));
         QCOMPARE(MsgBox::log().last().title, MsgBox::applicationTitle());
-        clickRow(form.BigList, 0);
-        clickRow(form.MidleList, 1);
-        clickRow(form.ListList, 0);
+        WindowMouse::clickRow(form.BigList, 0);
+        WindowMouse::clickRow(form.MidleList, 1);
+        WindowMouse::clickRow(form.ListList, 0);
         QCOMPARE(form.ByoNameGd[1]->text(), QStringLiteral("1-3-0"));
         form.NbText[1]->clear();
         WindowMouse::click(henkouGd);

@@ -42,19 +42,12 @@ class HinagataFormTest : public QObject
         root.write("set/短い.hxd", block("短い", "7-3-1").mid(0, 100));
     }
 
-    static QStringList items(QListWidget* list)
-    {
-        QStringList texts;
-        for (int i = 0; i < list->count(); ++i)
-            texts.append(list->item(i)->text());
-        return texts;
-    }
 
     static void clickEntry(HinagataForm& form, const QString& name)
     {
         const QList<QListWidgetItem*> found = form.List1->findItems(name, Qt::MatchExactly);
         QCOMPARE(found.size(), 1);
-        WindowMouse::clickAt(form.List1->viewport(), form.List1->visualItemRect(found.first()).center());
+        QVERIFY(WindowMouse::clickRow(form.List1, form.List1->row(found.first())));
     }
 
     static void startRegister(const QString& name, const QString& code)
@@ -98,7 +91,7 @@ private slots:
         QCOMPARE(form.TitleGd->text(), QStringLiteral("雛形登録"));
         QCOMPARE(form.CmdGd->at(1)->text(), QStringLiteral("登録実行"));
         QVERIFY(form.BunruiOp[6]->isChecked());
-        QCOMPARE(items(form.List1), (QStringList{"乳房炎", "乳頭炎", "短い"}));
+        QCOMPARE(TestFixture::listTexts(form.List1), (QStringList{"乳房炎", "乳頭炎", "短い"}));
         QCOMPARE(form.NameGd->text(), QStringLiteral("乳房炎_肺炎"));
         WindowMouse::click(form.CmdGd->at(1));
         QVERIFY(!form.isVisible());
@@ -187,6 +180,64 @@ private slots:
         QVERIFY(!form.isVisible());
         QCOMPARE(hand().HinagataMode, 1);
         QCOMPARE(hand().HinagataKarteLines, block("乳頭炎", "7-2-0"));
+    }
+
+    // Mode 2: only the price of the drug lines changes; a missing drug is named and keeps its price.
+    void reprice()
+    {
+        TempDataRoot root;
+        writeTemplates(root);
+        root.write("set/TourokuNameC.ini", {"注'薬B：10mL1V'ビー"});
+        SharedState::get().Tables.YakkaCodeTable = {"注や'薬A'100g'*'120''10'g", "注や'薬B'10mL1V'*'50''1'本", ""};
+        KarteBlock b;
+        b.setCell(0, 2, "乳房炎");
+        b.setCell(0, 3, "7-1-1");
+        const QStringList a{"調剤要", "薬A", "100g(処方単位:20g)", "3", "100", "10", "12", "10･12･0･0"};
+        const QStringList bee{"注射", "ビー", "", "2", "90"};
+        const QStringList z{"経口", "薬Z", "", "1", "7"};
+        const QStringList code{"処置", "創傷処置", "", "", "", "30", "36"};
+        const QList<QPair<int, QStringList>> rows{{5, a}, {6, bee}, {27, z}, {28, code}};
+        for (const auto& [row, fields] : rows)
+            for (int f = 0; f < fields.size(); ++f)
+                b.setCell(row, 3 + f, fields.at(f));
+        QStringList lines = b.lines();
+        root.write("set/乳房炎.hxd", lines);
+        hand().HinagataMode = 2;
+        hand().HinagataNameIn = "乳房炎";
+        HinagataForm form;
+        QCOMPARE(form.CmdGd->at(1)->text(), QStringLiteral("更新実行"));
+        QCOMPARE(form.List1->count(), 0);
+        WindowMouse::click(form.CmdGd->at(1));
+        QCOMPARE(MsgBox::log().size(), 2);
+        QCOMPARE(MsgBox::log().first().text, QStringLiteral("薬Zは今年度の薬品名にありませんので更新できません\n"
+                                                            "該当薬品名を入力しなおして更新してください。（他の薬は更新されます）"));
+        QCOMPARE(MsgBox::log().last().text, QStringLiteral("乳房炎を更新しました。"));
+        QVERIFY(form.isVisible());
+        b.setCell(5, 7, "720");
+        b.setCell(6, 7, "100");
+        QCOMPARE(TestFixture::readCp932(HinagataFile::path("乳房炎")), b.lines());
+    }
+
+    // A template that is not a whole chart block is refused and never written back padded.
+    void repriceRefusals()
+    {
+        TempDataRoot root;
+        writeTemplates(root);
+        hand().HinagataMode = 2;
+        hand().HinagataNameIn.clear();
+        HinagataForm form;
+        WindowMouse::click(form.CmdGd->at(1));
+        QCOMPARE(MsgBox::log().last().text, QStringLiteral("更新する雛形を選択してください。"));
+        WindowMouse::click(form.BunruiOp[6]);
+        clickEntry(form, "短い");
+        const QByteArray before = TestFixture::readBytes(HinagataFile::path("短い"));
+        WindowMouse::click(form.CmdGd->at(1));
+        QVERIFY(MsgBox::log().last().text.contains("短い.hxd"));
+        QCOMPARE(TestFixture::readBytes(HinagataFile::path("短い")), before);
+        form.NameGd->setText("ない名前");
+        WindowMouse::click(form.CmdGd->at(1));
+        QCOMPARE(MsgBox::log().last().text, QStringLiteral("更新する雛形を選択してください。"));
+        QVERIFY(!HinagataFile::exists("ない名前"));
     }
 
     void cancel()

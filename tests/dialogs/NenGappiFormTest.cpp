@@ -47,6 +47,13 @@ class NenGappiFormTest : public QObject
         return form.findChild<QLabel*>(QStringLiteral("Digit%1_%2").arg(int(group)).arg(caption));
     }
 
+    // The pointer comes onto the control, laying the hover outline over it, and clicks there.
+    static void pointAndClick(QWidget* control)
+    {
+        WindowMouse::move(control);
+        QVERIFY(WindowMouse::click(control));
+    }
+
 private slots:
     void init()
     {
@@ -116,16 +123,16 @@ private slots:
     {
         start("佐賀県");
         NenGappiForm form;
-        QVERIFY(WindowMouse::show(&form));
-        WindowMouse::click(digit(form, NenGappiForm::ManthGd, "6"));
+        QVERIFY(WindowMouse::showWindow(&form));
+        pointAndClick(digit(form, NenGappiForm::ManthGd, "6"));
         QVERIFY(form.Shape1->isVisible());
-        WindowMouse::click(digit(form, NenGappiForm::DayGd1, "1"));
-        WindowMouse::click(digit(form, NenGappiForm::DayGd2, "2"));
+        pointAndClick(digit(form, NenGappiForm::DayGd1, "1"));
+        pointAndClick(digit(form, NenGappiForm::DayGd2, "2"));
         QCOMPARE(form.HidukeGd->text(), QStringLiteral("R5.6.12"));
         QCOMPARE(form.groups[NenGappiForm::DayGd2]->value(), QStringLiteral("2"));
         QCOMPARE(form.groups[NenGappiForm::DayGd2]->at(2)->palette().color(QPalette::WindowText),
                  ColorSetInfo::PickerSelectColor());
-        WindowMouse::click(form.Label1->at(1));
+        pointAndClick(form.Label1->at(1));
         QVERIFY(!form.isVisible());
         QCOMPARE(hand().NenGappiOut, QStringLiteral("R5.6.12"));
         QCOMPARE(parts(), (QStringList{"5", "6", "12"}));
@@ -138,12 +145,12 @@ private slots:
         NenGappiForm form;
         QCOMPARE(form.HidukeGd->text(), QStringLiteral("R12.."));
         QCOMPARE(form.groups[NenGappiForm::GengoGd]->value(), QStringLiteral("R"));
-        WindowMouse::click(digit(form, NenGappiForm::ManthGd, "4"));
-        WindowMouse::click(digit(form, NenGappiForm::DayGd2, "1"));
+        pointAndClick(digit(form, NenGappiForm::ManthGd, "4"));
+        pointAndClick(digit(form, NenGappiForm::DayGd2, "1"));
         QCOMPARE(hand().NenGappiOut, QStringLiteral("R12.4.1"));
-        WindowMouse::click(form.groups[NenGappiForm::GengoGd]->at(1));
+        pointAndClick(form.groups[NenGappiForm::GengoGd]->at(1));
         QCOMPARE(hand().NenGappiOut, QStringLiteral("H12.4.1"));
-        WindowMouse::click(digit(form, NenGappiForm::Year1Gd, "0"));
+        pointAndClick(digit(form, NenGappiForm::Year1Gd, "0"));
         QCOMPARE(hand().NenGappiOut, QStringLiteral("R2.4.1"));
         QCOMPARE(form.groups[NenGappiForm::GengoGd]->value(), QStringLiteral("R"));
         QCOMPARE(hand().NenGappiYearOut, QStringLiteral("2"));

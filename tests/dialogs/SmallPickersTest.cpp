@@ -22,13 +22,6 @@ class SmallPickersTest : public QObject
 
     static HandOver& hand() { return SharedState::get().Hand; }
 
-    static QStringList items(QListWidget* list)
-    {
-        QStringList texts;
-        for (int i = 0; i < list->count(); ++i)
-            texts.append(list->item(i)->text());
-        return texts;
-    }
 
 private slots:
     void init()
@@ -38,13 +31,13 @@ private slots:
 
     void rinkoku_data()
     {
-        QTest::addColumn<int>("row");      // -1: none selected
+        QTest::addColumn<int>("row");      // -1: none selected, else the row clicked
         QTest::addColumn<int>("command");
         QTest::addColumn<QString>("text");
-        QTest::newRow("OK") << 1 << 1 << "食欲不振";
+        QTest::newRow("OK") << 3 << 1 << "食欲不振";
         QTest::newRow("OK without a selection") << -1 << 1 << "前の\r\n稟告";
-        QTest::newRow("削除") << 1 << 2 << "";
-        QTest::newRow("キャンセル") << 1 << 0 << "前の\r\n稟告";
+        QTest::newRow("削除") << 3 << 2 << "";
+        QTest::newRow("キャンセル") << 3 << 0 << "前の\r\n稟告";
     }
     void rinkoku()
     {
@@ -55,12 +48,10 @@ private slots:
         root.write("set/Rinkoku.ini", {"発熱", "", "食欲不振", "  ", "下痢"});
         hand().RinkokuText = "前の\r\n稟告";
         RinkokuForm form;
-        QCOMPARE(items(form.ListList), (QStringList{"  ", "下痢", "発熱", "食欲不振"}));
+        QCOMPARE(TestFixture::listTexts(form.ListList), (QStringList{"  ", "下痢", "発熱", "食欲不振"}));
         QCOMPARE(form.ListList->selectedItems().size(), 0);
-        if (row >= 0) {
-            QListWidget* list = form.ListList;
-            WindowMouse::clickAt(list->viewport(), list->visualItemRect(list->item(3)).center());
-        }
+        if (row >= 0)
+            QVERIFY(WindowMouse::clickRow(form.ListList, row));
         WindowMouse::click(form.CmdGd->at(command));
         QVERIFY(!form.isVisible());
         QCOMPARE(hand().RinkokuText, text);
@@ -73,9 +64,8 @@ private slots:
         hand().GeninText = "x";
         {
             GeninForm form;
-            QCOMPARE(items(form.ListList), (QStringList{"分娩", "飼養管理"}));
-            QListWidget* list = form.ListList;
-            WindowMouse::clickAt(list->viewport(), list->visualItemRect(list->item(0)).center());
+            QCOMPARE(TestFixture::listTexts(form.ListList), (QStringList{"分娩", "飼養管理"}));
+            QVERIFY(WindowMouse::clickRow(form.ListList, 0));
             WindowMouse::click(form.CmdGd->at(1));
         }
         QCOMPARE(hand().GeninText, QStringLiteral("分娩"));
@@ -135,7 +125,7 @@ private slots:
     void escapeDoesNotClose()
     {
         TuikaForm form;
-        QVERIFY(WindowMouse::show(&form));
+        QVERIFY(WindowMouse::showWindow(&form));
         QTest::keyClick(&form, Qt::Key_Escape);
         QVERIFY(form.isVisible());
     }

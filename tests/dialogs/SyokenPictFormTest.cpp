@@ -190,13 +190,13 @@ private slots:
         WindowMouse::click(form.SetImg[0]);
         WindowMouse::click(form.SetImg[1]);
         QCOMPARE(form.composition().text(), QStringLiteral("7:7:::"));
-        WindowMouse::click(form.SetImg[1], Qt::RightButton);
+        WindowMouse::click(form.SetImg[1], {}, {}, Qt::RightButton);
         WindowMouse::click(form.Tx1Gd[57]);
         WindowMouse::click(form.InpGd[1]);
         WindowMouse::click(form.Tx1Gd[2]);
         WindowMouse::click(form.InpGd[1]);
         WindowMouse::click(form.InpGd[2]);
-        WindowMouse::click(form.InpGd[2], Qt::RightButton);
+        WindowMouse::click(form.InpGd[2], {}, {}, Qt::RightButton);
         WindowMouse::click(form.Label1->at(1));
         QVERIFY(!form.isVisible());
         QCOMPARE(hand().Pict2Code, QStringLiteral("7:0:: BCS3.5 ＋:"));

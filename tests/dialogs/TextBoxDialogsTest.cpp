@@ -68,7 +68,7 @@ private slots:
     {
         hand().TprText = "T=38 P= R=";
         TprForm form;
-        QVERIFY(WindowMouse::show(&form));
+        QVERIFY(WindowMouse::showWindow(&form));
         QVERIFY(form.InpTx[0]->hasFocus());
         const QStringList typed{"38.5", " 60", "24 "};
         for (int i = 0; i < 3; ++i) {
@@ -119,7 +119,7 @@ private slots:
         KubunForm form;
         QCOMPARE(form.InpTx->text(), QStringLiteral("7"));
         form.InpTx->setText(typed);
-        QVERIFY(WindowMouse::show(&form));
+        QVERIFY(WindowMouse::showWindow(&form));
         QTest::keyClick(form.InpTx, Qt::Key_Return);
         QVERIFY(form.isVisible());
         WindowMouse::click(form.CmdGd->at(command));

@@ -21,7 +21,7 @@ class TextInputFormTest : public QObject
 
     static void clickRow(FlexGrid* grid, int row)
     {
-        WindowMouse::clickAt(grid->viewport(), grid->visualItemRect(grid->item(row, 1)).center());
+        WindowMouse::click(grid->viewport(), grid->visualItemRect(grid->item(row, 1)).center());
     }
 
 private slots:

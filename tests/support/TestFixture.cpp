@@ -11,6 +11,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QtTest>
 
 void TestFixture::initApplication()
@@ -117,4 +118,12 @@ QString TempDataRoot::file(const QString& relative) const
 QString TempDataRoot::write(const QString& relative, const QStringList& lines) const
 {
     return TestFixture::writeCp932(file(relative), lines);
+}
+
+QStringList TestFixture::listTexts(const QListWidget* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
 }

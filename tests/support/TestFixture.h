@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+class QListWidget;
+
 // Helpers shared by every test executable: a temporary data root, CP932 files, and the reset of
 // the process-wide state between test classes.
 class TestFixture
@@ -25,6 +27,9 @@ public:
     // The shared print calibration from "<horizontal offset>/<vertical offset>/<stretch>".
     static void setPrintHosei(const QString& yokoTateNobi);
     static QString sourceDir();
+
+    // The texts of a list's rows, from the top.
+    static QStringList listTexts(const QListWidget* list);
 };
 
 // A temporary data root, set as DataPath's root for the life of the object.

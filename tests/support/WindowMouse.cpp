@@ -1,10 +1,20 @@
 #include "WindowMouse.h"
 
+#include "common/FlexGrid.h"
+
+#include <QListWidget>
 #include <QWidget>
 #include <QWindow>
 #include <QtTest>
 
-bool WindowMouse::show(QWidget* control)
+namespace {
+QPoint localPoint(const QWidget* control, QPoint at)
+{
+    return at.isNull() ? control->rect().center() : at;
+}
+} // namespace
+
+bool WindowMouse::showWindow(QWidget* control)
 {
     QWidget* window = control->window();
     if (!window->isVisible())
@@ -12,28 +22,65 @@ bool WindowMouse::show(QWidget* control)
     return QTest::qWaitForWindowExposed(window);
 }
 
-QPoint WindowMouse::pointOf(const QWidget* control)
+QPoint WindowMouse::windowPoint(const QWidget* control, QPoint at)
 {
-    return control->mapTo(control->window(), control->rect().center());
+    return control->mapTo(control->window(), localPoint(control, at));
 }
 
-void WindowMouse::move(QWidget* control)
+QWidget* WindowMouse::widgetAt(const QWidget* control, QPoint at)
 {
-    show(control);
-    QTest::mouseMove(control->window()->windowHandle(), pointOf(control));
+    return control->window()->childAt(windowPoint(control, at));
 }
 
-void WindowMouse::click(QWidget* control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+bool WindowMouse::reaches(const QWidget* control, QPoint at)
 {
-    clickAt(control, control->rect().center(), button, modifiers);
+    const QWidget* hit = widgetAt(control, at);
+    return hit && (hit == control || control->isAncestorOf(hit));
 }
 
-void WindowMouse::clickAt(QWidget* control, const QPoint& point, Qt::MouseButton button,
-                          Qt::KeyboardModifiers modifiers)
+bool WindowMouse::click(QWidget* control, QPoint at, Qt::KeyboardModifiers modifiers, Qt::MouseButton button)
 {
-    show(control);
-    QWindow* window = control->window()->windowHandle();
-    const QPoint at = control->mapTo(control->window(), point);
-    QTest::mouseMove(window, at);
-    QTest::mouseClick(window, button, modifiers, at);
+    showWindow(control);
+    const bool reached = reaches(control, at);
+    QTest::mouseClick(control->window()->windowHandle(), button, modifiers, windowPoint(control, at));
+    return reached;
+}
+
+bool WindowMouse::doubleClick(QWidget* control, QPoint at)
+{
+    showWindow(control);
+    const bool reached = reaches(control, at);
+    QTest::mouseDClick(control->window()->windowHandle(), Qt::LeftButton, {}, windowPoint(control, at));
+    return reached;
+}
+
+bool WindowMouse::move(QWidget* control, QPoint at)
+{
+    showWindow(control);
+    const bool reached = reaches(control, at);
+    QTest::mouseMove(control->window()->windowHandle(), windowPoint(control, at));
+    return reached;
+}
+
+QPoint WindowMouse::cellPoint(const FlexGrid* grid, int row, int col)
+{
+    return grid->cellRect(row, col).center();
+}
+
+bool WindowMouse::clickCell(FlexGrid* grid, int row, int col)
+{
+    showWindow(grid);
+    return click(grid, cellPoint(grid, row, col));
+}
+
+bool WindowMouse::moveToCell(FlexGrid* grid, int row, int col)
+{
+    showWindow(grid);
+    return move(grid, cellPoint(grid, row, col));
+}
+
+bool WindowMouse::clickRow(QListWidget* list, int row)
+{
+    showWindow(list);
+    return click(list->viewport(), list->visualItemRect(list->item(row)).center());
 }
