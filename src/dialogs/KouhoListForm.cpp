@@ -2,9 +2,9 @@
 
 #include "common/DialogLook.h"
 #include "common/LabelButtonArray.h"
-#include "common/MsgBox.h"
 #include "common/SharedState.h"
 #include "common/TwipGeometry.h"
+#include "registers/KouhoListFile.h"
 #include "registers/SetteiData.h"
 
 #include <QListWidget>
@@ -24,14 +24,8 @@ KouhoListForm::KouhoListForm(QString& value, const Layout& l, QWidget* parent) :
     ListList = new QListWidget(this);
     ListList->setObjectName(QStringLiteral("ListList"));
     TwipGeometry::place(ListList, l.listLeft, l.listTop, 3345, 5070);
-    bool readable = true;
-    QString error;
-    for (const QString& line : SetteiData::readLines(SetteiData::path(l.fileName), &readable, &error))
-        if (!line.isEmpty())
-            ListList->addItem(line);
+    KouhoListFile(SetteiData::path(l.fileName)).load(ListList, true);
     ListList->sortItems();
-    if (!readable)
-        MsgBox::show(error, QStringLiteral("確認"));
 }
 
 void KouhoListForm::CmdGd_Click(int index)

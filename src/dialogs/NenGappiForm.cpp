@@ -62,16 +62,20 @@ NenGappiForm::NenGappiForm(QWidget* parent) : QDialog(parent)
     Form_Load();
 }
 
+NenGappiForm::~NenGappiForm()
+{
+    HandOver& h = SharedState::get().Hand;
+    h.NenGappiMode = 0;
+    h.NenGappiBirthMode = 0;
+}
+
 int NenGappiForm::open(QWidget* parent, int mode, int birthMode)
 {
     HandOver& h = SharedState::get().Hand;
     h.NenGappiMode = mode;
     h.NenGappiBirthMode = birthMode;
     NenGappiForm picker(parent);
-    const int result = ModalHost::exec(picker);
-    h.NenGappiMode = 0;
-    h.NenGappiBirthMode = 0;
-    return result;
+    return ModalHost::exec(picker);
 }
 
 QString NenGappiForm::kiokuPath()

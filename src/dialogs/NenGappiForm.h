@@ -25,9 +25,10 @@ class NenGappiForm : public QDialog
 
 public:
     explicit NenGappiForm(QWidget* parent = nullptr);
+    // Sets both modes back to 0: no later opener inherits the modes of this one.
+    ~NenGappiForm() override;
 
-    // Every opener goes through here: it sets both modes for this opening, shows the picker and
-    // sets them back to 0, so that no later opener inherits them.
+    // Every opener goes through here: it sets both modes for this opening and shows the picker.
     static int open(QWidget* parent, int mode, int birthMode);
 
     enum Group { Year1Gd, Year2Gd, ManthGd, DayGd1, DayGd2, GengoGd };

@@ -5,6 +5,7 @@
 #include "common/LabelButtonArray.h"
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
+#include "registers/KouhoListFile.h"
 #include "dialogs/ByoCodeFile.h"
 #include "dialogs/ByoNameForm.h"
 
@@ -130,9 +131,9 @@ private slots:
         TempDataRoot root;
         writeCodeFiles(root);
         ByoNameForm form;
-        QCOMPARE(TestFixture::listTexts(form.BigList), (QStringList{"循環器病", "呼吸器病"}));
+        QCOMPARE(KouhoListFile::items(form.BigList), (QStringList{"循環器病", "呼吸器病"}));
         WindowMouse::clickRow(form.BigList, 0);
-        QCOMPARE(TestFixture::listTexts(form.MidleList), (QStringList{"心臓病", "心膜疾患", "血管病", "空", "小数", "端なし"}));
+        QCOMPARE(KouhoListFile::items(form.MidleList), (QStringList{"心臓病", "心膜疾患", "血管病", "空", "小数", "端なし"}));
         WindowMouse::clickRow(form.MidleList, 0);
         WindowMouse::clickRow(form.ListList, 1);
         QCOMPARE(form.ByoNameGd[0]->text(), QStringLiteral("心内膜炎"));
@@ -142,7 +143,7 @@ private slots:
         // Another class keeps the selection until another name is chosen.
         WindowMouse::clickRow(form.BigList, 1);
         WindowMouse::clickRow(form.MidleList, 0);
-        QCOMPARE(TestFixture::listTexts(form.ListList), (QStringList{"鼻炎"}));
+        QCOMPARE(KouhoListFile::items(form.ListList), (QStringList{"鼻炎"}));
         WindowMouse::click(form.CmdGd->at(1));
         QVERIFY(!form.isVisible());
         QCOMPARE(hand().ByoName, QStringLiteral("心内膜炎"));

@@ -7,6 +7,7 @@
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
+#include "registers/KouhoListFile.h"
 #include "dialogs/HinagataFile.h"
 #include "dialogs/HinagataForm.h"
 #include "dialogs/TourokuNameForm.h"
@@ -45,9 +46,7 @@ class HinagataFormTest : public QObject
 
     static void clickEntry(HinagataForm& form, const QString& name)
     {
-        const QList<QListWidgetItem*> found = form.List1->findItems(name, Qt::MatchExactly);
-        QCOMPARE(found.size(), 1);
-        QVERIFY(WindowMouse::clickRow(form.List1, form.List1->row(found.first())));
+        QVERIFY(WindowMouse::clickItem(form.List1, name));
     }
 
     static void startRegister(const QString& name, const QString& code)
@@ -91,7 +90,7 @@ private slots:
         QCOMPARE(form.TitleGd->text(), QStringLiteral("雛形登録"));
         QCOMPARE(form.CmdGd->at(1)->text(), QStringLiteral("登録実行"));
         QVERIFY(form.BunruiOp[6]->isChecked());
-        QCOMPARE(TestFixture::listTexts(form.List1), (QStringList{"乳房炎", "乳頭炎", "短い"}));
+        QCOMPARE(KouhoListFile::items(form.List1), (QStringList{"乳房炎", "乳頭炎", "短い"}));
         QCOMPARE(form.NameGd->text(), QStringLiteral("乳房炎_肺炎"));
         WindowMouse::click(form.CmdGd->at(1));
         QVERIFY(!form.isVisible());

@@ -204,6 +204,12 @@ private slots:
         NenGappiForm::open(nullptr, 0, 0);
         QVERIFY(!codeEntry);
         QVERIFY(!showa);
+        // An opener that shows the picker without setting them finds them back at 0 as well.
+        hand().NenGappiMode = 2;
+        {
+            NenGappiForm careless;
+        }
+        QCOMPARE(hand().NenGappiMode, 0);
     }
 
     void codeAnswers_data()
@@ -299,6 +305,17 @@ private slots:
             QCOMPARE(form.HidukeGd->text(), QStringLiteral("R5.."));
             QVERIFY(MsgBox::log().isEmpty());
         }
+        hand().NenGappiMode = 2; // the animal's line holds no insemination date
+        editor.KiokuList = {"00010001'1234'5.6.12'"};
+        {
+            NenGappiForm form;
+            form.Label1_Click(2);
+            QCOMPARE(form.HidukeGd->text(), QStringLiteral("H"));
+            QCOMPARE(MsgBox::log().last().text, QStringLiteral("記憶されていません。"));
+            form.Label1_Click(1);
+            QCOMPARE(parts(), (QStringList{"", "", ""}));
+        }
+        MsgBox::clearLog();
         hand().NenGappiMode = 1;
         editor.MainGd[3] = "9999";
         {

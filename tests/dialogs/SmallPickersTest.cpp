@@ -5,6 +5,7 @@
 #include "common/LabelButtonArray.h"
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
+#include "registers/KouhoListFile.h"
 #include "dialogs/GeninForm.h"
 #include "dialogs/RinkokuForm.h"
 #include "dialogs/TantouForm.h"
@@ -48,7 +49,7 @@ private slots:
         root.write("set/Rinkoku.ini", {"発熱", "", "食欲不振", "  ", "下痢"});
         hand().RinkokuText = "前の\r\n稟告";
         RinkokuForm form;
-        QCOMPARE(TestFixture::listTexts(form.ListList), (QStringList{"  ", "下痢", "発熱", "食欲不振"}));
+        QCOMPARE(KouhoListFile::items(form.ListList), (QStringList{"  ", "下痢", "発熱", "食欲不振"}));
         QCOMPARE(form.ListList->selectedItems().size(), 0);
         if (row >= 0)
             QVERIFY(WindowMouse::clickRow(form.ListList, row));
@@ -64,7 +65,7 @@ private slots:
         hand().GeninText = "x";
         {
             GeninForm form;
-            QCOMPARE(TestFixture::listTexts(form.ListList), (QStringList{"分娩", "飼養管理"}));
+            QCOMPARE(KouhoListFile::items(form.ListList), (QStringList{"分娩", "飼養管理"}));
             QVERIFY(WindowMouse::clickRow(form.ListList, 0));
             WindowMouse::click(form.CmdGd->at(1));
         }

@@ -11,7 +11,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QListWidget>
 #include <QtTest>
 
 void TestFixture::initApplication()
@@ -78,10 +77,9 @@ QString TestFixture::sourceDir()
     return dir.isEmpty() ? QStringLiteral(NOLVARI_SOURCE_DIR_DEFAULT) : QString::fromLocal8Bit(dir);
 }
 
-QString TestFixture::copySample(const QString& dir)
+namespace {
+void copyFolder(const QString& from, const QString& to)
 {
-    const QString from = sourceDir() + QStringLiteral("/sample/Nolvari");
-    const QString to = dir + QStringLiteral("/Nolvari");
     QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString source = it.next();
@@ -89,6 +87,13 @@ QString TestFixture::copySample(const QString& dir)
         QDir().mkpath(QFileInfo(target).absolutePath());
         QFile::copy(source, target);
     }
+}
+} // namespace
+
+QString TestFixture::copySample(const QString& dir)
+{
+    const QString to = dir + QStringLiteral("/Nolvari");
+    copyFolder(sourceDir() + QStringLiteral("/sample/Nolvari"), to);
     return to;
 }
 
@@ -101,6 +106,11 @@ void TestFixture::setPrintHosei(const QString& yokoTateNobi)
 TempDataRoot::TempDataRoot() : previousRoot(DataPath::root())
 {
     DataPath::setRoot(dir.path());
+}
+
+void TempDataRoot::useSample() const
+{
+    copyFolder(TestFixture::sourceDir() + QStringLiteral("/sample/Nolvari"), dir.path());
 }
 
 TempDataRoot::~TempDataRoot()
@@ -118,12 +128,4 @@ QString TempDataRoot::file(const QString& relative) const
 QString TempDataRoot::write(const QString& relative, const QStringList& lines) const
 {
     return TestFixture::writeCp932(file(relative), lines);
-}
-
-QStringList TestFixture::listTexts(const QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts.append(list->item(i)->text());
-    return texts;
 }

@@ -5,8 +5,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-class QListWidget;
-
 // Helpers shared by every test executable: a temporary data root, CP932 files, and the reset of
 // the process-wide state between test classes.
 class TestFixture
@@ -27,9 +25,6 @@ public:
     // The shared print calibration from "<horizontal offset>/<vertical offset>/<stretch>".
     static void setPrintHosei(const QString& yokoTateNobi);
     static QString sourceDir();
-
-    // The texts of a list's rows, from the top.
-    static QStringList listTexts(const QListWidget* list);
 };
 
 // A temporary data root, set as DataPath's root for the life of the object.
@@ -42,6 +37,8 @@ public:
     // The local path of a file under the root, folders created: file("set/info.ini").
     QString file(const QString& relative) const;
     QString write(const QString& relative, const QStringList& lines) const;
+    // Fills the root with a copy of the sample installation of the source tree.
+    void useSample() const;
 
 private:
     QTemporaryDir dir;

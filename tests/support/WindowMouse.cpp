@@ -81,6 +81,16 @@ bool WindowMouse::moveToCell(FlexGrid* grid, int row, int col)
 
 bool WindowMouse::clickRow(QListWidget* list, int row)
 {
+    QListWidgetItem* item = list->item(row);
+    if (!item)
+        return false;
     showWindow(list);
-    return click(list->viewport(), list->visualItemRect(list->item(row)).center());
+    list->scrollToItem(item);
+    return click(list->viewport(), list->visualItemRect(item).center());
+}
+
+bool WindowMouse::clickItem(QListWidget* list, const QString& text)
+{
+    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+    return !found.isEmpty() && clickRow(list, list->row(found.first()));
 }

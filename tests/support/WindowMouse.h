@@ -5,6 +5,7 @@
 
 class FlexGrid;
 class QListWidget;
+class QString;
 class QWidget;
 
 // The mouse as a person uses it: every press, release and move goes to the control's top-level
@@ -35,6 +36,10 @@ public:
     static bool moveToCell(FlexGrid* grid, int row, int col);
     // A click on a row of a list, where the row shows.
     static bool clickRow(QListWidget* list, int row);
+
+    // Clicks the first entry of a list that reads exactly text; false when there is none or the
+    // click missed it.
+    static bool clickItem(QListWidget* list, const QString& text);
 
     // Shows the window of a control and waits until it can take mouse events.
     static bool showWindow(QWidget* control);
