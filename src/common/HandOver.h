@@ -6,8 +6,6 @@
 #include <QStringList>
 #include <array>
 
-#include <array>
-
 // The dialogs' hand-over values (In: caller to dialog, Out: dialog to caller, Mode: which variant,
 // Kioku: an option a dialog keeps between its openings). Each window's issue adds its own here.
 struct HandOver
@@ -68,7 +66,6 @@ struct HandOver
     QString TantouOut;          // veterinarian in charge; empty: no change
     int TuikaDayIn = 0;         // examination day 0 to 19
     int TuikaOut = 0;           // 0 cancelled, 1 insert an empty day, 2 delete the day
-    QString PrintNendo;         // the year the certificates print
     QString StartTimeOut;       // treatment start and end time ("8:5"); empty: unchanged
     QString EndTimeOut;
     QString KyusinJikanOut;     // call time; empty: unchanged
