@@ -1,6 +1,7 @@
 #include "KarteFixture.h"
 #include "TestFixture.h"
 #include "TestRegistry.h"
+#include "WindowMouse.h"
 
 #include "chart/CopyForm.h"
 #include "chart/KarteFile.h"
@@ -24,22 +25,15 @@ namespace {
 using SubForm = NewInputForm::SubForm;
 using KarteFixture::openExisting;
 
-// The mouse as a person uses it: pressed at the control's place in its shown window.
-void click(QWidget* control, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers modifiers = {},
-           QPoint at = QPoint())
+// A click where the control shows in its window; a control covered by another fails the test.
+void click(QWidget* control, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers modifiers = {})
 {
-    QWidget* window = control->window();
-    if (!window->isVisible()) {
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-    }
-    const QPoint local = at.isNull() ? control->rect().center() : at;
-    QTest::mouseClick(window->windowHandle(), button, modifiers, control->mapTo(window, local));
+    QVERIFY2(WindowMouse::click(control, QPoint(), modifiers, button), qPrintable(control->objectName()));
 }
 
 void clickCell(FlexGrid* grid, int row, int col)
 {
-    click(grid, Qt::LeftButton, {}, grid->cellRect(row, col).center());
+    QVERIFY(WindowMouse::clickCell(grid, row, col));
 }
 
 // MsgBox answers taken from a queue, the default answer when it is empty.
@@ -434,7 +428,7 @@ private slots:
         auto form = e.open();
         click(form->PageGd->at(0));
         QCOMPARE(form->CurrentPage, 0);
-        QTest::mouseMove(form->windowHandle(), form->PageNbGd.at(19)->mapTo(form.get(), QPoint(5, 5)));
+        QVERIFY(WindowMouse::move(form->PageNbGd.at(19)));
         QCOMPARE(form->CurrentPage, 19);
         QCOMPARE(form->subWakuTop(), -60820);
         click(form->PageGd->at(1));
