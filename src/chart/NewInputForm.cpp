@@ -21,6 +21,7 @@
 #include "dialogs/NenGappiForm.h"
 #include "print/PrintDialogOpener.h"
 #include "registers/TourokuCheck.h"
+#include "treatment/KarteYakkaKousinProc.h"
 #include "treatment/TiryoRowEdit.h"
 #include "treatment/TiryoSyusei.h"
 
@@ -1122,7 +1123,18 @@ void NewInputForm::hinagataYakkaKousin()
 
 void NewInputForm::yakkaKousin()
 {
-    // The re-pricing of the open chart's drug lines runs here once its procedure is available.
+    if (!Model.saveAllowed())
+        return;
+    Model.KarteGridSetProc();
+    const KarteYakkaKousinProc::Result result = KarteYakkaKousinProc::run(
+        Model.OpenGrid,
+        [this] {
+            Model.KarteHyojiProc(false);
+            Model.TensuKeisanProc();
+        },
+        [this] { KarteSaveProc(); });
+    if (result == KarteYakkaKousinProc::Updated)
+        InfoPict->hide();
 }
 
 void NewInputForm::duplicate()

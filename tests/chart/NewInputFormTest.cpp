@@ -444,6 +444,23 @@ private slots:
         QCOMPARE(form->PageNbGd.at(1)->palette().color(QPalette::WindowText), QColor(224, 224, 224));
     }
 
+    void drugPricesRenewed()
+    {
+        Editor e({KarteFixture::block("乳房炎", "7.5.1")});
+        openExisting("乳房炎", "7.5.1");
+        SharedState::get().Tables.YakkaCodeTable = {"注あ'薬A'100ml'*'120''1'ml", ""};
+        auto form = e.open();
+        click(form->CmdGd->at(16));
+        click(form->CmdGd->at(24));
+        QCOMPARE(boxTexts(), (QStringList{"現在開いているカルテの薬価を最新のものに更新します。", "更新しました。"}));
+        QVERIFY(!form->InfoPict->isVisible());
+        QCOMPARE(form->InputWaku.at(0)->TiryoGrid->textMatrix(1, 5), QStringLiteral("120"));
+        QCOMPARE(form->MainGd.at(14)->text(), QStringLiteral("620"));
+        const QStringList lines = e.lines();
+        QCOMPARE(field(lines, 2 + 4 + 1).at(7), QStringLiteral("120"));
+        QCOMPARE(field(lines, 5).at(8), QStringLiteral("620"));
+    }
+
     void templateModeReadsAndWritesNoChart()
     {
         Editor e({KarteFixture::block("乳房炎", "7.5.1")});
