@@ -762,6 +762,8 @@ bool NewInputForm::eventFilter(QObject* watched, QEvent* event)
                 BunruiSp->show();
             }
         }
+        if (watched == ByoNameGrid->viewport() && type == QEvent::MouseMove)
+            ByoNameGrid_MouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
     } else if (type == QEvent::MouseButtonRelease) {
         for (SinsatuWaku* waku : InputWaku) {
             if (watched == waku->SyokenList->viewport())
@@ -994,6 +996,13 @@ void NewInputForm::ByoNameGrid_Click(int row)
     ByoNameGrid->clearSelection();
     ByoNameGrid->setHighLight(FlexGrid::HighLightNever);
     KarteSaveProc();
+}
+
+void NewInputForm::ByoNameGrid_MouseMove(const QPoint& pos)
+{
+    const int row = ByoNameGrid->rowAt(pos.y());
+    const QString name = ByoNameGrid->columnAt(pos.x()) == 1 && row >= 0 ? ByoNameGrid->textMatrix(row, 1) : QString();
+    ByoNameGrid->setToolTip(name);
 }
 
 void NewInputForm::Label2_Click(int index)

@@ -101,6 +101,7 @@ public:
     // Handlers, by the control arrays' indexes.
     void CmdGd_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void ByoNameGrid_Click(int row);
+    void ByoNameGrid_MouseMove(const QPoint& pos);
     void Label2_Click(int index);
     void SinsatuDayGd_MouseDown(int j, Qt::MouseButton button);
     void SinsatuTimeGd_MouseDown(int j, Qt::MouseButton button);

@@ -130,6 +130,10 @@ private slots:
         auto form = e.open();
         QVERIFY(SharedState::get().OpenEditor == form.get());
         QCOMPARE(form->MainGd.at(14)->text(), QStringLiteral("600"));
+        QVERIFY(WindowMouse::moveToCell(form->ByoNameGrid, 0, 1));
+        QCOMPARE(form->ByoNameGrid->toolTip(), QStringLiteral("乳房炎"));
+        QVERIFY(WindowMouse::moveToCell(form->ByoNameGrid, 0, 2));
+        QCOMPARE(form->ByoNameGrid->toolTip(), QString());
         SinsatuWaku* exam2 = form->InputWaku.at(1);
         e.answers[SubForm::NenGappiForm] = pickedDate("R", "7", "5", "2");
         click(exam2->SinsatuDayGd);
