@@ -1512,8 +1512,8 @@ TiryoLine NewInputForm::tyusyaLine()
         s.DoctorInfo.DoctorName = doctor.value(0);
         s.DoctorInfo.DoctorCode = doctor.value(1);
         const SiteProfile vet = SiteProfile::lookup(s.SiteRows, Ken::Tottori, s.SiteKey, s.DoctorInfo.DoctorName);
-        plainIv = vet.has(QStringLiteral("TyusyaPlainIv"));
-        withJyouken = vet.has(QStringLiteral("TyusyaJyouken"));
+        plainIv = vet.has(QStringLiteral("SiteTottoriVetF"));
+        withJyouken = vet.has(QStringLiteral("SiteTottoriVetD"));
     }
     return TiryoLine::tyusya(s.Hand.TyusyaOut, s.ken, plainIv, withJyouken);
 }

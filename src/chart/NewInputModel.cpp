@@ -45,7 +45,7 @@ NewInputModel::Settei NewInputModel::Settei::fromShared()
     set.KarteOpenMode = s.KarteOpenMode;
     set.TiryoboMode = s.ken == Ken::Ibaraki && s.IbaragiFormOpen == 1;
     set.ManryoShown = s.ManryoFlag == 1;
-    set.KyuTimeShown = s.ken == Ken::Kagoshima && s.Site.has(QStringLiteral("KyusinTime"));
+    set.KyuTimeShown = s.ken == Ken::Kagoshima && s.Site.has(QStringLiteral("SiteKagoshimaVetC"));
     set.Pict = PictEntry::scheme(s.ken, s.Site);
     return set;
 }

@@ -32,7 +32,7 @@ public:
         int KarteOpenMode = 0;       // 1 an existing episode, 0 a new one
         bool TiryoboMode = false;    // 茨城県, opened from the treatment book
         bool ManryoShown = false;    // the premium-period expiry and the veterinarians (ManryoFlag)
-        bool KyuTimeShown = false;   // the call time (鹿児島県, site KyusinTime)
+        bool KyuTimeShown = false;   // the call time (鹿児島県, site SiteKagoshimaVetC)
         PictEntry::Scheme Pict = PictEntry::Scheme::Numbered;
 
         bool tantouShown() const { return ManryoShown; }

@@ -11,7 +11,7 @@ PictEntry::Scheme PictEntry::scheme(Ken ken, const SiteProfile& site)
 {
     if (ken == Ken::Ibaraki)
         return Scheme::Annotated;
-    if (ken == Ken::Miyazaki && site.has(QStringLiteral("PictPair")))
+    if (ken == Ken::Miyazaki && site.has(QStringLiteral("SiteMiyazakiZero")))
         return Scheme::Pair;
     return Scheme::Numbered;
 }

@@ -12,7 +12,7 @@ class SiteProfile;
 // panel shows for it. The installation decides the scheme:
 //   numbered (most installations): a picture number n of "pict_<n-1>.bmp", 1 to 51; "0" or "-1"
 //     for none;
-//   pair (the Miyazaki site with the PictPair switch): swap mark ":" pair number, the pictures
+//   pair (the Miyazaki site SiteMiyazakiZero): swap mark ":" pair number, the pictures
 //     "M_Left<n>.bmp" and "M_Right<n>.bmp", swapped when the mark is 1;
 //   annotated (茨城県): left ":" right ":" three captions, pictures "pict2_<n-1>.bmp", 1 to 71.
 // A number that names no picture, or a file that is missing, shows the panel without it.
