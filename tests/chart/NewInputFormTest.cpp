@@ -12,6 +12,7 @@
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
+#include "common/SiteProfile.h"
 #include "common/TwipGeometry.h"
 
 #include <QImage>
@@ -446,6 +447,56 @@ private slots:
         QCOMPARE(form->CurrentPage, 18);
         QVERIFY(!form->PageNbGd.at(0)->palette().color(QPalette::WindowText).red());
         QCOMPARE(form->PageNbGd.at(1)->palette().color(QPalette::WindowText), QColor(224, 224, 224));
+    }
+
+    void variantsAtLoad_data()
+    {
+        QTest::addColumn<int>("ken");
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<int>("manryo");
+        QTest::addColumn<QString>("heading5");   // the fifth treatment column
+        QTest::addColumn<int>("pictureHeight");
+        QTest::addColumn<QStringList>("shown");  // the switched controls that show
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("鳥取県") << int(Ken::Tottori) << "" << 0 << "薬価" << 910 << QStringList{"ChuusiGd"} << QStringList();
+        QTest::newRow("宮崎県") << int(Ken::Miyazaki) << "" << 0 << "診療ｺｰﾄﾞ" << 910 << QStringList() << QStringList();
+        QTest::newRow("宮崎県 site 0") << int(Ken::Miyazaki) << "0,宮崎県,SiteMiyazakiZero" << 0 << "診療ｺｰﾄﾞ" << 690
+                                     << QStringList() << QStringList();
+        QTest::newRow("茨城県") << int(Ken::Ibaraki) << "" << 0 << "薬価" << 690 << QStringList{"DocNameGd"} << QStringList();
+        QTest::newRow("鹿児島県 vet C") << int(Ken::Kagoshima) << "0,鹿児島県,SiteKagoshimaVetC" << 0 << "薬価" << 910
+                                      << QStringList{"KyuTitleGd"} << QStringList();
+        QTest::newRow("premium expiry") << int(Ken::Kagoshima) << "" << 1 << "薬価" << 910
+                                        << QStringList{"TantouGd", "ManryoGd"} << QStringList{"掛金期間満了日が未設定です。"};
+    }
+
+    void variantsAtLoad()
+    {
+        QFETCH(int, ken);
+        QFETCH(QString, site);
+        QFETCH(int, manryo);
+        QFETCH(QString, heading5);
+        QFETCH(int, pictureHeight);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, messages);
+        Editor e({KarteFixture::block("乳房炎", "7.5.1")}, Ken(ken));
+        openExisting("乳房炎", "7.5.1");
+        SharedState& s = SharedState::get();
+        s.Site = SiteProfile::parseRow(site);
+        s.ManryoFlag = manryo;
+        auto form = e.open();
+        SinsatuWaku* exam1 = form->InputWaku.at(0);
+        QCOMPARE(exam1->TiryoGrid->textMatrix(0, 5), heading5);
+        QCOMPARE(exam1->CheckImg->height(), TwipGeometry::px(pictureHeight));
+        const QMap<QString, QWidget*> switched{{"ChuusiGd", form->ChuusiGd}, {"DocNameGd", form->DocNameGd},
+                                               {"KyuTitleGd", exam1->KyuTitleGd}, {"TantouGd", exam1->TantouGd},
+                                               {"ManryoGd", form->ManryoGd}};
+        for (auto it = switched.begin(); it != switched.end(); ++it)
+            QVERIFY2(it.value()->isVisible() == shown.contains(it.key()), qPrintable(it.key()));
+        QCOMPARE(form->CmdGd->at(24)->isVisibleTo(form->InfoPict), Ken(ken) != Ken::Miyazaki);
+        QCOMPARE(form->CmdGd->at(10)->text(), Ken(ken) == Ken::Miyazaki ? QStringLiteral("診療費") : QStringLiteral("[診療費]"));
+        QCOMPARE(boxTexts(), messages);
+        if (manryo)
+            QCOMPARE(form->ManryoGd->text(), QStringLiteral("満了日未設定"));
     }
 
     void drugPricesRenewed()
