@@ -1312,7 +1312,7 @@ void NewInputForm::SyokenList_Click(int j)
 {
     QListWidget* list = InputWaku.at(j)->SyokenList;
     if (list->height() < TwipGeometry::px(800) && list->count() > 0)
-        list->setFixedHeight(TwipGeometry::px(1500));
+        list->resize(list->width(), TwipGeometry::px(1500));
     list->raise();
     list->setCurrentRow(-1);
     list->clearSelection();

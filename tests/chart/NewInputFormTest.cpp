@@ -18,6 +18,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -329,6 +330,24 @@ private slots:
         QCOMPARE(exam1->PictNbGd->text(), QStringLiteral("6"));
         click(form->InputWaku.at(1)->SounyuGd);
         QCOMPARE(boxTexts(), QStringList{"日付を入力してください。"});
+    }
+
+    void findingsListGrowsAndShrinks()
+    {
+        Editor e({KarteFixture::block("乳房炎", "7.5.1")});
+        openExisting("乳房炎", "7.5.1");
+        auto form = e.open();
+        SinsatuWaku* exam1 = form->InputWaku.at(0);
+        QListWidget* list = exam1->SyokenList;
+        click(list);
+        QCOMPARE(list->height(), TwipGeometry::px(750));  // no findings: it stays
+        e.answers[SubForm::SyokenForm] = [] { SharedState::get().Hand.SyokenText.at(2) = QStringLiteral("[形]正常"); };
+        click(exam1->SikyuGd);
+        QCOMPARE(list->count(), 1);
+        click(list);
+        QCOMPARE(list->height(), TwipGeometry::px(1500));
+        QVERIFY(WindowMouse::moveToCell(exam1->TiryoGrid, 6, 2));
+        QCOMPARE(list->height(), TwipGeometry::px(750));
     }
 
     void duplicateOpensTheCopyByItsKey()
