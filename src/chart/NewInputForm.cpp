@@ -21,7 +21,20 @@
 #include "dialogs/NenGappiForm.h"
 #include "print/PrintDialogOpener.h"
 #include "registers/TourokuCheck.h"
+#include "treatment/BpointForm.h"
 #include "treatment/KarteYakkaKousinProc.h"
+#include "treatment/MiyazakiCodeForm.h"
+#include "treatment/NoPointInpForm.h"
+#include "treatment/OusinForm.h"
+#include "treatment/OusinMiyazaki.h"
+#include "treatment/PLForm.h"
+#include "treatment/PictMiyazakiForm.h"
+#include "treatment/SinryoForm.h"
+#include "treatment/TensuForm.h"
+#include "treatment/TottoriTikushuForm.h"
+#include "treatment/TyusyaForm.h"
+#include "treatment/TyusyaMiyazaki.h"
+#include "treatment/YakujiForm.h"
 #include "treatment/TiryoRowEdit.h"
 #include "treatment/TiryoSyusei.h"
 
@@ -663,28 +676,35 @@ bool NewInputForm::refuse(const TourokuCheck& check)
     return true;
 }
 
+template <typename Form>
+void NewInputForm::showModal()
+{
+    Form form(this);
+    ModalHost::exec(form);
+}
+
 void NewInputForm::ShowSubForm(SubForm form)
 {
     emit subFormOpening(form);
     switch (form) {
-    case SubForm::NenGappiForm: {
-        ::NenGappiForm dialog(this);
-        ModalHost::exec(dialog);
-        break;
-    }
-    case SubForm::KaiInputForm: {
-        ::KaiInputForm dialog(this);
-        ModalHost::exec(dialog);
-        break;
-    }
-    case SubForm::CopyForm: {
-        ::CopyForm dialog(this);
-        ModalHost::exec(dialog);
-        break;
-    }
-    // The dialogs of the side and treatment-entry windows are opened here, one case each.
-    default:
-        break;
+    case SubForm::NenGappiForm: showModal<::NenGappiForm>(); break;
+    case SubForm::KaiInputForm: showModal<::KaiInputForm>(); break;
+    case SubForm::CopyForm: showModal<::CopyForm>(); break;
+    case SubForm::TottoriTikushuForm: showModal<::TottoriTikushuForm>(); break;
+    case SubForm::TensuForm: showModal<::TensuForm>(); break;
+    case SubForm::PictMiyazakiForm: showModal<::PictMiyazakiForm>(); break;
+    case SubForm::OusinForm: showModal<::OusinForm>(); break;
+    case SubForm::OusinMiyazaki: showModal<::OusinMiyazaki>(); break;
+    case SubForm::TyusyaForm: showModal<::TyusyaForm>(); break;
+    case SubForm::YakujiForm: showModal<::YakujiForm>(); break;
+    case SubForm::SinryoForm: showModal<::SinryoForm>(); break;
+    case SubForm::TyusyaMiyazaki: showModal<::TyusyaMiyazaki>(); break;
+    case SubForm::PLForm: showModal<::PLForm>(); break;
+    case SubForm::NoPointInpForm: showModal<::NoPointInpForm>(); break;
+    case SubForm::BpointForm: showModal<::BpointForm>(); break;
+    case SubForm::MiyazakiCodeForm: showModal<::MiyazakiCodeForm>(); break;
+    // The side dialogs are opened here, one case each, as they are built.
+    default: break;
     }
 }
 
@@ -1473,7 +1493,7 @@ void NewInputForm::codeEntry(int j, int row)
     h.TyusyaOut = QStringList(12);
     ShowSubForm(SubForm::MiyazakiCodeForm);
     TiryoLine& line = Model.Panels.at(j).Tiryo.at(row - 1);
-    if (const std::optional<TiryoLine> coded = TiryoSyusei::miyazakiCode(line, h.TyusyaOut))
+    if (const std::optional<TiryoLine> coded = TiryoLine::miyazakiCode(line, h.TyusyaOut))
         line = *coded;
 }
 
@@ -1498,8 +1518,7 @@ bool NewInputForm::setLine(const TiryoLine& line)
 TiryoLine NewInputForm::ousinLine()
 {
     const SharedState& s = SharedState::get();
-    const bool place = s.ken == Ken::Kagoshima || (s.ken == Ken::Ibaraki && s.Site.has(QStringLiteral("ShowTakukara")));
-    return TiryoLine::ousin(s.Hand.OusinOut, place ? s.TakukaraOut : QString());
+    return TiryoLine::ousin(s.Hand.OusinOut, TiryoLine::takukaraText(s.ken, s.Site, s.TakukaraOut));
 }
 
 TiryoLine NewInputForm::tyusyaLine()

@@ -139,6 +139,8 @@ protected:
     void reject() override;
 
 private:
+    template <typename Form>
+    void showModal();
     void buildHeader();
     void buildHeaderLabels();
     void buildHeaderBoxes();

@@ -5,12 +5,10 @@
 #include "common/Ken.h"
 
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 // A click on a treatment line of the chart editor: which cells are corrected by hand, which open
-// the category panel and (宮崎県) which open the code entry, and what a correction or a code
-// entry makes of the line.
+// the category panel and (宮崎県) which open the code entry, and what a correction stores.
 class TiryoSyusei
 {
 public:
@@ -21,11 +19,4 @@ public:
     // The value a manual price or points correction stores: a number, grouping commas allowed
     // and dropped ("1,200" gives "1200"); nothing, with the message, for any other text.
     static std::optional<QString> bpointValue(const QString& bpointOut, QString* message = nullptr);
-
-    // The line after the Miyazaki code entry (TyusyaOut); nothing when it writes nothing (closed,
-    // or a category outside its table).
-    static std::optional<TiryoLine> miyazakiCode(const TiryoLine& old, const QStringList& tyusyaOut);
-
-private:
-    static TiryoLine miyazakiKubun(const TiryoLine& old, const QStringList& out, const QString& kubun);
 };

@@ -104,35 +104,6 @@ private slots:
         QCOMPARE(TiryoSyusei::click(Ken::Miyazaki, 5), TiryoSyusei::Click::Code);
         QCOMPARE(TiryoSyusei::click(Ken::Miyazaki, 8), TiryoSyusei::Click::Manual);
     }
-
-    void miyazakiCodes_data()
-    {
-        QTest::addColumn<QStringList>("out");
-        QTest::addColumn<QStringList>("cells");
-        const QStringList old{"x", "x", "x", "x", "x", "x", "77", "88"};
-        QTest::addColumn<QStringList>("oldCells");
-        QTest::newRow("closed") << QStringList{"non", "", "", "", "", "", "", "", ""} << QStringList() << old;
-        QTest::newRow("unknown category") << QStringList{"", "", "", "", "9", "再来", "", "", "0"} << QStringList() << old;
-        QTest::newRow("再診") << QStringList{"", "", "", "", "0101", "再診", "再診料:一般", "", "0"}
-                            << QStringList{"再診", "再診料:一般", "", "", "0101", "", "77", "88"} << old;
-        QTest::newRow("往診") << QStringList{"", "", "", "12", "0301", "往診", "往診料", "", "0"}
-                            << QStringList{"往診", "12km", "往診料", "", "0301", "", "77", "88"} << old;
-        QTest::newRow("注射 with star") << QStringList{"Y1", "薬A", "1", "ml", "0401", "注射", "筋注:筋肉内", "2", "1"}
-                                      << QStringList{"筋注", "薬A", "1ml", "2", "", "Y1", "", ""} << old;
-        QTest::newRow("検査") << QStringList{"", "", "", "", "0701", "検査", "血液検査:一般:x", "", "0"}
-                            << QStringList{"検査", "血液検査", "一般", "", "0701", "", "", ""} << old;
-    }
-
-    void miyazakiCodes()
-    {
-        QFETCH(QStringList, out);
-        QFETCH(QStringList, cells);
-        QFETCH(QStringList, oldCells);
-        const std::optional<TiryoLine> coded = TiryoSyusei::miyazakiCode(TiryoLine(oldCells), out);
-        QCOMPARE(coded.has_value(), !cells.isEmpty());
-        if (coded)
-            QCOMPARE(coded->cells(), cells);
-    }
 };
 
 NOLVARI_TEST(TiryoRowEditTest)
