@@ -7,6 +7,7 @@
 #include "SonotaPage.h"
 #include "TeireiPage.h"
 #include "chart/NewInputForm.h"
+#include "common/FontSetup.h"
 #include "common/LabelButtonArray.h"
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
@@ -45,6 +46,7 @@ MasterForm::~MasterForm() = default;
 void MasterForm::buildWindow()
 {
     setObjectName(QStringLiteral("MasterForm"));
+    setFont(FontSetup::screenFont());
     TwipGeometry::resize(this, 13000, 9880);
     WidgetColor::setBackColor(this, SharedState::get().ColorSet.BaseBackColor);
     TitlePict = new QLabel(this);
