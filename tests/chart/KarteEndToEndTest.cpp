@@ -14,8 +14,11 @@
 #include "common/LabelButtonArray.h"
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
+#include "common/PrintDeviceSource.h"
+#include "common/RecordingPrintDevice.h"
 #include "common/SharedState.h"
 #include "dialogs/NenGappiForm.h"
+#include "print/common/SindansyoPrintDialog.h"
 #include "shell/MainForm.h"
 #include "shell/YobidasiForm.h"
 #include "treatment/TensuKeisanProc.h"
@@ -145,6 +148,13 @@ struct Person
             copy->CmdGd_Click(2);
             return copy->result();
         }
+        if (auto* print = qobject_cast<SindansyoPrintDialog*>(&dialog)) {
+            // The chart date through the picker, print start, close.
+            WindowMouse::click(print->CmdGd->at(2));
+            WindowMouse::click(print->CmdGd->at(1));
+            WindowMouse::click(print->CmdGd->at(0));
+            return 0;
+        }
         if (auto* editor = qobject_cast<NewInputForm*>(&dialog)) {
             QObject::connect(editor, &NewInputForm::subFormOpening, editor, [this](SubForm form) {
                 if (const auto answerIt = answers.constFind(form); answerIt != answers.constEnd())
@@ -253,7 +263,10 @@ private slots:
         QCOMPARE(shownFee, made.data3().Ryoukin);
         QCOMPARE(changed(before, snapshot()), QStringList());
 
-        // Duplicated to the animal 3456, cleared its third examination, handed to printing.
+        // Duplicated to the animal 3456, cleared its third examination, printed as the sample's
+        // prefecture (鳥取県) prints it.
+        auto device = std::make_shared<RecordingPrintDevice>();
+        PrintDeviceSource::setFactory([device](const QString&) { return device; });
         const QStringList targetBefore = chartLines(target);
         KarteEpisode copy = made;
         SinsatuBlock third = copy.sinsatu(2);
@@ -270,6 +283,7 @@ private slots:
             QCOMPARE(chartLines(target), targetBefore + made.block().lines());
             QVERIFY(WindowMouse::click(editor.InputWaku.at(2)->Label1, QPoint(), {}, Qt::RightButton));
             QCOMPARE(chartLines(target), targetBefore + copy.block().lines());
+            person.date = QStringLiteral("7.9.20");
             QVERIFY(WindowMouse::click(editor.CmdGd->at(5)));
             QCOMPARE(SharedState::get().PrintJobList, QStringList{target + "'乳房炎'7.9.1"});
             QVERIFY(WindowMouse::click(editor.CmdGd->at(0)));
@@ -281,6 +295,10 @@ private slots:
         QCOMPARE(changed(before, snapshot()), QStringList{"H7/" + target});
         QCOMPARE(chartLines(file), header + made.block().lines());
         QCOMPARE(MsgBox::log().at(0).text, QStringLiteral("複製しました。（現在のカルテとして表示しています。）"));
+        QVERIFY2(MsgBox::log().last().text.startsWith(QStringLiteral("印刷終了")), qPrintable(MsgBox::log().last().text));
+        QCOMPARE(device->ofKind(RecordingPrintDevice::Kind::NewPage).size(), 1);
+        for (const QString& text : {QStringLiteral("山本 一郎"), QStringLiteral("乳房炎")})
+            QVERIFY2(device->findText(text), qPrintable(text));
     }
 };
 
