@@ -235,7 +235,7 @@ void lines(PrintDevice& device, const QList<Line>& list, int width)
         line(device, l);
 }
 
-void waku(PrintDevice& device, const PrintPageModel& page, const KenanData& data)
+void KenanWakuProc(PrintDevice& device, const PrintPageModel& page, const KenanData& data)
 {
     device.setLineStyle(PrintDevice::Solid);
     lines(device, thickLines(), 7);
@@ -272,7 +272,7 @@ void dateData(PrintDevice& device, const PrintPageModel& page, const KenanData& 
     }
 }
 
-void data(PrintDevice& device, const PrintPageModel& page, const KenanPrintProc::Source& s)
+void KenanDataProc(PrintDevice& device, const PrintPageModel& page, const KenanPrintProc::Source& s)
 {
     for (const Item& item : items())
         text(device, page, item.source(s), item.size, item.x, item.y, item.align);
@@ -337,8 +337,8 @@ KenanPrintProc::Source KenanPrintProc::load(const KenanData& data)
 void KenanPrintProc::sheet(PrintDevice& device, const Source& source)
 {
     const PrintPageModel page = uncalibrated();
-    waku(device, page, source.data);
-    data(device, page, source);
+    KenanWakuProc(device, page, source.data);
+    KenanDataProc(device, page, source);
 }
 
 void KenanPrintProc::print(PrintDevice& device, const Source& source, int sheetCount)
