@@ -221,6 +221,34 @@ private slots:
         QCOMPARE(SharedState::get().PrintHosei.TateHosei, 0.5f);
     }
 
+    // The ear tag prints on an adult's chart unless it is a provisional number; the B5 sheet also
+    // leaves out a tag with a branch.
+    void mimiban_data()
+    {
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("karteFile");
+        QTest::addColumn<bool>("onSheet");
+        QTest::addColumn<bool>("onKenan");
+        QTest::newRow("adult") << "1234" << "H7_00010001_1234_0.sxd" << true << true;
+        QTest::newRow("k") << "k12" << "H7_00010001_1234_0.sxd" << false << false;
+        QTest::newRow("K") << "K12" << "H7_00010001_1234_0.sxd" << false << false;
+        QTest::newRow("branch") << "12-3" << "H7_00010001_1234_0.sxd" << false << true;
+        QTest::newRow("calf chart") << "1234" << "H7_00010001_1234_1.sxd" << false << false;
+    }
+    void mimiban()
+    {
+        QFETCH(QString, tag);
+        QFETCH(QString, karteFile);
+        QFETCH(bool, onSheet);
+        QFETCH(bool, onKenan);
+        SindansyoChart chart = dated({1});
+        chart.kotai[10] = tag;
+        SindansyoPrintContext c = context();
+        c.CurrentKarteFile = karteFile;
+        QCOMPARE(hasItem(print(chart, 1, c), tag, 1, 10, 3, 17.5 + 28, 23.5 + 35), onSheet);
+        QCOMPARE(hasItem(print(chart, 4, c), tag, 1, 12, 1, 18 + 210, 28 + 27), onKenan);
+    }
+
     void otherModePrintsNothing()
     {
         const RecordingPrintDevice d = print(dated({1}), 2);

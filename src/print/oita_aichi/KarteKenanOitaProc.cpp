@@ -25,13 +25,6 @@ constexpr int Mincho = 1;
 
 using Kenan = KenanOitaSource;
 
-bool mimibanPrinted(const Kenan& t)
-{
-    const QString tag = t.e.kotai(10);
-    return t.c.CurrentKarteFile.section(QLatin1Char('.'), 0, 0).endsWith(QLatin1Char('0'))
-           && !tag.startsWith(QLatin1Char('k')) && !tag.startsWith(QLatin1Char('K'));
-}
-
 QString hidukePart(const Kenan& t, int part)
 {
     const QString text = t.c.PrintHiduke.split(QLatin1Char('.')).value(part);
@@ -47,7 +40,8 @@ const PrintItemTable<Kenan>& headItems()
         {"association code", [](const Kenan&) { return QStringLiteral("20"); }, 14, Mincho, Centre, 38, 27},
         {"individual number", [](const Kenan& t) { return SindansyoText::meigouParts(t.e.kotai(6)).at(1); }, 12,
          Mincho, Left, 143, 27},
-        {"ear tag", [](const Kenan& t) { return t.e.kotai(10); }, 12, Mincho, Left, 210, 27, mimibanPrinted},
+        {"ear tag", [](const Kenan& t) { return t.e.kotai(10); }, 12, Mincho, Left, 210, 27,
+         [](const Kenan& t) { return t.mimibanPrinted(); }},
         {"birth year", [](const Kenan& t) { return t.e.kotai(4).split(QLatin1Char('.')).value(0); }, 11, Mincho,
          Left, 123, 37},
         {"birth month", [](const Kenan& t) { return t.e.kotai(4).split(QLatin1Char('.')).value(1); }, 11, Mincho,

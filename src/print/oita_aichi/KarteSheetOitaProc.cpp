@@ -57,11 +57,10 @@ int reiwaYearNow()
     return today.year() - 2018;
 }
 
+// The B5 sheet leaves out a tag with a branch ("-") as well.
 bool mimibanPrinted(const Sheet& t)
 {
-    const QString tag = t.e.kotai(10);
-    return t.c.CurrentKarteFile.section(QLatin1Char('.'), 0, 0).endsWith(QLatin1Char('0'))
-           && !tag.startsWith(QLatin1Char('k')) && !tag.startsWith(QLatin1Char('K')) && !tag.contains(QLatin1Char('-'));
+    return t.mimibanPrinted() && !t.e.kotai(10).contains(QLatin1Char('-'));
 }
 
 const PrintItemTable<Sheet>& head1Items()

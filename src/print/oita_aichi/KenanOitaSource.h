@@ -19,4 +19,12 @@ struct KenanOitaSource
     // The first veterinarian's values or the second's, by the choice.
     QString doctor(const char* first, const char* second) const { return site(doc1() ? first : second); }
     QString g(int row, int field) const { return e.cell(row, field); }
+    // The ear tag prints on an adult's chart (its file name ends in "0" before the extension),
+    // when the tag is not a provisional "k" or "K" number.
+    bool mimibanPrinted() const
+    {
+        const QString tag = e.kotai(10);
+        return c.CurrentKarteFile.section(QLatin1Char('.'), 0, 0).endsWith(QLatin1Char('0'))
+               && !tag.startsWith(QLatin1Char('k')) && !tag.startsWith(QLatin1Char('K'));
+    }
 };

@@ -45,7 +45,6 @@ struct Variant
     float y0 = 18;
     int perPage = 5;
     int maxPages = 4;
-    QString siteColumn;
     float bandHeight = 29.4f;
     float monthDy = 10.5f;
     float dayDy = 19;
@@ -53,7 +52,6 @@ struct Variant
     QPointF mark;       // page point of the test-result mark, y below the band's top
     QPointF picture;    // page point of the picture
     QList<MarkRow> tikushuMarks;
-    bool clinicName = false;
     bool tokutyo = false;
     bool totalsOnLastPage = false;
 };
@@ -83,15 +81,13 @@ Variant variant(Layout layout)
 {
     Variant v;
     if (layout == Layout::Oita) {
-        v.siteColumn = QStringLiteral("SiteOitaClinicA");
         v.mark = {65, 27};
         v.picture = {65, 27};
         v.tikushuMarks = OitaTikushu;
         v.tokutyo = true;
         return v;
     }
-    v = {17, 20, 7, 3, QStringLiteral("SiteAichiVet"), 21, 6.5f, 15, 19, {67, 27}, {69, 22}, AichiTikushu,
-         true, false, true};
+    v = {17, 20, 7, 3, 21, 6.5f, 15, 19, {67, 27}, {69, 22}, AichiTikushu, false, true};
     return v;
 }
 
@@ -395,12 +391,6 @@ void drawFrame(PrintDevice& device, const Oita& t, Layout layout)
 }
 
 } // namespace
-
-int SindansyoOitaProc::pages(int lastSinsatu, Layout layout)
-{
-    const Variant v = variant(layout);
-    return SindansyoPageCount::pages(lastSinsatu, v.perPage, v.maxPages);
-}
 
 SindansyoPrintRun::Result SindansyoOitaProc::print(PrintDevice& device, const SindansyoPrintContext& context,
                                                    const PrintJobEntry& entry, Layout layout)

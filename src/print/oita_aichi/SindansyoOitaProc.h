@@ -26,7 +26,6 @@ public:
     // printed, or the refusal of an episode that was not read.
     static SindansyoPrintRun::Result print(PrintDevice& device, const SindansyoPrintContext& context,
                                            const PrintJobEntry& entry, Layout layout);
-    static int pages(int lastSinsatu, Layout layout);
 
     // The band's texts: the category shortened (筋肉内注射 → 筋肉注射, 静脈内注射 → 静脈注射,
     // 点数外入力 → 点数外); the times "9:00～10:30" (a minute "0" as "00"); the standard and the
