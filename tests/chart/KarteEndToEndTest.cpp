@@ -22,6 +22,7 @@
 #include "shell/MainForm.h"
 #include "shell/YobidasiForm.h"
 #include "treatment/OusinForm.h"
+#include "treatment/TyusyaForm.h"
 #include "treatment/TensuKeisanProc.h"
 
 #include <QDirIterator>
@@ -60,9 +61,10 @@ QStringList changed(const QMap<QString, QByteArray>& before, const QMap<QString,
 }
 
 // The treatment lines the examinations get, as the dialogs hand them over: the house call as the
-// sample's distance table prices 3.5 km in the daytime.
+// sample's distance table prices 3.5 km in the daytime, the injection as the sample's drug and fee
+// tables price two vials by intramuscular injection.
 const QStringList ousin{"日中", "3.5", "2～4", "140", "170"};
-const QStringList tyusya{"ビタミンB1注射液", "10ml", "62.5", "20", "18", "5", "4", "25", "22", "筋肉内注射", "2", ""};
+const QStringList tyusya{"アンピシリンNa注射用", "1g1V", "312", "8", "10", "0", "0", "8", "10", "筋肉内注射", "2", ""};
 const QStringList sinryo{"乳房マッサージ", "20", "18", "20", "18", "0", "0", "20", "18", "", ""};
 const QStringList yakuji{"整腸剤", "500g", "1200", "10", "9", "0", "0", "10", "9", "経口", "1", "50", "500", "g"};
 
@@ -155,6 +157,15 @@ struct Person
             houseCall->CmdGd->at(1)->click();
             return houseCall->result();
         }
+        if (auto* injection = qobject_cast<TyusyaForm*>(&dialog)) {
+            injection->YobiGrid_Click(0, 0);  // the drugs under あ
+            for (int r = 1; r < injection->TyusyaGrid->rows(); ++r)
+                if (injection->TyusyaGrid->textMatrix(r, 1) == QStringLiteral("アンピシリンNa注射用"))
+                    injection->TyusyaGrid_Click(r);
+            QTest::keyClicks(injection->InpTx, "2");
+            injection->CmdGd->at(0)->click();
+            return injection->result();
+        }
         if (auto* print = qobject_cast<SindansyoPrintDialog*>(&dialog)) {
             // The chart date through the picker, print start, close.
             WindowMouse::click(print->CmdGd->at(2));
@@ -239,7 +250,7 @@ private slots:
                 QVERIFY(WindowMouse::click(editor.InputWaku.at(j)->SinsatuDayGd));
             }
             person.enterLine(editor, 0, 1, 0, SubForm::OusinForm, [] {});  // typed into the dialog
-            person.enterLine(editor, 0, 2, 1, SubForm::TyusyaForm, [] { SharedState::get().Hand.TyusyaOut = tyusya; });
+            person.enterLine(editor, 0, 2, 1, SubForm::TyusyaForm, [] {});  // chosen in the dialog
             person.enterLine(editor, 1, 1, 4, SubForm::SinryoForm, [] { SharedState::get().Hand.SinryoOut = sinryo; });
             person.enterLine(editor, 2, 1, 2, SubForm::YakujiForm, [] { SharedState::get().Hand.YakujiOut = yakuji; });
             QVERIFY(WindowMouse::click(editor.CmdGd->at(0)));
@@ -249,8 +260,8 @@ private slots:
         QStringList header = chartLines(file).mid(0, 2);
         QCOMPARE(header, (QStringList{"Main'東谷'山本 一郎'00010001'鳥取県中央市東谷1-2''''''''''",
                                       "Main'成乳牛'''-'雄'みどり''包''7777'-'-'H7_00010001_7777_0'"}));
-        // The house-call dialog keeps its snow-region option.
-        QCOMPARE(changed(before, snapshot()), (QStringList{"H7/" + file, "set/Sekisetu.ini"}));
+        // The house-call dialog keeps its snow-region option, the injection dialog its drug list.
+        QCOMPARE(changed(before, snapshot()), (QStringList{"Code/Record1.ini", "H7/" + file, "set/Sekisetu.ini"}));
         QCOMPARE(chartLines(file), header + made.block().lines());
         QVERIFY2(MsgBox::log().isEmpty(), qPrintable(MsgBox::log().value(0).text));
 
