@@ -8,6 +8,7 @@
 #include "common/PrintDevice.h"
 #include "common/PrintPageModel.h"
 #include "common/SharedUtil.h"
+#include "print/common/CircleMarkProc.h"
 
 #include <QList>
 #include <cmath>
@@ -245,12 +246,8 @@ void KenanWakuProc(PrintDevice& device, const PrintPageModel& page, const KenanD
     device.setLineStyle(PrintDevice::Solid);
     for (const Caption& c : captions()) {
         text(device, page, QString::fromUtf8(c.text), c.size, c.x, c.y, 0);
-        if (QString::fromUtf8(c.text) == QStringLiteral("印")) {
-            // The circle around "印": solid, line width 3, radius 2.2 mm.
-            device.setLineStyle(PrintDevice::Solid);
-            device.setLineWidth(3);
-            device.drawCircle((OriginX + 241) * 56.7, (OriginY + 170) * 56.7, 2.2 * 56.7);
-        }
+        if (QString::fromUtf8(c.text) == QStringLiteral("印"))
+            CircleMarkProc(device, 241, 170, 2.2f, FormOffset{OriginX, OriginY, 0, 0});
     }
     if (data.bunrui == KenanData::Kenan)
         lines(device, strikeLines(), 3);
