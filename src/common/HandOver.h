@@ -68,4 +68,9 @@ struct HandOver
     int PictMiyazakiNo = 0;                    // the Miyazaki diagram chosen last in this run
     // Drug re-pricing: the registered names as (name and standard, registered name) pairs.
     QList<QPair<QString, QString>> YakkaKousinList;
+
+    // Print options of the notification book (and choices of the workbench's option dialog):
+    // 0 closed without printing, 1 print everything, 2 print one day, that day as typed.
+    int PrintSentakuOut = 0;
+    QString TuchiPrintDayOut;
 };
