@@ -39,10 +39,6 @@ public:
     bool HideTuchibo() const { return has(QStringLiteral("HideTuchibo")); }
     // Shows menu item 5 "事故発生通知簿" in an installation of any other prefecture.
     bool ShowTuchibo() const { return has(QStringLiteral("ShowTuchibo")); }
-    // The notification layout of a 鹿児島県 site: the notice (whose tally also shows the animal's
-    // class as written) or the book.
-    bool TuchiNotice() const { return has(QStringLiteral("TuchiNotice")); }
-    bool TuchiBook() const { return has(QStringLiteral("TuchiBook")); }
     QString TitleText() const { return text(QStringLiteral("TitleText")); }
 
     static SiteProfile parseRow(const QString& line);

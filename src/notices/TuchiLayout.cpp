@@ -26,8 +26,10 @@ QString monthSlashDay(const QString& date, const TuchiPrintData&)
 // The hidden column of the Gunma list: "farmer code:outcome date:outcome".
 QString memberNumber(const QString& cell, const TuchiPrintData& data)
 {
-    return cell.contains(QLatin1Char(':')) ? SharedUtil::CodeHenkanProc(cell.section(QLatin1Char(':'), 0, 0), data.codePairs)
-                                           : QString();
+    if (!cell.contains(QLatin1Char(':')))
+        return QString();
+    const QString code = cell.section(QLatin1Char(':'), 0, 0);
+    return data.site.partner(QStringLiteral("CodeHenkan"), code).value_or(code);
 }
 QString outcome(const QString& cell, const TuchiPrintData&)
 {
@@ -54,6 +56,7 @@ TuchiLayout makeKagosimaNotice()
     TuchiLayout l;
     l.rowsPerPage = 31;
     l.rowY0 = 60;
+    l.identitySite = QStringLiteral("SiteKagoshimaVetA");
     l.rowPitch = 7;
     l.frame = box(30, 50, 195, 277, 7);
     l.frame += {{30, 60, 195, 60, 7}, {30, 67, 195, 67, 3, 30, 7}};
@@ -186,6 +189,7 @@ TuchiLayout makeOkinawaNotice()
     l.rowY0 = 58;
     l.rowPitch = 12;
     l.endCol = 1;
+    l.identitySite = QStringLiteral("SiteOkinawaClinic");
     l.frame = box(27, 50, 268, 182, 7);
     l.frame += {{27, 62, 268, 62, 7}, {114, 29, 173, 29, 2}, {27, 74, 268, 74, 2, 9, 12}};
     l.frame += columnRules({55, 81, 106, 137, 158, 184, 242}, 50, 182, 2);
@@ -214,7 +218,7 @@ TuchiLayout makeOkinawaNotice()
         {S::Text, "月", 11, 1, C, 253, 73, 10, 12},
         {S::Text, "日", 11, 1, C, 264, 73, 10, 12},
         {S::SiteText, "ClinicName", 14, 1, L, 230, 40},
-        {S::SiteText, "VetNameSpaced", 13, 1, L, 242, 45.5f},
+        {S::SiteSpaced, "VetName", 13, 1, L, 242, 45.5f},
     };
     l.cells = {
         {6, 10, 1, C, 34, 0, 0, 0, 0, Any, dateMonth},
@@ -243,6 +247,7 @@ TuchiLayout makeGunmaList()
     l.rowY0 = 132;
     l.rowPitch = 149.0f / 10;
     l.endCol = 1;
+    l.identitySite = QStringLiteral("SiteGunmaClinic");
     l.texts = {
         {S::SiteText, "ClinicAddress", 8, 1, L, 125, 65},
         {S::SiteText, "ClinicName", 15, 1, L, 135, 71},

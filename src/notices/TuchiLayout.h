@@ -17,8 +17,9 @@ class TuchiLayout
 {
 public:
     // What a page text prints: its own text, the tally's year or month, the page number, the
-    // veterinarian's name, or the site's identity text named by text.
-    enum class Source { Text, Nen, Tuki, PageNo, DocName, SiteText };
+    // veterinarian's name, or the site's identity text named by text (spread out by blanks with
+    // SiteSpaced), printed only at the site of identitySite.
+    enum class Source { Text, Nen, Tuki, PageNo, DocName, SiteText, SiteSpaced };
     // What a row item takes of its column's text.
     using Value = QString (*)(const QString& cell, const TuchiPrintData& data);
 
@@ -80,6 +81,7 @@ public:
     float rowY0 = 0;
     float rowPitch = 0;
     int endCol = 0;
+    QString identitySite;
     QList<Sen> frame;
     QList<Moji> texts;
     QList<En> circles;

@@ -7,27 +7,11 @@
 #include "common/WidgetColor.h"
 
 #include <QDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
 const QColor TuchiLook::TitleColor(0, 192, 0);
 const QColor TuchiLook::HintColor(128, 128, 255);
-
-namespace {
-// The windows close only through their own "終了": Escape does nothing.
-class NoEscape : public QObject
-{
-public:
-    explicit NoEscape(QDialog* dialog) : QObject(dialog) { dialog->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        return event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
-    }
-};
-} // namespace
 
 void TuchiLook::window(QDialog* dialog, const QString& name, int width, int height)
 {
@@ -36,7 +20,6 @@ void TuchiLook::window(QDialog* dialog, const QString& name, int width, int heig
     dialog->setFont(FontSetup::screenFont());
     WidgetColor::setBackColor(dialog, SharedState::get().ColorSet.BaseBackColor);
     TwipGeometry::resize(dialog, width, height);
-    new NoEscape(dialog);
 }
 
 QLabel* TuchiLook::label(const QString& name, const QString& text, QWidget* parent, int left, int top)

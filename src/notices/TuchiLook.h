@@ -18,7 +18,7 @@ public:
     static const QColor TitleColor;  // RGB(0,192,0)
     static const QColor HintColor;   // RGB(128,128,255)
 
-    // A window without title bar that Escape does not close.
+    // A window without title bar on the background colour, in the screen font.
     static void window(QDialog* dialog, const QString& name, int width, int height);
     static QLabel* label(const QString& name, const QString& text, QWidget* parent, int left, int top);
     static QLabel* title(const QString& text, QWidget* parent, int left, int top);

@@ -8,6 +8,20 @@
 #include "print/common/ListPrintRule.h"
 
 namespace {
+// The characters of a text separated by blanks, as a name is printed spread out.
+QString spaced(const QString& text)
+{
+    QStringList chars;
+    for (const QChar c : text)
+        chars.append(QString(c));
+    return chars.join(QLatin1Char(' '));
+}
+
+bool identity(TuchiLayout::Source source)
+{
+    return source == TuchiLayout::Source::SiteText || source == TuchiLayout::Source::SiteSpaced;
+}
+
 QString pageText(const TuchiLayout::Moji& moji, const TuchiPrintData& data, int page)
 {
     switch (moji.source) {
@@ -17,6 +31,7 @@ QString pageText(const TuchiLayout::Moji& moji, const TuchiPrintData& data, int 
     case TuchiLayout::Source::PageNo: return QString::number(page);
     case TuchiLayout::Source::DocName: return data.docName;
     case TuchiLayout::Source::SiteText: return data.site.text(moji.text);
+    case TuchiLayout::Source::SiteSpaced: return spaced(data.site.text(moji.text));
     }
     return QString();
 }
@@ -29,6 +44,8 @@ void printPage(ListPrintRule& rule, const TuchiLayout& layout, const TuchiPrintD
             rule.line(sen.x1, sen.y1 + sen.dy * float(i), sen.x2, sen.y2 + sen.dy * float(i));
     }
     for (const TuchiLayout::Moji& moji : layout.texts) {
+        if (identity(moji.source) && !data.site.has(layout.identitySite))
+            continue;
         const QString text = pageText(moji, data, page);
         for (int i = 0; i < moji.count; ++i)
             rule.text(text, moji.size, moji.font, moji.align, moji.x, moji.y + moji.dy * float(i));
@@ -115,9 +132,9 @@ TuchiPrint::Proc TuchiPrint::procFor(Ken ken, const SiteProfile& site)
     case Ken::Gunma: return TuchiboGunmaPrintProc;
     case Ken::Okinawa: return TuchiOkinawaPrintProc;
     case Ken::Kagoshima:
-        if (site.TuchiNotice())
+        if (site.has(QStringLiteral("SiteKagoshimaVetA")))
             return TuchiKagosimaPrintProc;
-        if (site.TuchiBook())
+        if (site.has(QStringLiteral("SiteKagoshimaVetB")))
             return TuchiboKagosimaPrintProc;
         return nullptr;
     default: return TuchiboPrintProc;

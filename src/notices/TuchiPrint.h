@@ -17,9 +17,9 @@ struct TuchiPrintData;
 class TuchiPrint
 {
 public:
-    // The Kagoshima notice (site row switch TuchiNotice): farmer, kind, ear tag, disease.
+    // The Kagoshima notice (site SiteKagoshimaVetA): farmer, kind, ear tag, disease.
     static bool TuchiKagosimaPrintProc(PrintDevice& device, const TuchiPrintData& data, QString* errorText = nullptr);
-    // The Kagoshima book (site row switch TuchiBook).
+    // The Kagoshima book (site SiteKagoshimaVetB).
     static bool TuchiboKagosimaPrintProc(PrintDevice& device, const TuchiPrintData& data, QString* errorText = nullptr);
     // The book of the prefectures without a layout of their own.
     static bool TuchiboPrintProc(PrintDevice& device, const TuchiPrintData& data, QString* errorText = nullptr);
@@ -28,8 +28,8 @@ public:
     static bool TuchiboGunmaPrintProc(PrintDevice& device, const TuchiPrintData& data, QString* errorText = nullptr);
 
     using Proc = bool (*)(PrintDevice& device, const TuchiPrintData& data, QString* errorText);
-    // The layout of the installation: 群馬県 the list, 鹿児島県 the notice (site switch TuchiNotice)
-    // or the book (TuchiBook) of the site, none for another site, 沖縄県 the notice, elsewhere the
+    // The layout of the installation: 群馬県 the list, 鹿児島県 the notice (SiteKagoshimaVetA) or the
+    // book (SiteKagoshimaVetB) of the site, none for another site, 沖縄県 the notice, elsewhere the
     // book.
     static Proc procFor(Ken ken, const SiteProfile& site);
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/SharedUtil.h"
 #include "common/SiteProfile.h"
 
 #include <QList>
@@ -10,7 +9,7 @@
 // What a notification layout prints from, read from the window when the print starts: the case
 // rows (SortGrid, or the shown list's rows for the Gunma list), the offsets typed beside 横= and
 // 縦= (their leading numbers), the tally's year and month, the veterinarian of DoctorFile, the
-// site's printed identity and the member-code pairs of the Gunma list.
+// site's row (its printed identity, and the member numbers of the Gunma list by farmer code).
 struct TuchiPrintData
 {
     QList<QStringList> rows;
@@ -20,6 +19,5 @@ struct TuchiPrintData
     QString tuki;
     QString docName;
     SiteProfile site;
-    SharedUtil::CodePairs codePairs;
     float twipPerMm = 56.7f;
 };

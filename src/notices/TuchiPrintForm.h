@@ -28,6 +28,10 @@ public:
     void CmdGd_Click(int index);
     void SentakuOp_Click(int index);
 
+protected:
+    // The dialog closes through its own "終了" and "印刷開始" only.
+    void reject() override {}
+
 private:
     void Form_Load();
     void printStart();

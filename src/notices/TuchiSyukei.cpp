@@ -57,6 +57,12 @@ QString twoDigits(const QString& part)
     return number && value >= 0 ? QString::number(value).rightJustified(2, QLatin1Char('0')) : part;
 }
 
+// A chart without lines, or whose first line is empty, holds no farmer: it is passed over.
+bool emptyKarte(const KarteScan& chart)
+{
+    return chart.errorLine == 0 && (chart.raw.isEmpty() || chart.raw.first().isEmpty());
+}
+
 QString listed(const QString& heading, const QStringList& items)
 {
     QString text = QStringLiteral("\n\n") + heading;
@@ -215,7 +221,7 @@ TuchiSyukei TuchiSyukei::run(Chiiki chiiki, const Joken& joken, const QString& f
         const KarteScan chart = KarteScan::read(folder + QLatin1Char('/') + names.at(k));
         if (chart.ok())
             syukei.addKarte(chart);
-        else
+        else if (!emptyKarte(chart))
             syukei.addDamaged(chart.errorText);
         if (progress)
             progress(k + 1, total);

@@ -12,8 +12,10 @@
 #include "common/LabelButtonArray.h"
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
-#include "common/QtPrintDevice.h"
+#include "common/PrintDeviceSource.h"
+#include "common/PrintDevice.h"
 #include "common/SharedState.h"
+#include "common/SharedUtil.h"
 #include "common/StartupConfig.h"
 #include "common/TextFile.h"
 #include "common/TwipGeometry.h"
@@ -238,7 +240,7 @@ void TuchiboForm::startSyukei()
     SortGrid.clear();
     DataGrid->setRows(1);
     const TuchiSyukei::Joken joken{NenTx->text(), trimmed(ManthGd), AtamaList,
-                                   s.ken == Ken::Kagoshima && s.Site.TuchiNotice()};
+                                   s.ken == Ken::Kagoshima && s.Site.has(QStringLiteral("SiteKagoshimaVetA"))};
     const auto progress = [this](int done, int total) { setProgress(done, total); };
     const QString folder = s.karteFolder();
     const TuchiSyukei syukei = s.ken == Ken::Kagoshima ? TuchiSyukei::SyukeiKagosimaProc(joken, folder, s.KarteFileList, progress)
@@ -283,7 +285,6 @@ TuchiPrintData TuchiboForm::printData() const
                 row.append(DataGrid->textMatrix(r, c));
             data.rows.append(row);
         }
-        data.codePairs = SharedUtil::codeHenkanTable();
     } else {
         data.rows = SortGrid;
     }
@@ -311,7 +312,7 @@ void TuchiboForm::printNotice()
         MsgBox::show(QStringLiteral("この施設の設定には事故発生通知の印刷様式がないため、印刷できません。"), QStringLiteral("印刷"));
         return;
     }
-    const std::unique_ptr<QtPrintDevice> device = QtPrintDevice::forSystem(QStringLiteral("事故発生通知簿"));
+    const std::shared_ptr<PrintDevice> device = PrintDeviceSource::open(QStringLiteral("事故発生通知簿"));
     QString error;
     if (!proc(*device, printData(), &error)) {
         MsgBox::show(error, QStringLiteral("印刷"));

@@ -29,7 +29,7 @@ bool ListPrintRule::text(const QString& s, int size, int font, int align, float 
     if (align == Centre)
         dx = float(ByteLenProc(s)) * float(size) * EmPerPoint * 0.5f / 2;
     else if (align == End)
-        dx = h * float(s.size());
+        dx = em * float(s.size());
     dev.setFontBold(false);
     dev.setFontItalic(false);
     dev.setFontSize(size);
