@@ -4,8 +4,10 @@
 #include "common/SiteProfile.h"
 #include "notices/TuchiPrint.h"
 #include "notices/TuchiPrintData.h"
+#include "print/common/ListPrintRule.h"
 
 #include <QRegularExpression>
+#include <cmath>
 #include <QtTest>
 
 namespace {
@@ -294,7 +296,7 @@ private slots:
         QString other = siteRow;
         other.replace(QRegularExpression(",Site[A-Za-z]+"), QString());
         const RecordingPrintDevice elsewhere = print(layout, dataOf(layout, {}, other));
-        for (const QString& identity : {"南国動物診療所", "南風原診療所", "比 嘉 太 郎", "上州診療所", "田中 実"})
+        for (const char* identity : {"南国動物診療所", "南風原診療所", "比 嘉 太 郎", "上州診療所", "田中 実"})
             QVERIFY(!elsewhere.findText(identity));
     }
 
@@ -332,6 +334,32 @@ private slots:
         QCOMPARE(device.ops.first().paper, PrintDevice::Paper::A4);
         QCOMPARE(device.ops.first().orientation,
                  layout == Okinawa ? PrintDevice::Orientation::Landscape : PrintDevice::Orientation::Portrait);
+    }
+
+    // The rules themselves: a text ending at x by its characters, a middle y, a text of more
+    // half-width characters than the limit but fewer bytes than twice it as one piece one
+    // millimetre up, a corner beyond 16-bit twips not printed.
+    void listPrintRule()
+    {
+        RecordingPrintDevice device;
+        ListPrintRule bottom(device, ListPrintRule::TextY::Bottom, 1, 0);
+        QVERIFY(bottom.text("あいう", 12, 1, ListPrintRule::End, 100, 50));
+        const double em = 12 * 25.0 / 72;
+        QCOMPARE(device.ops.last().x, std::floor((100 + 1 - 3 * em - 3.5) * 56.7f));
+        QCOMPARE(device.ops.last().fontName, QStringLiteral("ＭＳ Ｐ明朝"));
+        ListPrintRule middle(device, ListPrintRule::TextY::Middle);
+        QVERIFY(middle.text("x", 12, 0, ListPrintRule::Start, 10, 50));
+        QCOMPARE(device.ops.last().y, std::floor((50 - em / 2 - 2) * 56.7f));
+        QCOMPARE(device.ops.last().fontName, QStringLiteral("ＭＳ Ｐゴシック"));
+        QCOMPARE(ListPrintRule::wrapPieces("abcdefg", 5), QStringList{"abcdefg"});
+        bottom.wrapped("abcdefg", 10, 1, ListPrintRule::Start, 20, 5, 60, 3);
+        QVERIFY(hasNoticeText(device, "abcdefg", 1, 10, 1, 20, 59, 1));
+        QCOMPARE(ListPrintRule::wrapPieces("あいうえおかa", 2), (QStringList{"あい", "うえ", "おか", "a"}));
+        QVERIFY(!bottom.text("遠い", 10, 1, ListPrintRule::Start, 600, 10));
+        QVERIFY(!bottom.circle(10, 700, 2));
+        QVERIFY(!bottom.text("x", 10, 2, ListPrintRule::Start, 10, 10));
+        QCOMPARE(device.ofKind(RecordingPrintDevice::Kind::Text).size() + device.ofKind(RecordingPrintDevice::Kind::Circle).size(),
+                 qsizetype(3));
     }
 
     void layoutOfInstallation_data()

@@ -20,7 +20,11 @@ ListPrintRule::ListPrintRule(PrintDevice& device, TextY textY, float offX, float
 
 bool ListPrintRule::text(const QString& s, int size, int font, int align, float x, float y)
 {
-    const QString name = fontName(font);
+    return text(s, size, fontName(font), align, x, y);
+}
+
+bool ListPrintRule::text(const QString& s, int size, const QString& name, int align, float x, float y)
+{
     if (name.isEmpty() || align < Centre || align > End)
         return false;
     const float em = float(size) * EmPerPoint;

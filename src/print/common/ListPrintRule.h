@@ -47,6 +47,8 @@ public:
     // False when the text could not be placed (corner outside 16 bits, unknown font or
     // alignment); an empty text counts as placed.
     bool text(const QString& s, int size, int font, int align, float x, float y);
+    // The same in a font named by the caller (lists that print in another face).
+    bool text(const QString& s, int size, const QString& fontName, int align, float x, float y);
     void line(float x1, float y1, float x2, float y2);
     void line(float x1, float y1, float x2, float y2, int width);
     bool circle(float x, float y, float r);
