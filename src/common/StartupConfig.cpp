@@ -4,6 +4,8 @@
 #include "TextFile.h"
 #include "ValueReader.h"
 
+#include <QRegularExpression>
+
 QString StartupConfig::infoFilePath()
 {
     return DataPath::file(QStringLiteral("set\\info.ini"));
@@ -57,6 +59,13 @@ bool StartupConfig::readKiokuNendo(const QString& localPath, QString& karteNendo
     if (karteNendo.isEmpty()) {
         if (errorText)
             *errorText = QStringLiteral("データ年度が書かれていません: %1").arg(localPath);
+        return false;
+    }
+    // The year names the chart folder "H<year>": anything but digits could lead elsewhere.
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    if (!digits.match(karteNendo).hasMatch()) {
+        if (errorText)
+            *errorText = QStringLiteral("データ年度は数字で書いてください: %1（%2）").arg(localPath, karteNendo);
         return false;
     }
     return true;

@@ -23,7 +23,7 @@ public:
     static bool readInfoFile(const QString& localPath, QString& kenName, QString& siteKey,
                              QString* errorText);
     // The data year: the one value of KiokuNendoFile. An empty value is an error too, because the
-    // chart folder cannot be named without it.
+    // chart folder cannot be named without it, and so is a value that is not all digits.
     static bool readKiokuNendo(const QString& localPath, QString& karteNendo, QString* errorText);
     // The lines of DellInfoFile in file order, then one empty element.
     static bool readDellInfo(const QString& localPath, QStringList& list, QString* errorText);

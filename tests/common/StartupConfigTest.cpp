@@ -95,10 +95,19 @@ private slots:
         QVERIFY2(error.contains("info.ini"), qPrintable(error));
     }
 
-    void emptyDataYearIsAnError()
+    void badDataYearIsAnError_data()
     {
+        QTest::addColumn<QString>("nendo");
+        QTest::newRow("empty") << "";
+        QTest::newRow("path out of the root") << "7\\..\\..\\outside";
+        QTest::newRow("letters") << "H7";
+        QTest::newRow("full-width digit") << "７";
+    }
+    void badDataYearIsAnError()
+    {
+        QFETCH(QString, nendo);
         TempDataRoot root;
-        writeMinimal(root, {"鳥取県,0"}, "");
+        writeMinimal(root, {"鳥取県,0"}, nendo);
         QString error;
         QVERIFY(!StartupConfig::load(SharedState::get(), QDate(2024, 4, 1), &error));
         QVERIFY2(error.contains("KiokuNendo.ini"), qPrintable(error));
