@@ -6,6 +6,7 @@
 #include "treatment/TensuKeisanProc.h"
 
 #include "common/Cp932.h"
+#include "common/FileErrorText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -188,7 +189,7 @@ KarteFile::CreateResult KarteFile::create(const QString& localFolder, const QStr
         return CreateResult::Exists;
     if (!QDir().mkpath(localFolder)) {
         if (errorText)
-            *errorText = QStringLiteral("フォルダを作れません: %1").arg(localFolder);
+            *errorText = FileErrorText::folderFailed(localFolder);
         return CreateResult::Failed;
     }
     const bool written = TextFile::write(localFolder + QLatin1Char('/') + fileName, QStringList{noukaLine, kotaiLine},
