@@ -248,6 +248,24 @@ private slots:
         ModalHost::setHandler([](QDialog&) { return 0; });
         page->DataGrid_Click(0, 1); // heading row: no dialog, nothing written
     }
+
+    // A registered-name file that does not decode is reported with its line when the category
+    // shows, and a click on a drug neither opens the name dialog nor rewrites the file.
+    void unreadableDrugNameFileIsNeverSavedOver()
+    {
+        MasterSetup::startAs("鳥取県");
+        SharedState::get().Tables.YakkaCodeTable = {"注射'ペニシリン'1V'*'300'''", ""};
+        const QByteArray broken("\x92\x8d'\x83\x79\x83\x6a\x83\x56\x83\x8a\x83\x93\x81\x46\x31V'\x83\x79\x83\x6a\r\n\x80\r\n");
+        const QString path = TestFixture::writeBytes(DataPath::file("set\\TourokuNameC.ini"), broken);
+        MasterForm form;
+        QVERIFY2(MsgBox::log().size() == 1 && MsgBox::log().first().text.contains("TourokuNameC.ini（2 行目"),
+                 qPrintable(MsgBox::log().isEmpty() ? QString() : MsgBox::log().first().text));
+        bool opened = false;
+        ModalHost::setHandler([&opened](QDialog&) { opened = true; return 0; });
+        form.kusuri->DataGrid_Click(1, 1);
+        QVERIFY(!opened);
+        QCOMPARE(TestFixture::readBytes(path), broken);
+    }
 };
 
 NOLVARI_TEST(MasterFormTest)
