@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -42,4 +44,28 @@ struct HandOver
 
     QString CsvNameOut;         // CSV file chosen for the bulk registration, empty when none
     QStringList NameInpData{QString(), QString(), QString(), QString()}; // code, name, standard, registered name
+
+    // Treatment entry dialogs. Each result array keeps its size; an empty item 0 (or, for the
+    // single texts, an empty text) means the dialog closed without a choice.
+    QStringList TyusyaOut = QStringList(12);  // injection and the Miyazaki entry and code dialogs
+    int TyusyaOpKioku = 0;                     // injection method chosen last
+    QStringList YakujiOut = QStringList(14);   // drug treatment
+    int KusuriBunruiOpKioku = 0;               // drug class chosen last: 0 内用, 1 外用, 2 注入・挿入
+    int YakujiTyusyaOpKioku = 0;               // drug-treatment fee class chosen last
+    int TyusyaMiyazakiMode = 0;                // page of the Miyazaki entry dialog
+    QStringList OusinOut = QStringList(5);     // house call
+    QString SinryoBunruiIn;                    // category word of the treatment-code dialog
+    QStringList SinryoOut = QStringList(11);   // treatment code
+    QString DentakuOut;                        // quantity calculator, "0" when nothing computed
+    QString BpointIn;                          // price or points entry: the cell's text
+    QString BpointOut;                         // the new value, empty when none
+    QStringList TensuIn = QStringList(7);      // points display: the chart's totals
+    QString PLTestIn;
+    QString NoPointOut;
+    int TikushuMode = 0;                       // 0 species and use, 1 sex
+    QString TikushuOut;
+    QString PictMiyazakiOut;                   // "flag:n", "Del", or empty
+    int PictMiyazakiNo = 0;                    // the Miyazaki diagram chosen last in this run
+    // Drug re-pricing: the registered names as (name and standard, registered name) pairs.
+    QList<QPair<QString, QString>> YakkaKousinList;
 };
