@@ -1,6 +1,7 @@
 #include "StartupConfig.h"
 
 #include "DataPath.h"
+#include "SharedUtil.h"
 #include "TextFile.h"
 #include "ValueReader.h"
 
@@ -79,6 +80,19 @@ bool StartupConfig::readDellInfo(const QString& localPath, QStringList& list, QS
     return true;
 }
 
+bool StartupConfig::checkSettingsFiles(QString* errorText)
+{
+    for (const QString& path : {doctorFilePath(), SharedUtil::manryoDayFilePath(), SharedUtil::codeHenkanFilePath()}) {
+        const TextFile file = TextFile::read(path);
+        if (!file.ok() && !file.missing()) {
+            if (errorText)
+                *errorText = file.errorText;
+            return false;
+        }
+    }
+    return true;
+}
+
 QString StartupConfig::readDoctorName()
 {
     return ValueReader::at(ValueReader::readFile(doctorFilePath()), 0);
@@ -130,7 +144,9 @@ bool StartupConfig::load(SharedState& state, const QDate& today, QString* errorT
     state.MieA4Flag = 0;
     state.MieHinsyuOpKioku = 0;
 
-    state.SiteRows = SiteProfile::load(SiteProfile::filePath());
+    if (!SiteProfile::load(SiteProfile::filePath(), state.SiteRows, errorText)
+        || !checkSettingsFiles(errorText))
+        return false;
     const bool tottori = state.ken == Ken::Tottori;
     state.Site = SiteProfile::lookup(state.SiteRows, state.ken, state.SiteKey,
                                      tottori ? readDoctorName() : QString());
