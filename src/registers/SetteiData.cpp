@@ -102,7 +102,7 @@ SetteiData SetteiData::load(Ken ken)
     for (int k = 0; k < 3; ++k)
         d.KouhoList[k] = d.readTracked(kouhoFileNames().at(k));
     const QStringList spt = d.readValuesTracked(InpSptFileName);
-    d.TensuAlarmFlag = int(ValueReader::leadingNumber(ValueReader::at(spt, 0)));
+    d.TensuAlarmFlag = ValueReader::leadingInt(ValueReader::at(spt, 0));
     d.TensuAlarmLimit = ValueReader::leadingNumber(ValueReader::at(spt, 1));
     d.SpCh = d.TensuAlarmFlag == 1 ? 1 : 0;
     d.TensuLimitText = numberText(d.TensuAlarmLimit);

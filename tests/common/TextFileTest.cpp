@@ -265,6 +265,10 @@ private slots:
         QTest::newRow("none") << "abc" << 0.0;
         QTest::newRow("empty") << "" << 0.0;
         QTest::newRow("leading dot") << ".5" << 0.5;
+        QTest::newRow("exponent") << "1.5e3" << 1500.0;
+        QTest::newRow("past the limit") << "1e30" << 0.0;
+        QTest::newRow("negative past the limit") << "-1e15" << 0.0;
+        QTest::newRow("too many digits") << QString(400, '9') << 0.0;
     }
     void leadingNumber()
     {

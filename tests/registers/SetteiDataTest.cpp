@@ -120,6 +120,18 @@ private slots:
         QCOMPARE(SetteiData::load(Ken::Sonota).DocAd, QStringLiteral("本町2-5, 診療所"));
     }
 
+    // Numbers the system cannot hold count as invalid, 0, rather than overflowing.
+    void hugeAlarmValuesCountAsZero()
+    {
+        TempDataRoot root;
+        root.write("set/InpSpt.ini", {"1e10", "1e20"});
+        const SetteiData data = SetteiData::load(Ken::Sonota);
+        QCOMPARE(data.TensuAlarmFlag, 0);
+        QCOMPARE(data.SpCh, 0);
+        QCOMPARE(data.TensuAlarmLimit, 0.0);
+        QCOMPARE(data.TensuLimitText, QStringLiteral("0"));
+    }
+
     void addressOfAnOlderVersionIsNotCut()
     {
         TempDataRoot root;
