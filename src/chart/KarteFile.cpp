@@ -180,11 +180,8 @@ bool KarteFile::exists(const QString& localFolder, const QString& fileName)
 KarteFile::CreateResult KarteFile::create(const QString& localFolder, const QString& fileName,
                                           const QString& noukaLine, const QString& kotaiLine, QString* errorText)
 {
-    if (!KarteFileName::badCharacter(fileName).isNull()) {
-        if (errorText)
-            *errorText = QStringLiteral("ファイル名に使えない文字があります: %1").arg(fileName);
+    if (!KarteFileName::checkName(fileName, errorText))
         return CreateResult::Failed;
-    }
     if (exists(localFolder, fileName))
         return CreateResult::Exists;
     if (!QDir().mkpath(localFolder)) {

@@ -53,7 +53,10 @@ private slots:
         QCOMPARE(parsed->Mimiban, QStringLiteral("12_34"));
         QVERIFY(!parsed->Kousi);
         QVERIFY(!KarteFileName::parse(QStringLiteral("H7_00010001_1234_2.sxd")));
-        QCOMPARE(KarteFileName::badCharacter(QStringLiteral("H7_1_12/3_0.sxd")), QLatin1Char('/'));
+        QString refusal;
+        QVERIFY(!KarteFileName::checkName(QStringLiteral("H7_1_12/3_0.sxd"), &refusal));
+        QVERIFY2(refusal.endsWith(QStringLiteral("（/）")), qPrintable(refusal));
+        QVERIFY(KarteFileName::checkName(QStringLiteral("H7_1_12-3_0.sxd"), nullptr));
 
         TempDataRoot root;
         SharedState::get().KarteNendo = QStringLiteral("7");
