@@ -482,8 +482,10 @@ void FlexGrid::removeItem(int r)
 
 QRect FlexGrid::cellRect(int r, int c) const
 {
-    const QRect inViewport = visualRect(model()->index(r, c));
-    return inViewport.translated(viewport()->pos());
+    // The heading rows show in the view laid over the top margin, not in the grid's own viewport.
+    const QAbstractItemView* view = r < hiddenFixedRows && !frozen->isHidden() ? frozen : this;
+    const QRect inViewport = view->visualRect(model()->index(r, c));
+    return inViewport.translated(view->viewport()->mapTo(this, QPoint()));
 }
 
 void FlexGrid::mousePressEvent(QMouseEvent* event)
