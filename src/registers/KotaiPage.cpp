@@ -323,7 +323,8 @@ void KotaiPage::clearFarmer()
 void KotaiPage::TikuNameGd_Click()
 {
     KotaiGridSelectProc(true);
-    form.SetteiSaveProc();
+    if (!form.SetteiSaveProc())
+        return;
     YobidasiForm picker(this);
     ModalHost::exec(picker);
     GuideGd->setText(QStringLiteral("読込中・・・・・。"));

@@ -180,6 +180,14 @@ QStringList SonotaPage::kouhoItems(int k) const
     return items;
 }
 
+int SonotaPage::quotedBox() const
+{
+    for (int i = 0; i < J_InpTx.size(); ++i)
+        if (J_InpTx.at(i)->text().contains(QLatin1Char('"')))
+            return i;
+    return -1;
+}
+
 void SonotaPage::store(SetteiData& d) const
 {
     d.DoctorName = J_InpTx[0]->text();

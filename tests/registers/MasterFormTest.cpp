@@ -4,6 +4,7 @@
 #include "MasterSetup.h"
 
 #include "common/DataPath.h"
+#include "common/ValueReader.h"
 #include "common/LabelButtonArray.h"
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
@@ -174,6 +175,28 @@ private slots:
         form.inpTx_Enter(8);
         QCOMPARE(TestFixture::readCp932(DataPath::file("set\\NameCode.ini")).first(),
                  QStringLiteral("東谷,山本 一郎,00010001,鳥取県中央市東谷1-2,や,101,東谷出張所,01,12-3,,"));
+    }
+
+    // A double quote cannot be read back from a settings file ('"佐藤", 誠' would read as two
+    // values): leaving the window refuses it with nothing written, and the name without it
+    // reads back whole.
+    void quoteInASettingsBoxIsRefused()
+    {
+        MasterSetup::startAs("鳥取県");
+        MasterForm form;
+        const QByteArray before = TestFixture::readBytes(DataPath::file("set\\DoctorName.ini"));
+        form.SentakuGd_Click(0);
+        form.sonota->J_InpTx[0]->setText("\"佐藤\", 誠");
+        form.CmdGd_Click(2);
+        QCOMPARE(MsgBox::log().last().text, QStringLiteral(" \" は使用できません。"));
+        QVERIFY(form.result() != int(QDialog::Accepted));
+        QCOMPARE(form.currentPage(), int(form.WakuFrame.indexOf(form.sonota)));
+        QCOMPARE(TestFixture::readBytes(DataPath::file("set\\DoctorName.ini")), before);
+        form.sonota->J_InpTx[0]->setText("佐藤, 誠");
+        form.CmdGd_Click(2);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(ValueReader::readFile(DataPath::file("set\\DoctorName.ini")).mid(0, 2),
+                 (QStringList{"佐藤, 誠", "1234"}));
     }
 
     void settingsPageValuesAreSavedOnLeaving()
