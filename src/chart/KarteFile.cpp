@@ -47,10 +47,9 @@ QList<KarteNameRecord> KarteFile::nameRecords() const
 
 int KarteFile::findEpisode(const QString& byoName, const QString& syosinDate) const
 {
-    const QString key = KarteText::karteKey(byoName, syosinDate);
     const QList<KarteNameRecord> names = nameRecords();
     for (int k = 0; k < names.size(); ++k) {
-        if (names.at(k).karteKey() == key)
+        if (names.at(k).isEpisode(byoName, syosinDate))
             return KarteScan::blockStart(k);
     }
     return lineCount();
