@@ -77,10 +77,9 @@ QString TestFixture::sourceDir()
     return dir.isEmpty() ? QStringLiteral(NOLVARI_SOURCE_DIR_DEFAULT) : QString::fromLocal8Bit(dir);
 }
 
-QString TestFixture::copySample(const QString& dir)
+namespace {
+void copyFolder(const QString& from, const QString& to)
 {
-    const QString from = sourceDir() + QStringLiteral("/sample/Nolvari");
-    const QString to = dir + QStringLiteral("/Nolvari");
     QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString source = it.next();
@@ -88,6 +87,13 @@ QString TestFixture::copySample(const QString& dir)
         QDir().mkpath(QFileInfo(target).absolutePath());
         QFile::copy(source, target);
     }
+}
+} // namespace
+
+QString TestFixture::copySample(const QString& dir)
+{
+    const QString to = dir + QStringLiteral("/Nolvari");
+    copyFolder(sourceDir() + QStringLiteral("/sample/Nolvari"), to);
     return to;
 }
 
@@ -100,6 +106,11 @@ void TestFixture::setPrintHosei(const QString& yokoTateNobi)
 TempDataRoot::TempDataRoot() : previousRoot(DataPath::root())
 {
     DataPath::setRoot(dir.path());
+}
+
+void TempDataRoot::useSample() const
+{
+    copyFolder(TestFixture::sourceDir() + QStringLiteral("/sample/Nolvari"), dir.path());
 }
 
 TempDataRoot::~TempDataRoot()
