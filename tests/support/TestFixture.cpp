@@ -5,7 +5,9 @@
 #include "common/FontSetup.h"
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
+#include "common/PrintDeviceSource.h"
 #include "common/SharedState.h"
+#include "print/common/SindansyoPrintDialog.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -26,6 +28,8 @@ void TestFixture::resetGlobals()
     MsgBox::setResponder([](const MsgBox::Call& call) { return MsgBox::defaultAnswer(call.buttons); });
     MsgBox::clearLog();
     ModalHost::setHandler(nullptr);
+    PrintDeviceSource::setFactory(nullptr);
+    SindansyoPrintDialog::setNendoPicker(nullptr);
 }
 
 QString TestFixture::writeBytes(const QString& localPath, const QByteArray& bytes)
