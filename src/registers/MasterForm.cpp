@@ -157,10 +157,10 @@ bool MasterForm::SetteiSaveProc()
 {
     // Value reading cannot give back a value that holds a double quote: it is refused before
     // anything is written, on the page that shows the box.
-    if (const int box = sonota->quotedBox(); box >= 0) {
+    if (QLineEdit* box = sonota->quotedBox()) {
         SentakuGd_Click(int(WakuFrame.indexOf(sonota)));
         MsgBox::show(QStringLiteral(" \" は使用できません。"), QStringLiteral("確認"));
-        sonota->J_InpTx[box]->setFocus();
+        box->setFocus();
         return false;
     }
     setteiValue.TikuList.clear();

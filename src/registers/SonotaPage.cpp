@@ -180,12 +180,12 @@ QStringList SonotaPage::kouhoItems(int k) const
     return items;
 }
 
-int SonotaPage::quotedBox() const
+QLineEdit* SonotaPage::quotedBox() const
 {
-    for (int i = 0; i < J_InpTx.size(); ++i)
-        if (J_InpTx.at(i)->text().contains(QLatin1Char('"')))
-            return i;
-    return -1;
+    for (QLineEdit* box : J_InpTx)
+        if (box->text().contains(QLatin1Char('"')))
+            return box;
+    return KaribanTx->text().contains(QLatin1Char('"')) ? KaribanTx : nullptr;
 }
 
 void SonotaPage::store(SetteiData& d) const

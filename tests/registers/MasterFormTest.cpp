@@ -193,6 +193,11 @@ private slots:
         QCOMPARE(form.currentPage(), int(form.WakuFrame.indexOf(form.sonota)));
         QCOMPARE(TestFixture::readBytes(DataPath::file("set\\DoctorName.ini")), before);
         form.sonota->J_InpTx[0]->setText("佐藤, 誠");
+        form.sonota->KaribanTx->setText("9\"000");
+        form.CmdGd_Click(2);
+        QVERIFY(form.result() != int(QDialog::Accepted));
+        QCOMPARE(TestFixture::readBytes(DataPath::file("set\\DoctorName.ini")), before);
+        form.sonota->KaribanTx->setText("9000");
         form.CmdGd_Click(2);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(ValueReader::readFile(DataPath::file("set\\DoctorName.ini")).mid(0, 2),

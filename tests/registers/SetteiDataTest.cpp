@@ -120,6 +120,21 @@ private slots:
         QCOMPARE(SetteiData::load(Ken::Sonota).DocAd, QStringLiteral("本町2-5, 診療所"));
     }
 
+    // Every value of a file read by values comes back whole and in its place, "," or not.
+    void valuesWithACommaReadBackInPlace()
+    {
+        TempDataRoot root;
+        SetteiData data;
+        data.YokoHosei = "1,5";
+        data.TateHosei = "2";
+        data.TensuLimitText = "1,000";
+        data.Kariban = "9,000";
+        QVERIFY(data.save(Ken::Sonota));
+        QCOMPARE(ValueReader::readFile(root.file("set/PrintSet.ini")), (QStringList{"1,5", "2", ""}));
+        QCOMPARE(ValueReader::readFile(root.file("set/InpSpt.ini")), (QStringList{"0", "1,000"}));
+        QCOMPARE(SetteiData::load(Ken::Sonota).Kariban, QStringLiteral("9,000"));
+    }
+
     // Numbers the system cannot hold count as invalid, 0, rather than overflowing.
     void hugeAlarmValuesCountAsZero()
     {
