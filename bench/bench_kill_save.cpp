@@ -65,9 +65,9 @@ bool saveAll(const QString& folder, int version, QString* errorText)
         && TextFile::writeBytes(folder + QLatin1Char('/') + CopyName, copyBytes(version), errorText);
 }
 
-[[noreturn]] void childLoop(const QString& folder)
+[[noreturn]] void childLoop(const QString& folder, int first)
 {
-    for (int i = 0;; ++i) {
+    for (int i = first;; ++i) {
         if (!saveAll(folder, i % 2, nullptr))
             _exit(3);
     }
@@ -87,9 +87,9 @@ int countTemporaries(const QString& folder)
 
 int main(int argc, char** argv)
 {
-    if (argc > 2 && std::strcmp(argv[1], "--child") == 0) {
+    if (argc > 3 && std::strcmp(argv[1], "--child") == 0) {
         QCoreApplication app(argc, argv);
-        childLoop(QString::fromLocal8Bit(argv[2]));
+        childLoop(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
     }
     QCoreApplication app(argc, argv);
     const int kills = argc > 1 ? std::atoi(argv[1]) : 300;
@@ -124,10 +124,13 @@ int main(int argc, char** argv)
     for (int k = 0; k < kills; ++k) {
         const pid_t pid = fork();
         if (pid == 0) {
-            execl("/proc/self/exe", argv[0], "--child", qPrintable(folder), static_cast<char*>(nullptr));
+            // The children start with either version in turn, so that the kills land in the
+            // saves of both.
+            execl("/proc/self/exe", argv[0], "--child", qPrintable(folder), k % 2 == 0 ? "0" : "1",
+                  static_cast<char*>(nullptr));
             _exit(4);
         }
-        usleep(useconds_t(20000 + rng() % 200000));
+        usleep(useconds_t(20000 + rng() % 400000));
         kill(pid, SIGKILL);
         int status = 0;
         waitpid(pid, &status, 0);
