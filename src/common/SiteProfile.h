@@ -41,7 +41,9 @@ public:
 
     static SiteProfile parseRow(const QString& line);
     static QList<SiteProfile> parse(const QStringList& lines);
-    static QList<SiteProfile> load(const QString& localPath);
+    // The rows of the file; no file gives no rows. False, with the error naming the file and the
+    // line, when the file exists but cannot be read: every switch would silently be off.
+    static bool load(const QString& localPath, QList<SiteProfile>& rows, QString* errorText);
     static QString filePath();
 
     // The row whose key equals siteKey and whose prefecture equals ken; in 鳥取県 the row whose

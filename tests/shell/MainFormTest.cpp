@@ -199,6 +199,22 @@ private slots:
         QVERIFY(MsgBox::log().at(0).text.contains("info.ini"));
     }
 
+    // Missing code files do not stop the start-up: one message lists them all, and their tables
+    // stay empty.
+    void missingCodeFilesAreListedAtStartup()
+    {
+        Installation inst("鳥取県,0");
+        QFile::remove(inst.root.file("Code/SinryoCode3.ini"));
+        QFile::remove(inst.root.file("Code/LenCode.ini"));
+        MainForm form;
+        QVERIFY(form.loadOk());
+        QCOMPARE(MsgBox::log().size(), 1);
+        const QString text = MsgBox::log().first().text;
+        QVERIFY2(text.contains("SinryoCode3.ini") && text.contains("LenCode.ini") && !text.contains("SinryoCode4.ini"),
+                 qPrintable(text));
+        QCOMPARE(SharedState::get().Tables.LenCodeTable, QStringList{QString()});
+    }
+
     void gridsAndStates()
     {
         Installation inst("鳥取県,0");

@@ -6,7 +6,7 @@
 
 int SindansyoPrintContext::ch(const QString& control) const
 {
-    return int(ValueReader::leadingNumber(controls.value(control)));
+    return ValueReader::leadingInt(controls.value(control));
 }
 
 QString SindansyoPrintContext::arrayName(const QString& control, int index)

@@ -499,7 +499,7 @@ void printPlAndPicture(PrintDevice& device, const Slot& s)
         MarkPrintProc(device, s.line(k, 4), x, y);
     }
     float y = s.at(20, 5);
-    PictPrintProc(device, int(ValueReader::leadingNumber(s.line(8, 2).section(QLatin1Char(':'), 0, 0))), X0 + 49, y);
+    PictPrintProc(device, ValueReader::leadingInt(s.line(8, 2).section(QLatin1Char(':'), 0, 0)), X0 + 49, y);
 }
 
 void printSlots(PrintDevice& device, Tottori& t)
