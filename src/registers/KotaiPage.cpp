@@ -388,10 +388,11 @@ void KotaiPage::InpGd_Click(int index)
 {
     if (index != 3 && index != 5)
         return;
-    SharedState::get().Hand.NenGappiBirthMode = 1;
-    NenGappiForm picker(this);
-    ModalHost::exec(picker);
-    GappiGd[index == 3 ? 0 : 1]->setText(SharedState::get().Hand.NenGappiOut);
+    // The date shown stays when the picker comes back without a full date.
+    NenGappiForm::open(this, 0, 1);
+    const QString date = SharedState::get().Hand.NenGappiOut;
+    if (!date.isEmpty())
+        GappiGd[index == 3 ? 0 : 1]->setText(date);
 }
 
 void KotaiPage::SetGd_Click(int index)
