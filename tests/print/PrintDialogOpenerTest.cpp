@@ -27,6 +27,7 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("鳥取県") << "鳥取県" << "PrintTottoriForm" << "";
         QTest::newRow("宮崎県") << "宮崎県" << "PrintMiyazakiForm" << "";
+        QTest::newRow("三重県") << "三重県" << "PrintMieForm" << "";
         QTest::newRow("栃木県") << "栃木県" << "" << "印刷できません。お問い合わせください。";
         QTest::newRow("愛知県") << "愛知県" << "" << "";
     }
@@ -36,6 +37,7 @@ private slots:
         QFETCH(QString, dialog);
         QFETCH(QString, message);
         TempDataRoot root;
+        root.useSample();
         SharedState::get().setKen(ken);
         QString opened;
         ModalHost::setHandler([&opened](QDialog& d) {
