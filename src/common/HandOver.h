@@ -27,9 +27,6 @@ struct HandOver
     int TottoriYousiChKioku = 0;
     int TottoriSyusinChKioku = 0;
     std::array<int, 9> MiyazakiPrintChKioku{};
-    int MieYousiChKioku = 0;
-    int MieKaiChKioku = 0;
-    int MieDocChKioku = 0;
 
     // Date picker: the caller sets the modes, the picker returns the date text and its parts.
     int NenGappiMode = 0;       // 1 last calving, 2 last insemination, -1 post-mortem, 0 other

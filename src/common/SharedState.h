@@ -104,7 +104,7 @@ public:
     int SeirekiFlag = 0;
     int MieA4Flag = 0;
     int MieHinsyuOpKioku = 0;
-    int MieSizeOpKioku = 0;    // paper of the Mie print dialog, SizeOp(0)'s value: -1 A4, 0 B4
+    int MieSizeOpKioku = 0;    // paper choice of the Mie print dialog: 0 A4, 1 B4
     int IbaragiOption1Kioku = 0;
     QString TakukaraOut;
     int IbaragiFormOpen = 0;

@@ -32,6 +32,17 @@ public:
     // The breed frame is enabled exactly while A4 is chosen.
     void SizeOp_Click();
 
+    // YousiCh, KaiCh and DocCh as the last print start that passed its checks left them, kept
+    // for the rest of the run (the paper and the breed are kept in the shared state, where the
+    // print primitives read the paper).
+    struct Kioku
+    {
+        int MieYousiChKioku = 0;
+        int MieKaiChKioku = 0;
+        int MieDocChKioku = 0;
+    };
+    static Kioku& kioku();
+
 protected:
     void optionsLoad() override;
     void printStartBegin() override;
