@@ -21,6 +21,7 @@
 #include "print/common/SindansyoPrintDialog.h"
 #include "shell/MainForm.h"
 #include "shell/YobidasiForm.h"
+#include "treatment/OusinForm.h"
 #include "treatment/TensuKeisanProc.h"
 
 #include <QDirIterator>
@@ -58,8 +59,9 @@ QStringList changed(const QMap<QString, QByteArray>& before, const QMap<QString,
     return out;
 }
 
-// The treatment lines the examinations get, as the dialogs hand them over.
-const QStringList ousin{"日中", "3.5", "4k以内", "60", "54"};
+// The treatment lines the examinations get, as the dialogs hand them over: the house call as the
+// sample's distance table prices 3.5 km in the daytime.
+const QStringList ousin{"日中", "3.5", "2～4", "140", "170"};
 const QStringList tyusya{"ビタミンB1注射液", "10ml", "62.5", "20", "18", "5", "4", "25", "22", "筋肉内注射", "2", ""};
 const QStringList sinryo{"乳房マッサージ", "20", "18", "20", "18", "0", "0", "20", "18", "", ""};
 const QStringList yakuji{"整腸剤", "500g", "1200", "10", "9", "0", "0", "10", "9", "経口", "1", "50", "500", "g"};
@@ -148,6 +150,11 @@ struct Person
             copy->CmdGd_Click(2);
             return copy->result();
         }
+        if (auto* houseCall = qobject_cast<OusinForm*>(&dialog)) {
+            QTest::keyClicks(houseCall->InpTx, "3.5");
+            houseCall->CmdGd->at(1)->click();
+            return houseCall->result();
+        }
         if (auto* print = qobject_cast<SindansyoPrintDialog*>(&dialog)) {
             // The chart date through the picker, print start, close.
             WindowMouse::click(print->CmdGd->at(2));
@@ -231,7 +238,7 @@ private slots:
                 person.date = QStringLiteral("7.9.%1").arg(j + 1);
                 QVERIFY(WindowMouse::click(editor.InputWaku.at(j)->SinsatuDayGd));
             }
-            person.enterLine(editor, 0, 1, 0, SubForm::OusinForm, [] { SharedState::get().Hand.OusinOut = ousin; });
+            person.enterLine(editor, 0, 1, 0, SubForm::OusinForm, [] {});  // typed into the dialog
             person.enterLine(editor, 0, 2, 1, SubForm::TyusyaForm, [] { SharedState::get().Hand.TyusyaOut = tyusya; });
             person.enterLine(editor, 1, 1, 4, SubForm::SinryoForm, [] { SharedState::get().Hand.SinryoOut = sinryo; });
             person.enterLine(editor, 2, 1, 2, SubForm::YakujiForm, [] { SharedState::get().Hand.YakujiOut = yakuji; });
@@ -242,7 +249,8 @@ private slots:
         QStringList header = chartLines(file).mid(0, 2);
         QCOMPARE(header, (QStringList{"Main'東谷'山本 一郎'00010001'鳥取県中央市東谷1-2''''''''''",
                                       "Main'成乳牛'''-'雄'みどり''包''7777'-'-'H7_00010001_7777_0'"}));
-        QCOMPARE(changed(before, snapshot()), QStringList{"H7/" + file});
+        // The house-call dialog keeps its snow-region option.
+        QCOMPARE(changed(before, snapshot()), (QStringList{"H7/" + file, "set/Sekisetu.ini"}));
         QCOMPARE(chartLines(file), header + made.block().lines());
         QVERIFY2(MsgBox::log().isEmpty(), qPrintable(MsgBox::log().value(0).text));
 
