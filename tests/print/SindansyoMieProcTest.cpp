@@ -431,6 +431,20 @@ private slots:
         QVERIFY(hasItem(device, "食欲廃絶", 1, a4 ? 8 : 9, 1, (a4 ? 20 : 24) + shiftX, a4 ? 113.5 : 142.5)); // with a picture
     }
 
+    // With KaiCh the count of one a day the editor shows is printed; without it, the stored one.
+    void examCountWithKaiCh()
+    {
+        SindansyoPrintContext c = context(false);
+        c.controls.insert("KaiCh", "1");
+        c.SinryoKaiChGd = "2";
+        QVERIFY(hasItem(print(mieChart(), c), "2", 1, 13, 1, 64, 90.5));
+        c.SinryoKaiChGd.clear();
+        QVERIFY(hasItem(print(mieChart(), c), "3", 1, 13, 1, 64, 90.5));
+        c.controls.insert("KaiCh", "0");
+        c.SinryoKaiChGd = "2";
+        QVERIFY(hasItem(print(mieChart(), c), "3", 1, 13, 1, 64, 90.5));
+    }
+
     void refusedEntry()
     {
         mieChart().write(root);
