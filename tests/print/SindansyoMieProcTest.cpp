@@ -445,6 +445,30 @@ private slots:
         QVERIFY(hasItem(print(mieChart(), c), "3", 1, 13, 1, 64, 90.5));
     }
 
+    // On A4 the blank form is drawn first on every page, at the origin (12, 10); B4 draws none.
+    void a4FormUnderEveryPage()
+    {
+        SindansyoChart chart = mieChart();
+        chart.exam(6, "7.4.20");
+        RecordingPrintDevice device = print(chart, context(true));
+        QCOMPARE(device.ofKind(RecordingPrintDevice::Kind::NewPage).size(), 2);
+        for (int page : {1, 2}) {
+            QList<RecordingPrintDevice::Op> texts;
+            for (const auto& op : device.ofKind(RecordingPrintDevice::Kind::Text)) {
+                if (op.page == page)
+                    texts.append(op);
+            }
+            QCOMPARE(texts.first().text, QStringLiteral("病"));
+            QVERIFY(qAbs(texts.first().xMm() - (12 + 56)) < 0.01);
+            int lines = 0;
+            for (const auto& op : device.ofKind(RecordingPrintDevice::Kind::Line))
+                lines += op.page == page && op.lineWidth == 9 ? 1 : 0;
+            QCOMPARE(lines, 17);
+        }
+        device = print(chart, context(false));
+        QVERIFY(!device.findText("病傷事故診断書") && !device.findText("病"));
+    }
+
     void refusedEntry()
     {
         mieChart().write(root);

@@ -1,5 +1,7 @@
 #include "SindansyoMieProc.h"
 
+#include "SindansyoWakuMieProc.h"
+
 #include "common/ByteLenProc.h"
 #include "common/KingakuFormatProc.h"
 #include "common/MarkPrintProc.h"
@@ -621,6 +623,8 @@ SindansyoPrintRun::Result SindansyoMieProc::print(PrintDevice& device, const Sin
     m.pages = SindansyoPageCount::pages(episode, SindansyoPageCount::Counted::Dated, SinsatuPerPage, MaxPages);
 
     for (m.page = 0; m.page < m.pages; ++m.page) {
+        if (m.a4)
+            SindansyoWakuMieProc::print(device, {12, 10, 0, 0});
         printItems(device, everyPageItems(), m);
         if (m.page == 0) {
             printAnimal(device, m);
