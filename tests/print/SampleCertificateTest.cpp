@@ -246,15 +246,15 @@ private slots:
         int pages = 0;
         QMap<QString, QPointF> words = PdfWords::topLeftMm(printPdf({}), &pages);
         QCOMPARE(pages, 2);
-        QVERIFY(near(words, "山本", 169, 55.5 - 11.0 / 6));
-        QVERIFY(near(words, "H30", 113, 62 - 10.0 / 6));
-        QVERIFY(near(words, "925", 194 - 9.5 / 6 * 3, 301.5 - 9.5 / 6));
+        QVERIFY(pdfWordNear(words, "山本", 169, 55.5 - 11.0 / 6));
+        QVERIFY(pdfWordNear(words, "H30", 113, 62 - 10.0 / 6));
+        QVERIFY(pdfWordNear(words, "925", 194 - 9.5 / 6 * 3, 301.5 - 9.5 / 6));
         mieA4 = true;
         words = PdfWords::topLeftMm(printPdf({}), &pages);
         mieA4 = false;
         QCOMPARE(pages, 2);
-        QVERIFY(near(words, "山本", 139.5, 41 - 10.5 / 6));
-        QVERIFY(near(words, "925", 162 - 9.5 / 6 * 3, 237 - 9.5 / 6));
+        QVERIFY(pdfWordNear(words, "山本", 139.5, 41 - 10.5 / 6));
+        QVERIFY(pdfWordNear(words, "925", 162 - 9.5 / 6 * 3, 237 - 9.5 / 6));
     }
 
     void miyazaki()
