@@ -38,6 +38,7 @@ SindansyoPrintContext SindansyoPrintContext::take(const SharedState& state, cons
         c.BunsyoCh = editor->bunsyoCh();
         c.MainGd15 = editor->mainGdText(15);
         c.MainGd16 = editor->mainGdText(16);
+        c.SinryoKaiChGd = editor->sinryoKaiChGdText();
         c.DataGrid = editor->dataGrid();
     }
     return c;
