@@ -4,6 +4,7 @@
 #include "KarteText.h"
 
 #include "common/Cp932.h"
+#include "common/FileErrorText.h"
 #include "common/TextFile.h"
 
 #include <QFile>
@@ -23,7 +24,7 @@ KarteHeader KarteHeader::read(const QString& localPath)
         return header;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        header.errorText = KarteScan::damageText(localPath, -1, file.errorString());
+        header.errorText = FileErrorText::readFailed(localPath);
         return header;
     }
     QByteArray content = file.read(headChunk);

@@ -162,9 +162,8 @@ QList<KarteScan> KarteScan::readList(const QString& localFolder, const QStringLi
 
 int KarteScan::findEpisode(const QString& byoName, const QString& syosinDate) const
 {
-    const QString key = KarteText::karteKey(byoName, syosinDate);
     for (int k = 0; k < names_.size(); ++k) {
-        if (names_.at(k).karteKey() == key)
+        if (names_.at(k).isEpisode(byoName, syosinDate))
             return k;
     }
     return -1;

@@ -107,7 +107,3 @@ int KarteText::fieldCount(const QString& line)
     return int(line.count(Separator));
 }
 
-QString KarteText::karteKey(const QString& byoName, const QString& syosinDate)
-{
-    return byoName + syosinDate;
-}

@@ -48,6 +48,4 @@ public:
     // The number of fields of a line: every field is followed by "'".
     static int fieldCount(const QString& line);
 
-    // The episode key: the disease-1 name followed by the first-examination date.
-    static QString karteKey(const QString& byoName, const QString& syosinDate);
 };

@@ -120,4 +120,9 @@ struct HandOver
     // kept between the window's openings.
     QString KenanKouhoOut;
     QString KenanMaiKioku;
+
+    // Print options of the notification book (and choices of the workbench's option dialog):
+    // 0 closed without printing, 1 print everything, 2 print one day, that day as typed.
+    int PrintSentakuOut = 0;
+    QString TuchiPrintDayOut;
 };

@@ -14,6 +14,7 @@
 #include "chart/NewKarteForm.h"
 #include "codetables/MiyazakiYakkaForm.h"
 #include "codetables/YakkaTourokuForm.h"
+#include "notices/TuchiboForm.h"
 #include "postmortem/KenanForm.h"
 #include "registers/MasterForm.h"
 #include "common/CodeTableLoader.h"
@@ -364,7 +365,7 @@ void MainForm::setMenuItems()
     CmdGd(17)->setVisible(site.ShowExchange());
     CmdGd(18)->setVisible(site.ShowExchange());
     CmdGd(19)->setVisible(site.ShowSubmission());
-    CmdGd(5)->setVisible(s.ken == Ken::Kagoshima && !site.HideTuchibo());
+    CmdGd(5)->setVisible((s.ken == Ken::Kagoshima && !site.HideTuchibo()) || site.ShowTuchibo());
     CmdGd(6)->setText(farm ? QStringLiteral("診断書・治療簿入力") : QStringLiteral("カルテ入力"));
     CmdGd(12)->setVisible(farm);
     MeigouCh->setVisible(farm);
@@ -490,6 +491,7 @@ void MainForm::ShowSubForm(SubForm form)
     case SubForm::NewKarteForm: showModal<::NewKarteForm>(); break;
     case SubForm::BunruiForm: showModal<::BunruiForm>(); break;
     case SubForm::NewInputForm: showModal<::NewInputForm>(); break;
+    case SubForm::TuchiboForm: showModal<::TuchiboForm>(); break;
     case SubForm::KenanForm: ::KenanForm::open(this); break;
     // The windows of the other subsystems are opened here, one line each, as they are built.
     default: break;

@@ -29,6 +29,7 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("鳥取県") << "鳥取県" << "PrintTottoriForm" << "";
         QTest::newRow("宮崎県") << "宮崎県" << "PrintMiyazakiForm" << "";
+        QTest::newRow("三重県") << "三重県" << "PrintMieForm" << "";
         QTest::newRow("大分県") << "大分県" << "PrintOita" << "";
         QTest::newRow("栃木県") << "栃木県" << "" << "印刷できません。お問い合わせください。";
         QTest::newRow("愛知県") << "愛知県" << "" << "";
@@ -39,6 +40,7 @@ private slots:
         QFETCH(QString, dialog);
         QFETCH(QString, message);
         TempDataRoot root;
+        root.useSample();
         SharedState::get().setKen(ken);
         QString opened;
         ModalHost::setHandler([&opened](QDialog& d) {

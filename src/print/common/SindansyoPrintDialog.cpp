@@ -93,7 +93,10 @@ void SindansyoPrintDialog::Form_Load()
     SharedState& s = SharedState::get();
     WidgetColor::setBackColor(this, s.ColorSet.DialogBackColor);
     GuideGd->clear();
-    DoctorInfoFile::load(s.DoctorInfo);
+    if (reportSettingFiles)
+        settingProblems = DoctorInfoFile::loadChecked(s.DoctorInfo);
+    else
+        DoctorInfoFile::load(s.DoctorInfo);
     HidukeGd->setText(s.Hand.PrintHiduke);
     HidukeGd->adjustSize();
     if (s.Hand.PrintNendo.isEmpty())
@@ -103,6 +106,9 @@ void SindansyoPrintDialog::Form_Load()
     for (QCheckBox* box : findChildren<QCheckBox*>())
         WidgetColor::setBackColor(box, s.ColorSet.DialogBackColor);
     optionsLoad();
+    if (!settingProblems.isEmpty())
+        MsgBox::show(QStringLiteral("設定ファイルを読み込めませんでした。\n") + settingProblems.join(QLatin1Char('\n')),
+                     QStringLiteral("確認"));
 }
 
 QLabel* SindansyoPrintDialog::addLabel(const QString& text, int left, int top, const QColor& color, double points)

@@ -63,6 +63,12 @@ protected:
     // optionsLoad(). The derived dialog calls it at the end of its constructor.
     void Form_Load();
 
+    // A dialog that reports its settings files sets reportSettingFiles before Form_Load(): a
+    // missing or short DocAd.ini or Doctorname.ini then gives empty values, and the load names
+    // the files of settingProblems (optionsLoad() may add its own) in one message.
+    bool reportSettingFiles = false;
+    QStringList settingProblems;
+
     // Hooks of a prefecture's dialog.
     virtual void optionsLoad() {}
     // Before the common refusals (Tottori: the site's veterinarian number).

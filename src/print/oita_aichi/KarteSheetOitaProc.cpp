@@ -284,7 +284,7 @@ void printSlot(PrintDevice& device, const Sheet& t, const Slot& s)
     if (!t.g(s.r, 3).isEmpty() && tpr.size() == 3 && tpr.at(0).split(QLatin1Char('=')).size() == 2)
         text(device, SharedUtil::Trim(tpr.at(0).split(QLatin1Char('=')).at(1)), 10, 29, s.y + s.h - 2.5f, Left);
     float py = Y0 + s.y + s.h - 17;
-    PictPrintProc(device, int(ValueReader::leadingNumber(t.g(s.r + 8, 2))), X0 + 40, py);
+    PictPrintProc(device, ValueReader::leadingInt(t.g(s.r + 8, 2)), X0 + 40, py);
     QString course = SharedUtil::Trim(t.g(s.r + 1, 2));
     for (int f = 3; f <= 10; ++f) {
         if (!t.g(s.r + 8, f).isEmpty())
@@ -320,7 +320,7 @@ void SinsatuRows(PrintDevice& device, const Sheet& t, int p)
 
 int thickness(const SindansyoPrintContext& c, int box)
 {
-    return int(std::floor(ValueReader::leadingNumber(c.text(SindansyoPrintContext::arrayName(QStringLiteral("inpTx"), box)))));
+    return ValueReader::leadingInt(c.text(SindansyoPrintContext::arrayName(QStringLiteral("inpTx"), box)));
 }
 
 } // namespace

@@ -367,7 +367,7 @@ void printBand(PrintDevice& device, const Band& b)
         }
     }
     float py = b.y0 + float(b.t.v.picture.y());
-    PictPrintProc(device, int(ValueReader::leadingNumber(b.cell(8, 2))), float(b.t.v.picture.x()), py);
+    PictPrintProc(device, ValueReader::leadingInt(b.cell(8, 2)), float(b.t.v.picture.x()), py);
 }
 
 void printBands(PrintDevice& device, const Oita& t)
