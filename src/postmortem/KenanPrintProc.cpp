@@ -7,6 +7,7 @@
 #include "common/NoukaFileSearch.h"
 #include "common/PrintDevice.h"
 #include "common/PrintPageModel.h"
+#include "common/SharedState.h"
 #include "common/SharedUtil.h"
 #include "print/common/CircleMarkProc.h"
 
@@ -321,8 +322,9 @@ KenanPrintProc::Source KenanPrintProc::load(const KenanData& data)
     DoctorInfoData doctor;
     DoctorInfoFile::load(doctor);
     s.docAd = doctor.DoctorAd;
-    s.identity = KenanIdentity::find(SiteProfile::load(SiteProfile::filePath()), doctor.DoctorName);
-    if (data.InfoGd[0].contains(Colon)) {
+    s.identity = KenanIdentity::find(SharedState::get().SiteRows, doctor.DoctorName);
+    // A member header without its code part looks nothing up.
+    if (data.InfoGd[0].count(Colon) >= 2) {
         const QStringList row = NoukaFileSearch::read().byCode(noukaCode(data.InfoGd[0]));
         s.noukaName = row.value(1);
         s.noukaAddress = row.value(3);

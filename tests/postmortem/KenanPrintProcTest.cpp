@@ -4,6 +4,7 @@
 #include "common/ByteLenProc.h"
 #include "common/RecordingPrintDevice.h"
 #include "common/SharedState.h"
+#include "common/SiteProfile.h"
 #include "postmortem/KenanPrintProc.h"
 #include "postmortem/KenanWrapProc.h"
 
@@ -183,8 +184,9 @@ private slots:
         s.data.K_InpText[5] = "5.4";
         RecordingPrintDevice partial;
         KenanPrintProc::print(partial, s, 1);
+        // The row's own captions print at size 11 too; the date's parts are the only digits.
         for (const RecordingPrintDevice::Op& op : partial.ofKind(Kind::Text))
-            QVERIFY(!(op.fontSize == 11 && qAbs(op.yMm() - (19 + 42 - 11.0 / 6)) < 0.05));
+            QVERIFY(!(op.fontSize == 11 && qAbs(op.yMm() - (19 + 42 - 11.0 / 6)) < 0.05 && op.text.at(0).isDigit()));
     }
 
     void diseaseName_data()
@@ -255,8 +257,9 @@ private slots:
                                         "東谷,別人,00019999,別,や,9", "短い,行"});
         root.write("set/DoctorName.ini", {"田中佐藤", "1234"});
         root.write("set/DocAd.ini", {"中央市本町2-5"});
-        root.write("set/SiteProfile.ini", {"佐藤,鳥取県,SiteTottoriVetB,KenanClinic=佐藤家畜診療所,KenanDoctor=佐藤誠",
-                                           "田中,鳥取県,SiteTottoriVetD,KenanClinic=田中動物病院,KenanDoctor=田中一郎"});
+        SharedState::get().SiteRows = SiteProfile::parse(
+            {"佐藤,鳥取県,SiteTottoriVetB,KenanClinic=佐藤家畜診療所,KenanDoctor=佐藤誠",
+             "田中,鳥取県,SiteTottoriVetD,KenanClinic=田中動物病院,KenanDoctor=田中一郎"});
         KenanData d = source().data;
         d.K_InpText[1] = "00019999";
         const KenanPrintProc::Source s = KenanPrintProc::load(d);
