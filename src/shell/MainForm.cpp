@@ -12,6 +12,8 @@
 #include "codetables/MiyazakiYakkaForm.h"
 #include "codetables/YakkaTourokuForm.h"
 #include "registers/MasterForm.h"
+#include "treatmentbook/IbaragiForm.h"
+#include "treatmentbook/IbaragiSyukeiForm.h"
 #include "common/CodeTableLoader.h"
 #include "common/DataPath.h"
 #include "common/FlexGrid.h"
@@ -489,6 +491,8 @@ void MainForm::ShowSubForm(SubForm form)
     case SubForm::YakkaTourokuForm: showModal<::YakkaTourokuForm>(); break;
     case SubForm::MiyazakiYakkaForm: showModal<::MiyazakiYakkaForm>(); break;
     case SubForm::MasterForm: showModal<::MasterForm>(); break;
+    case SubForm::IbaragiForm: ::IbaragiForm::open(this); break;
+    case SubForm::IbaragiSyukeiForm: showModal<::IbaragiSyukeiForm>(); break;
     // The windows of the other subsystems are opened here, one line each, as they are built.
     default: break;
     }
