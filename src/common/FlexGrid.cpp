@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
@@ -300,6 +301,8 @@ void FlexGrid::setBackColorSel(const QColor& color)
     p.setColor(QPalette::Highlight, color);
     p.setColor(QPalette::Inactive, QPalette::Highlight, color);
     setPalette(p);
+    // Selected text stays readable: black on a light selection colour, white on a dark one.
+    setForeColorSel(color.lightnessF() > 0.5 ? QColor(Qt::black) : QColor(Qt::white));
 }
 
 void FlexGrid::setForeColorSel(const QColor& color)
@@ -391,6 +394,15 @@ void FlexGrid::setTopRow(int r)
 {
     if (r >= 0 && r < rowCount())
         scrollToItem(cell(r, 0), QAbstractItemView::PositionAtTop);
+}
+
+void FlexGrid::widenToColumns()
+{
+    int needed = horizontalHeader()->length() + 2 * frameWidth();
+    if (verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+        needed += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar());
+    if (width() < needed)
+        resize(needed, height());
 }
 
 void FlexGrid::mergeEqualCells(int r)

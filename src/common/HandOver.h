@@ -4,6 +4,7 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <array>
 
 // The dialogs' hand-over values (In: caller to dialog, Out: dialog to caller, Mode: which variant,
 // Kioku: an option a dialog keeps between its openings). Each window's issue adds its own here.
@@ -13,11 +14,17 @@ struct HandOver
     int BunruiOut = 0;          // kind dialog: 0 繁殖, 1 へい病, 2 cancelled
     int NewKarteOut = 0;
     int CopyMode = 0;
-    QString PrintHiduke;
+    QString PrintHiduke;        // chart date of the last print start of a certificate dialog
+    QString PrintNendo;         // year (年度) of the certificates, written by the year picker
     QString KeiroOut;
     QString TokutyoOut;
     QString PLTestOut;
-    int OcrWidth = 0;
+    int OcrWidth = 0;           // stroke width of the machine-read digits (宮崎県)
+
+    // Options the certificate print dialogs keep between their openings.
+    int TottoriYousiChKioku = 0;
+    int TottoriSyusinChKioku = 0;
+    std::array<int, 9> MiyazakiPrintChKioku{};
 
     // Date picker: the caller sets the modes, the picker returns the date text and its parts.
     int NenGappiMode = 0;       // 1 last calving, 2 last insemination, -1 post-mortem, 0 other

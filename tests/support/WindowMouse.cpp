@@ -2,6 +2,7 @@
 
 #include "common/FlexGrid.h"
 
+#include <QListWidget>
 #include <QWidget>
 #include <QWindow>
 #include <QtTest>
@@ -76,4 +77,14 @@ bool WindowMouse::moveToCell(FlexGrid* grid, int row, int col)
 {
     showWindow(grid);
     return move(grid, cellPoint(grid, row, col));
+}
+
+bool WindowMouse::clickItem(QListWidget* list, const QString& text)
+{
+    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+    if (found.isEmpty())
+        return false;
+    showWindow(list);
+    list->scrollToItem(found.first());
+    return click(list->viewport(), list->visualItemRect(found.first()).center());
 }

@@ -4,6 +4,8 @@
 #include <Qt>
 
 class FlexGrid;
+class QListWidget;
+class QString;
 class QWidget;
 
 // The mouse as a person uses it: every press, release and move goes to the control's top-level
@@ -32,6 +34,10 @@ public:
     static QPoint cellPoint(const FlexGrid* grid, int row, int col);
     static bool clickCell(FlexGrid* grid, int row, int col);
     static bool moveToCell(FlexGrid* grid, int row, int col);
+
+    // Clicks the first entry of a list that reads exactly text; false when there is none or the
+    // click missed it.
+    static bool clickItem(QListWidget* list, const QString& text);
 
     // Shows the window of a control and waits until it can take mouse events.
     static bool showWindow(QWidget* control);
