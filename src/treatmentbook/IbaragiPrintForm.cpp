@@ -3,7 +3,8 @@
 #include "TiryoboPrint.h"
 #include "common/LabelButtonArray.h"
 #include "common/MsgBox.h"
-#include "common/QtPrintDevice.h"
+#include "common/PrintDevice.h"
+#include "common/PrintDeviceSource.h"
 #include "common/SharedState.h"
 #include "treatment/NyuryokuLook.h"
 
@@ -47,7 +48,7 @@ bool IbaragiPrintForm::TiryoboPrintProc()
     in.kotaiData = s.Hand.IbaragiKotaiData;
     in.companyForm = s.Site.text(QStringLiteral("FarmCompanyForm"));
     in.companyName = s.Site.text(QStringLiteral("FarmCompanyName"));
-    std::unique_ptr<QtPrintDevice> device = QtPrintDevice::forSystem(QStringLiteral("治療簿"));
+    const std::shared_ptr<PrintDevice> device = PrintDeviceSource::open(QStringLiteral("治療簿"));
     const QStringList missing = TiryoboPrint::TiryoboPrintProc(*device, in);
     QString error;
     const bool done = device->endDoc(&error);

@@ -2,6 +2,8 @@
 
 #include "WindowMouse.h"
 
+#include "chart/KarteKotaiRecord.h"
+#include "chart/KarteNoukaRecord.h"
 #include "common/CodeTableLoader.h"
 #include "common/LabelButtonArray.h"
 #include "common/DataPath.h"
@@ -19,6 +21,7 @@ BookSetup::BookSetup(const QString& siteKey, const QStringList& dellInfo)
     root = TestFixture::copySample(temp.path());
     DataPath::setRoot(root);
     write(QStringLiteral("set/info.ini"), {QStringLiteral("茨城県,") + siteKey});
+    writeSiteRows();
     write(QStringLiteral("set/DellInfo.ini"), dellInfo);
     SharedState& s = SharedState::get();
     QString error;
@@ -29,6 +32,22 @@ BookSetup::BookSetup(const QString& siteKey, const QStringList& dellInfo)
 }
 
 BookSetup::~BookSetup() = default;
+
+void BookSetup::writeSiteRows() const
+{
+    // The sample's IBF1A row with what the treatment book and the tally read of a branch site,
+    // and IBF4, the group's site that has no partner.
+    const QString company = QStringLiteral(",FarmCompanyForm=有限会社,FarmCompanyName=県北ファーム");
+    QStringList rows = read(QStringLiteral("set/SiteProfile.ini"));
+    for (QString& row : rows) {
+        if (row.startsWith(QStringLiteral("IBF1A,")))
+            row += QStringLiteral(",FarmGroup,BranchName=県北支所,PartnerSide=B") + company
+                   + QStringLiteral(",SyukeiDoctors=高橋:伊藤:渡辺");
+    }
+    rows.append(QStringLiteral("IBF4,茨城県,ShowSubmission,FarmType,FarmGroup,HideInport,KiokuRecall,TitleText=本所")
+                + company + QStringLiteral(",SyukeiDoctors=高橋:伊藤:中村"));
+    write(QStringLiteral("set/SiteProfile.ini"), rows);
+}
 
 QString BookSetup::path(const QString& relative) const
 {
@@ -70,9 +89,19 @@ void BookSetup::writeChart(const QString& fileName, const QString& meigou, const
                            const QList<Episode>& episodes, const QString& baseName) const
 {
     const QString base = baseName.isEmpty() ? fileName.chopped(4) : baseName;
-    QStringList lines{chartLine("Main", {{1, "県北"}, {2, "県北牧場"}, {3, "00010001"}}),
-                      chartLine("Main", {{1, "乳用牛"}, {4, "H30.4.1"}, {5, "雌"}, {6, meigou}, {8, "包"},
-                                         {10, mimiban}, {13, base}})};
+    KarteNoukaRecord nouka;
+    nouka.NoukaTiku = QStringLiteral("県北");
+    nouka.NoukaName = QStringLiteral("県北牧場");
+    nouka.NoukaCode = QStringLiteral("00010001");
+    KarteKotaiRecord kotai;
+    kotai.Syurui = QStringLiteral("乳用牛");
+    kotai.BirthDay = QStringLiteral("H30.4.1");
+    kotai.Seibetu = QStringLiteral("雌");
+    kotai.Meigou = meigou;
+    kotai.Kyosai = QStringLiteral("包");
+    kotai.Mimiban = mimiban;
+    kotai.KarteName = base;
+    QStringList lines{nouka.line(), kotai.line()};
     for (const Episode& episode : episodes) {
         lines.append(chartLine("Name", episode.name));
         lines.append(chartLine("Data", {}));
@@ -104,6 +133,7 @@ void BookSetup::click(QWidget* control, Qt::KeyboardModifiers modifiers, Qt::Mou
 void BookSetup::click(LabelButtonArray* array, int index)
 {
     QVERIFY(array->at(index));
+    QVERIFY(WindowMouse::showWindow(array->at(index)));
     QVERIFY2(array->at(index)->isVisible(), qPrintable(array->at(index)->text()));
     click(array->at(index));
 }

@@ -53,6 +53,8 @@ public:
     static TiryoboRow row(const QList<QPair<int, QString>>& cells);
 
 private:
+    void writeSiteRows() const;
+
     TempDataRoot temp;
     QString root;
 };

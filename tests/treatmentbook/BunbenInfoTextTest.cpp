@@ -24,8 +24,11 @@ BunbenInfoText sample(bool twin)
 
 QStringList fields(const BunbenInfoText& b)
 {
-    return {b.Sansu, b.KoUsi, b.Genki, b.Syoku, b.Hinsyu, b.Syonyu, b.Jyoho, b.Bikou,
-            b.Futago ? "twin" : "single", b.KoUsi2, b.Genki2, b.Syoku2};
+    // The twin's values count only while a twin is recorded: a single calving leaves them out.
+    QStringList out{b.Sansu, b.KoUsi, b.Genki, b.Syoku, b.Hinsyu, b.Syonyu, b.Jyoho, b.Bikou};
+    if (b.Futago)
+        out << b.KoUsi2 << b.Genki2 << b.Syoku2;
+    return out;
 }
 }
 

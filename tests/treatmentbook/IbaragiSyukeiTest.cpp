@@ -203,7 +203,7 @@ private slots:
         QVERIFY(TcbLogFile::TcbKirokuProc(*kotai, name, data3, "高橋's", &error));
         const QStringList lines = setup.read("tcb/5･3.ini");
         QCOMPARE(lines.size(), 1);
-        QCOMPARE(lines.at(0), "はなこ'1012'1234'乳房炎''5.3.1'''1,200''420''''高橋’s'5･3''治癒");
+        QCOMPARE(lines.at(0), "はなこ'1012'1234'乳房炎''5.3.1'''1,200''420'''高橋’s'5･3''治癒");
         QCOMPARE(lines.at(0).count('\''), 16);
     }
 };

@@ -52,7 +52,7 @@ private slots:
         QCOMPARE(lines.size(), 3);
         for (const QString& line : lines)
             QCOMPARE(line.count('\''), 29);
-        QVERIFY(lines.at(0).startsWith("5.3.12'''食欲不振\t元気なし''It’s'"));
+        QVERIFY(lines.at(0).startsWith("5.3.12''食欲不振\t元気なし''It’s'"));
 
         const TiryoboFile read = TiryoboFile::readBook(path);
         QCOMPARE(read.status, TiryoboFile::Status::Read);

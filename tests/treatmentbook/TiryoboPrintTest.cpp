@@ -6,6 +6,7 @@
 #include "treatmentbook/TiryoboPrint.h"
 
 #include <QImage>
+#include <QDir>
 #include <QtTest>
 
 namespace {
@@ -176,6 +177,7 @@ private slots:
         BookSetup setup;
         QImage image(10, 10, QImage::Format_RGB32);
         image.fill(Qt::white);
+        QVERIFY(QDir().mkpath(setup.path("pict")));
         QVERIFY(image.save(setup.path("pict/Pict2_2.bmp"), "BMP"));
         TiryoboPrint::Input in = input(0);
         in.rows = {BookSetup::row({{0, "5.3.1"}, {17, "3:5:a:b:c"}}), BookSetup::row({{0, "5.3.2"}, {17, "::::"}}),

@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(lines.size(), 3 + 3 + 1);
         QCOMPARE(lines.mid(0, 3), (QStringList{"乳房炎:10-2-3", "", ""}));
         QCOMPARE(lines.at(3), "1:5.3.4'乳房炎:10-2-3'腫脹あり'往診'5km'日中:5k以内'''60'54''39’0'3:0::a:'硬:大:");
-        QVERIFY(lines.at(4).startsWith("1:5.3.4''''筋肉内注射'ペニシリン''2'300'30'25'30･25･0･0'"));
+        QVERIFY(lines.at(4).startsWith("1:5.3.4'''筋肉内注射'ペニシリン''2'300'30'25'30･25･0･0'"));
         QCOMPARE(lines.at(4).count('\''), 13);
         QVERIFY(lines.at(5).startsWith("1:5.3.4'"));
         QCOMPARE(lines.last(), "0");
