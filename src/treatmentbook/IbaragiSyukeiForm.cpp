@@ -3,6 +3,7 @@
 #include "TcbLogFile.h"
 #include "common/ExcelClipTransfer.h"
 #include "common/FlexGrid.h"
+#include "common/LabelButton.h"
 #include "common/LabelButtonArray.h"
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
@@ -57,6 +58,10 @@ IbaragiSyukeiForm::IbaragiSyukeiForm(QWidget* parent) : QDialog(parent)
                                           {Excel, QStringLiteral("Excelに送る"), 12570, 375, 1150},
                                           {Zen, QStringLiteral("全抽出"), 15585, 390, 700},
                                           {Modoru, QStringLiteral("メインメニューに戻る"), 16380, 375, 1900}});
+    // "印刷済抽出" stands in the printed-log frame but belongs to the same command array.
+    LabelButton* tcb = CmdGd->add(QStringLiteral("印刷済抽出"), Tcb, SubFrame);
+    tcb->setObjectName(QStringLiteral("CmdGd%1").arg(Tcb));
+    TwipGeometry::place(tcb, 150, 180, 1005, 270);
     CmdGd->resetOn(SubFrame);
     connect(CmdGd, &LabelButtonArray::clicked, this, &IbaragiSyukeiForm::CmdGd_Click);
     SagyoGd = NyuryokuLook::value(QStringLiteral("SagyoGd"), QString(), this, 13815, 375, 1700);
@@ -101,8 +106,6 @@ void IbaragiSyukeiForm::buildSubFrame()
         b->setObjectName(QStringLiteral("DateOp%1").arg(i));
         TwipGeometry::place(b, left[i], 180, (i + 1 < styles.size() ? left[i + 1] : 4950) - left[i], 270);
     }
-    LabelButtonArray* tcb = NyuryokuLook::commands(SubFrame, {{Tcb, QStringLiteral("印刷済抽出"), 150, 180, 1005}});
-    connect(tcb, &LabelButtonArray::clicked, this, &IbaragiSyukeiForm::CmdGd_Click);
     NyuryokuLook::label(QStringLiteral("日付"), SubFrame, 1335, 180, 400);
 }
 
