@@ -1,5 +1,9 @@
 #include "KarteFixture.h"
 
+#include "TestFixture.h"
+
+#include "common/SharedState.h"
+
 namespace KarteFixture {
 
 QString noukaLine(bool curly)
@@ -49,6 +53,25 @@ QStringList chart(const QList<QStringList>& blocks, bool curly)
     for (const QStringList& b : blocks)
         out += b;
     return out;
+}
+
+const QString editorChart = QStringLiteral("H7_00010001_1234_0.sxd");
+
+QString writeEditorChart(const TempDataRoot& root, const QList<QStringList>& blocks)
+{
+    SharedState& s = SharedState::get();
+    s.KarteNendo = QStringLiteral("7");
+    s.CurrentKarteFile = editorChart;
+    root.write("set/DocAd.ini", {"\"鳥取県中央市本町2-5\",佐藤家畜診療所"});
+    return TestFixture::writeCp932(root.file("H7/" + editorChart), chart(blocks));
+}
+
+void openExisting(const QString& byoName, const QString& syosinDate)
+{
+    SharedState& s = SharedState::get();
+    s.KarteOpenMode = 1;
+    s.CurrentEpisode.ByoName = byoName;
+    s.CurrentEpisode.SyosinDate = syosinDate;
 }
 
 }

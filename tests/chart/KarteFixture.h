@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class TempDataRoot;
+
 // Chart lines written out field by field, independently of the chart model, for the tests.
 namespace KarteFixture {
 
@@ -19,5 +21,12 @@ QStringList block(const QString& byoName, const QString& syosinDate, const QStri
 
 // Header lines followed by the blocks.
 QStringList chart(const QList<QStringList>& blocks, bool curly = false);
+
+// The chart of editorChart in data year 7 under the root, with the blocks and a clinic address;
+// the shared state names it as the current chart. Returns its local path.
+extern const QString editorChart;
+QString writeEditorChart(const TempDataRoot& root, const QList<QStringList>& blocks);
+// The shared state asks the editor for the existing episode with this key.
+void openExisting(const QString& byoName, const QString& syosinDate);
 
 }
