@@ -14,6 +14,9 @@
 #include "TiryoboFile.h"
 #include "TiryoboLayout.h"
 #include "TiryoboRowCmd.h"
+#include "ToridasiFile.h"
+#include "chart/BunruiForm.h"
+#include "chart/NewInputForm.h"
 #include "chart/KarteScan.h"
 #include "common/ClipboardText.h"
 #include "common/DataPath.h"
@@ -556,7 +559,7 @@ bool IbaragiForm::command(int code)
     case C::Bunben:
     case C::Taion: return cellCommand(code);
     case C::Insatu: return printCommand();
-    case C::Sindansyo:
+    case C::Sindansyo: return sindansyo();
     case C::GyoSiteiStart:
     case C::GyoSiteiEnd:
     case C::MultiPaste:
@@ -715,6 +718,32 @@ bool IbaragiForm::markCommand(int code)
     }
     if (Book.GyoSiteiMode == 0)
         DataGrid->setBackColorFixed(ColorSetInfo::GridFixedBackColor());
+    return true;
+}
+
+bool IbaragiForm::sindansyo()
+{
+    SharedState& s = SharedState::get();
+    const ToridasiFile file = ToridasiFile::build(Book);
+    s.Hand.IbaragiKiokuDate = file.kiokuDate;
+    const KarteScan chart = KarteScan::read(s.kartePath(s.CurrentKarteFile));
+    if (!chart.ok()) {
+        MsgBox::show(chart.errorText, Kakunin);
+        return false;
+    }
+    if (notice(file.duplicate(chart)) || notice(file.empty()))
+        return false;
+    QString error;
+    if (!file.write(&error)) {
+        MsgBox::show(error, Kakunin);
+        return false;
+    }
+    s.KarteOpenMode = 0;
+    s.Hand.KarteHinagataMode = 0;
+    s.Hand.BunruiOut = 2;
+    showModal<BunruiForm>(this);
+    if (s.Hand.BunruiOut != 2)
+        showModal<NewInputForm>(this);
     return true;
 }
 

@@ -93,6 +93,7 @@ private:
     bool treatmentLine(int code);
     bool sinryo(int code);
     bool printCommand();
+    bool sindansyo();
     bool setDate();
     void relayout(int code);
 

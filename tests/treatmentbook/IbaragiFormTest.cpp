@@ -3,6 +3,9 @@
 #include "TestRegistry.h"
 #include "WindowMouse.h"
 
+#include "chart/BunruiForm.h"
+#include "chart/KarteScan.h"
+#include "chart/NewInputForm.h"
 #include "common/DataPath.h"
 #include "common/FlexGrid.h"
 #include "common/LabelButtonArray.h"
@@ -213,6 +216,63 @@ private slots:
         QVERIFY(words.contains("アンピシリンNa注射用"));
     }
 
+    // Marked rows of a day become a new episode of the animal's chart, which the editor saves; the
+    // same disease and first date again is refused.
+    void chartFromMarkedRows()
+    {
+        BookSetup setup;
+        setup.write("cb/H7_00010001_1234_0.txb",
+                    {bookLine({{0, "5.3.12"}, {1, "乳房炎:10-2-3"}, {3, "往診"}, {4, "12km"}, {8, "320"}, {9, "385"},
+                               {11, "38.5"}}),
+                     bookLine({{3, "筋肉内注射"}, {4, "アンピシリンNa注射用"}, {6, "2"}, {7, "624"}, {8, "8"},
+                               {9, "10"}}),
+                     bookLine({{0, "5.3.13"}, {12, "【産数】2"}})});
+        const int before = KarteScan::read(SharedState::get().kartePath(BookSetup::karte())).blockCount();
+        QStringList opened;
+        ModalHost::setHandler([&opened](QDialog& dialog) -> int {
+            const QString name = dialog.metaObject()->className();
+            opened.append(name);
+            [&] {
+                if (name == "IbaragiForm") {
+                    auto& form = static_cast<IbaragiForm&>(dialog);
+                    QVERIFY(WindowMouse::showWindow(form.DataGrid));
+                    command(form, C::GyoSiteiStart);
+                    clickRow(form, 1);
+                    WindowMouse::click(form.DataGrid->viewport(), WindowMouse::cellPoint(form.DataGrid, 2, 4),
+                                       Qt::ShiftModifier);
+                    command(form, C::Sindansyo);
+                    command(form, C::Sindansyo);
+                    command(form, C::GyoSiteiEnd);
+                    BookSetup::click(form.CmdGd, 0);
+                } else if (name == "BunruiForm") {
+                    BookSetup::click(static_cast<BunruiForm&>(dialog).SentakuGd, 1);
+                } else if (name == "NewInputForm") {
+                    auto& editor = static_cast<NewInputForm&>(dialog);
+                    QCOMPARE(SharedState::get().IbaragiFormOpen, 1);
+                    BookSetup::click(editor.CmdGd, 0);
+                }
+            }();
+            return dialog.result();
+        });
+        IbaragiForm::open(nullptr);
+        QCOMPARE(opened, (QStringList{"IbaragiForm", "BunruiForm", "NewInputForm"}));
+        QStringList said;
+        for (const MsgBox::Call& call : MsgBox::log())
+            said.append(call.text);
+        QCOMPARE(said.mid(said.size() - 2), (QStringList{"病名と初診日が同じカルテがありますので作成できません。",
+                                                         "保存して終了します。"}));
+        QCOMPARE(SharedState::get().Hand.IbaragiKiokuDate, "5.3.13");
+        const QStringList toridasi = setup.read("set/ToridasiData.ini");
+        QCOMPARE(toridasi.size(), 3 + 2 + 1);
+        QCOMPARE(toridasi.at(0), "乳房炎:10-2-3");
+        QVERIFY(toridasi.at(4).startsWith("0:5.3.12'''筋肉内注射'"));
+        QCOMPARE(toridasi.last(), "1");
+        const KarteScan chart = KarteScan::read(SharedState::get().kartePath(BookSetup::karte()));
+        QCOMPARE(chart.blockCount(), before + 1);
+        QCOMPARE(chart.nameRecords().last().ByoName, "乳房炎");
+        QCOMPARE(chart.nameRecords().last().SyosinDate, "5.3.12");
+    }
+
     // The partner's frame and the display sizes: hidden at the group's site without a partner,
     // three sizes at a branch; no book opens for a chart that does not read.
     void framesAndRefusals()
@@ -275,6 +335,13 @@ private slots:
         QCOMPARE(setup.read("tcb/5･3.ini"), QStringList{kept});
         QCOMPARE(form.SyukeiGrid->rows(), 2);
         QCOMPARE(form.SyukeiGrid->textMatrix(1, 1), "さくら");
+
+        BookSetup::type(form.inpTx[1], "4");
+        BookSetup::click(form.CmdGd, IbaragiSyukeiForm::Tcb);
+        QCOMPARE(MsgBox::log().last().text, "5年4月の印刷済データはありません。");
+        QCOMPARE(form.SyukeiGrid->rows(), 1);
+        QVERIFY(!setup.exists("tcb/5･4.ini"));
+        QCOMPARE(setup.read("tcb/5･3.ini"), QStringList{kept});
     }
 };
 
