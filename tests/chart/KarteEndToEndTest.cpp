@@ -21,6 +21,10 @@
 #include "print/common/SindansyoPrintDialog.h"
 #include "shell/MainForm.h"
 #include "shell/YobidasiForm.h"
+#include "treatment/OusinForm.h"
+#include "treatment/SinryoForm.h"
+#include "treatment/TyusyaForm.h"
+#include "treatment/YakujiForm.h"
 #include "treatment/TensuKeisanProc.h"
 
 #include <QDirIterator>
@@ -58,11 +62,13 @@ QStringList changed(const QMap<QString, QByteArray>& before, const QMap<QString,
     return out;
 }
 
-// The treatment lines the examinations get, as the dialogs hand them over.
-const QStringList ousin{"日中", "3.5", "4k以内", "60", "54"};
-const QStringList tyusya{"ビタミンB1注射液", "10ml", "62.5", "20", "18", "5", "4", "25", "22", "筋肉内注射", "2", ""};
-const QStringList sinryo{"乳房マッサージ", "20", "18", "20", "18", "0", "0", "20", "18", "", ""};
-const QStringList yakuji{"整腸剤", "500g", "1200", "10", "9", "0", "0", "10", "9", "経口", "1", "50", "500", "g"};
+// The treatment lines the examinations get, as the dialogs hand them over from the sample's tables:
+// a house call of 3.5 km in the daytime, two vials by intramuscular injection, a small wound
+// treatment, and one prescription of a powder.
+const QStringList ousin{"日中", "3.5", "2～4", "140", "170"};
+const QStringList tyusya{"アンピシリンNa注射用", "1g1V", "312", "8", "10", "0", "0", "8", "10", "筋肉内注射", "2", ""};
+const QStringList sinryo{"創傷処置（小）", "30", "36", "30", "36", "0", "0", "30", "36", "*", ""};
+const QStringList yakuji{"アンピシリン散10%", "100g", "2450", "12", "14", "0", "0", "12", "14", "調剤要", "1", "100", "100", "g"};
 
 // The episode the three examinations make, as the chart model builds it.
 KarteEpisode expectedEpisode()
@@ -148,6 +154,30 @@ struct Person
             copy->CmdGd_Click(2);
             return copy->result();
         }
+        if (auto* houseCall = qobject_cast<OusinForm*>(&dialog)) {
+            QTest::keyClicks(houseCall->InpTx, "3.5");
+            houseCall->CmdGd->at(1)->click();
+            return houseCall->result();
+        }
+        if (auto* injection = qobject_cast<TyusyaForm*>(&dialog)) {
+            pickDrug(*injection, QStringLiteral("アンピシリンNa注射用"));
+            QTest::keyClicks(injection->InpTx, "2");
+            injection->CmdGd->at(0)->click();
+            return injection->result();
+        }
+        if (auto* drug = qobject_cast<YakujiForm*>(&dialog)) {
+            pickDrug(*drug, QStringLiteral("アンピシリン散10%"));
+            QTest::keyClicks(drug->InpTx.at(1), "1");
+            drug->CmdGd->at(0)->click();
+            return drug->result();
+        }
+        if (auto* code = qobject_cast<SinryoForm*>(&dialog)) {
+            for (int r = 1; r < code->SinryoGrid->rows(); ++r)
+                if (code->SinryoGrid->textMatrix(r, 1) == QStringLiteral("創傷処置（小）"))
+                    code->SinryoGrid_Click(r);
+            code->CmdGd->at(0)->click();
+            return code->result();
+        }
         if (auto* print = qobject_cast<SindansyoPrintDialog*>(&dialog)) {
             // The chart date through the picker, print start, close.
             WindowMouse::click(print->CmdGd->at(2));
@@ -168,6 +198,15 @@ struct Person
         return 0;
     }
 
+    // A drug of the dialog's list under the kana あ.
+    static void pickDrug(YakuhinSentakuForm& form, const QString& name)
+    {
+        form.YobiGrid_Click(0, 0);
+        for (int r = 1; r < form.TyusyaGrid->rows(); ++r)
+            if (form.TyusyaGrid->textMatrix(r, 1) == name)
+                form.TyusyaGrid_Click(r);
+    }
+
     static int pickFarmer(YobidasiForm& picker)
     {
         for (int i = 0; i < picker.TikuList->count(); ++i)
@@ -180,10 +219,9 @@ struct Person
         return 1;
     }
 
-    // A treatment line through the category panel of examination j.
-    void enterLine(NewInputForm& editor, int j, int row, int category, SubForm form, std::function<void()> result)
+    // A treatment line through the category panel of examination j and the category's dialog.
+    static void enterLine(NewInputForm& editor, int j, int row, int category)
     {
-        answers[form] = std::move(result);
         QVERIFY(WindowMouse::clickCell(editor.InputWaku.at(j)->TiryoGrid, row, 2));
         QVERIFY(WindowMouse::click(editor.BunruiGd->at(category)));
     }
@@ -231,10 +269,10 @@ private slots:
                 person.date = QStringLiteral("7.9.%1").arg(j + 1);
                 QVERIFY(WindowMouse::click(editor.InputWaku.at(j)->SinsatuDayGd));
             }
-            person.enterLine(editor, 0, 1, 0, SubForm::OusinForm, [] { SharedState::get().Hand.OusinOut = ousin; });
-            person.enterLine(editor, 0, 2, 1, SubForm::TyusyaForm, [] { SharedState::get().Hand.TyusyaOut = tyusya; });
-            person.enterLine(editor, 1, 1, 4, SubForm::SinryoForm, [] { SharedState::get().Hand.SinryoOut = sinryo; });
-            person.enterLine(editor, 2, 1, 2, SubForm::YakujiForm, [] { SharedState::get().Hand.YakujiOut = yakuji; });
+            Person::enterLine(editor, 0, 1, 0);  // 往診
+            Person::enterLine(editor, 0, 2, 1);  // 注射
+            Person::enterLine(editor, 1, 1, 4);  // 処置
+            Person::enterLine(editor, 2, 1, 2);  // 薬治
             QVERIFY(WindowMouse::click(editor.CmdGd->at(0)));
         };
         QMap<QString, QByteArray> before = snapshot();
@@ -242,7 +280,9 @@ private slots:
         QStringList header = chartLines(file).mid(0, 2);
         QCOMPARE(header, (QStringList{"Main'東谷'山本 一郎'00010001'鳥取県中央市東谷1-2''''''''''",
                                       "Main'成乳牛'''-'雄'みどり''包''7777'-'-'H7_00010001_7777_0'"}));
-        QCOMPARE(changed(before, snapshot()), QStringList{"H7/" + file});
+        // The house-call dialog keeps its snow-region option, the drug dialogs their lists of drugs.
+        QCOMPARE(changed(before, snapshot()),
+                 (QStringList{"Code/Record1.ini", "Code/Record2.ini", "H7/" + file, "set/Sekisetu.ini"}));
         QCOMPARE(chartLines(file), header + made.block().lines());
         QVERIFY2(MsgBox::log().isEmpty(), qPrintable(MsgBox::log().value(0).text));
 
@@ -254,7 +294,7 @@ private slots:
         QString shownFee;
         person.editorStep = [&shownFee](NewInputForm& editor) {
             shownFee = editor.MainGd.at(14)->text();
-            QCOMPARE(editor.InputWaku.at(1)->TiryoGrid->textMatrix(1, 2), QStringLiteral("乳房マッサージ"));
+            QCOMPARE(editor.InputWaku.at(1)->TiryoGrid->textMatrix(1, 2), QStringLiteral("創傷処置（小）"));
             QCOMPARE(editor.MainGd.at(20)->text(), QStringLiteral("3"));
             QVERIFY(WindowMouse::click(editor.CmdGd->at(0)));
         };

@@ -63,6 +63,9 @@ QString writeEditorChart(const TempDataRoot& root, const QList<QStringList>& blo
     s.KarteNendo = QStringLiteral("7");
     s.CurrentKarteFile = editorChart;
     root.write("set/DocAd.ini", {"\"鳥取県中央市本町2-5\",佐藤家畜診療所"});
+    // The disease-name picker's tables, empty.
+    for (const char* table : {"BigCode", "MidleCode", "NameCode"})
+        root.write(QStringLiteral("code/%1.ini").arg(QLatin1String(table)), {});
     return TestFixture::writeCp932(root.file("H7/" + editorChart), chart(blocks));
 }
 

@@ -434,11 +434,15 @@ private slots:
         QCOMPARE(e.lines(), before);  // only the text commands save
         click(form->CmdGd->at(17));
         QVERIFY(!form->InfoPict->isVisible());
-        e.answers[SubForm::RinkokuForm] = [] {
-            QCOMPARE(SharedState::get().Hand.RinkokuText, QString());
-            SharedState::get().Hand.RinkokuText = QStringLiteral("昨日から");
+        std::optional<QString> handedIn;
+        e.answers[SubForm::RinkokuForm] = [&handedIn] {
+            HandOver& h = SharedState::get().Hand;
+            if (!handedIn)
+                handedIn = h.RinkokuText;
+            h.RinkokuText = QStringLiteral("昨日から");
         };
         click(form->CmdGd->at(6));
+        QCOMPARE(handedIn, std::optional<QString>(QString()));
         const QStringList lines = e.lines();
         QCOMPARE(field(lines, 4).at(2), QStringLiteral("昨日から"));
         QCOMPARE(field(lines, 3).at(9), QStringLiteral("3回"));
