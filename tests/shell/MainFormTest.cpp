@@ -772,9 +772,18 @@ private slots:
                 && form.Tgd->isHidden());
         QVERIFY(!form.TestGd->isHidden());
         QSignalSpy spy(&form, &MainForm::subFormOpening);
+        QStringList shown;
+        ModalHost::setHandler([&shown](QDialog& dialog) {
+            shown.append(dialog.metaObject()->className());
+            return 0;
+        });
         form.Tgd_Click();
         form.Command3_Click();
         QCOMPARE(openedForms(spy), (QList<SubForm>{SubForm::IbaragiForm, SubForm::IbaragiSyukeiForm}));
+        // No animal is chosen: the book refuses; the tally opens.
+        QCOMPARE(shown, QStringList{"IbaragiSyukeiForm"});
+        QCOMPARE(MsgBox::log().size(), 1);
+        MsgBox::clearLog();
         form.TorikomiBtn_Click();
         QCOMPARE(MsgBox::log().size(), 1);
         QCOMPARE(MsgBox::log().at(0).text, QStringLiteral("終了しました。"));
