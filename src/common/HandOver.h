@@ -27,6 +27,7 @@ struct HandOver
     int TottoriYousiChKioku = 0;
     int TottoriSyusinChKioku = 0;
     std::array<int, 9> MiyazakiPrintChKioku{};
+    int OitaDocOpKioku = 0;                    // veterinarian chosen at the last Oita print: 0 医師1, 1 医師2
 
     // Date picker: the caller sets the modes, the picker returns the date text and its parts.
     int NenGappiMode = 0;       // 1 last calving, 2 last insemination, -1 post-mortem, 0 other

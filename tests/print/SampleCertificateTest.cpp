@@ -136,13 +136,8 @@ class SampleCertificateTest : public QObject
     void printFromTheDialog(const QList<int>& options)
     {
         ModalHost::setHandler([options](QDialog& dialog) {
-            if (auto* picker = qobject_cast<NenGappiForm*>(&dialog)) {
-                const QStringList digits = {"0", "7", "9", "2", "0"};
-                for (int g = 0; g < digits.size(); ++g)
-                    picker->DigitGd_Click(NenGappiForm::Group(g), digits.at(g));
-                picker->Label1_Click(1);
-                return 1;
-            }
+            if (qobject_cast<NenGappiForm*>(&dialog))
+                return pickDate({"0", "7", "9", "2", "0"}, 1)(dialog);
             auto* print = qobject_cast<SindansyoPrintDialog*>(&dialog);
             if (!print)
                 return 0;
@@ -166,15 +161,6 @@ class SampleCertificateTest : public QObject
         PrintDeviceSource::setFactory([pdf](const QString&) { return QtPrintDevice::toPdf(pdf); });
         printFromTheDialog(options);
         return pdf;
-    }
-
-    static bool near(const QMap<QString, QPointF>& words, const QString& word, double x, double y)
-    {
-        const QPointF at = words.value(word, QPointF(-100, -100));
-        if (qAbs(at.x() - x) <= 1.0 && qAbs(at.y() - y) <= 1.0)
-            return true;
-        qWarning("%s at (%.2f, %.2f), expected (%.2f, %.2f)", qPrintable(word), at.x(), at.y(), x, y);
-        return false;
     }
 
 private slots:
@@ -215,9 +201,9 @@ private slots:
         int pages = 0;
         const QMap<QString, QPointF> words = PdfWords::topLeftMm(printPdf({}), &pages);
         QCOMPARE(pages, 2);
-        QVERIFY(near(words, "山本", X0 + 86, Y0 + 61 - 11.0 / 6));
-        QVERIFY(near(words, "H30", X0 + 106.5, Y0 + 37 - 8.0 / 6));
-        QVERIFY(near(words, "9,830", X0 + 148 - 10.0 / 6 * 5, Y0 + 275 - 10.0 / 6));
+        QVERIFY(pdfWordNear(words, "山本", X0 + 86, Y0 + 61 - 11.0 / 6));
+        QVERIFY(pdfWordNear(words, "H30", X0 + 106.5, Y0 + 37 - 8.0 / 6));
+        QVERIFY(pdfWordNear(words, "9,830", X0 + 148 - 10.0 / 6 * 5, Y0 + 275 - 10.0 / 6));
     }
 
     void miyazaki()
@@ -249,9 +235,9 @@ private slots:
         int pages = 0;
         const QMap<QString, QPointF> words = PdfWords::topLeftMm(printPdf({}), &pages);
         QCOMPARE(pages, 3);
-        QVERIFY(near(words, "山本", 148.0, 64.5 - 16.0 / 6));
-        QVERIFY(near(words, "H30", 115.5, 46.5 - 8.0 / 6));
-        QVERIFY(near(words, "1,234", 195.0 - 10.0 / 6 * 5, 260.5 - 10.0 / 6));
+        QVERIFY(pdfWordNear(words, "山本", 148.0, 64.5 - 16.0 / 6));
+        QVERIFY(pdfWordNear(words, "H30", 115.5, 46.5 - 8.0 / 6));
+        QVERIFY(pdfWordNear(words, "1,234", 195.0 - 10.0 / 6 * 5, 260.5 - 10.0 / 6));
     }
 };
 

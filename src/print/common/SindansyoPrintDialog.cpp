@@ -155,10 +155,13 @@ void SindansyoPrintDialog::CmdGd_Click(int index)
         closeCommand();
         accept();
         break;
-    case 1: PrintStart(); break;
+    case 1:
+        printCommand = 1;
+        PrintStart();
+        break;
     case 2: HidukeSelect(); break;
     case 3: NendoSelect(); break;
-    default: break;
+    default: extraCommand(index); break;
     }
 }
 
@@ -217,11 +220,12 @@ void SindansyoPrintDialog::PrintStart()
     }
     SharedState::get().Hand.PrintHiduke = HidukeGd->text();
     printStartBegin();
-    SindansyoPrintRun::run(printContext(), SharedState::get().PrintJobList,
+    const int pages = SindansyoPrintRun::run(printContext(), SharedState::get().PrintJobList,
                            [this](PrintDevice& device, const SindansyoPrintContext& context, const PrintJobEntry& entry) {
                                return body(device, context, entry);
                            },
                            [this](const QString& text) { showStatus(text); });
+    printStartEnd(pages);
 }
 
 void SindansyoPrintDialog::done(int result)
