@@ -29,7 +29,11 @@
 #include "common/SharedUtil.h"
 #include "common/TwipGeometry.h"
 #include "common/WidgetColor.h"
+#include "dialogs/ByoNameForm.h"
 #include "dialogs/NenGappiForm.h"
+#include "dialogs/Pict2Form.h"
+#include "dialogs/SyokenForm.h"
+#include "dialogs/TextInputForm.h"
 #include "registers/OptionArray.h"
 #include "treatment/OusinForm.h"
 #include "treatment/PLForm.h"
@@ -616,8 +620,38 @@ bool IbaragiForm::entryCommand(int code)
         h.PLTestOut.clear();
         showModal<PLForm>(this);
         TiryoboEntryCmd::plTest(Book.current(), h.PLTestOut);
+    } else if (code == C::Gensyo) {
+        h.TeireiText = Book.current().at(TiryoboRow::Gensyo);
+        h.TeireiBunruiIn = 1;
+        showModal<TextInputForm>(this);
+        Book.current().set(TiryoboRow::Gensyo, h.TeireiText);
+    } else if (code == C::ByoMei) {
+        h.ByoName.clear();
+        h.ByoCode.clear();
+        showModal<ByoNameForm>(this);
+        TiryoboEntryCmd::byoMei(Book.current(), h.ByoName, h.ByoCode);
+    } else if (code == C::Syoken) {
+        syokenCommand();
+    } else {
+        h.Pict2Code = TiryoboEntryCmd::pict2In(Book.current());
+        showModal<Pict2Form>(this);
+        Book.current().set(TiryoboRow::Pict2, h.Pict2Code);
+        showPictures(Book.current());
     }
     return true;
+}
+
+// The findings dialog starts from the findings listed for the row and its result replaces both
+// the list and the row's findings cell.
+void IbaragiForm::syokenCommand()
+{
+    std::array<QString, 9>& text = SharedState::get().Hand.SyokenText;
+    text.fill(QString());
+    for (int i = 0; i < SyokenList->count() && i < int(text.size()); ++i)
+        text[i] = SyokenList->item(i)->text();
+    showModal<SyokenForm>(this);
+    SyokenList->clear();
+    SyokenList->addItems(TiryoboEntryCmd::syoken(Book.current(), text));
 }
 
 bool IbaragiForm::cellCommand(int code)

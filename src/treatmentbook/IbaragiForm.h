@@ -86,6 +86,7 @@ private:
     bool notice(const TiryoboNotice& n);
     bool command(int code);
     bool entryCommand(int code);
+    void syokenCommand();
     bool cellCommand(int code);
     bool rowCommand(int code);
     bool markCommand(int code);

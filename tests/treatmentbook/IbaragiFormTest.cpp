@@ -15,7 +15,11 @@
 #include "common/QtPrintDevice.h"
 #include "common/SharedState.h"
 #include "common/TwipGeometry.h"
+#include "dialogs/ByoNameForm.h"
 #include "dialogs/NenGappiForm.h"
+#include "dialogs/Pict2Form.h"
+#include "dialogs/SyokenForm.h"
+#include "dialogs/TextInputForm.h"
 #include "registers/OptionArray.h"
 #include "treatment/OusinForm.h"
 #include "treatment/TyusyaForm.h"
@@ -29,7 +33,9 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -130,6 +136,27 @@ int pageCount(const QString& pdf, QString* pageSize)
     *pageSize = size.match(out).captured(1);
     return QRegularExpression("Pages:\\s*(\\d+)").match(out).captured(1).toInt();
 }
+}
+
+namespace {
+void sideDialogsScript(IbaragiForm& form)
+{
+    QVERIFY(WindowMouse::showWindow(form.DataGrid));
+    clickRow(form, 2);
+    command(form, C::Gensyo);
+    QCOMPARE(MsgBox::log().last().text, "現症経過は日付が入力してある行にのみ入力できます。");
+    clickRow(form, 1);
+    QCOMPARE(form.SyokenList->count(), 1);
+    for (int code : {C::Gensyo, C::ByoMei, C::Syoken, C::Pict2})
+        command(form, code);
+    QCOMPARE(form.DataGrid->textMatrix(1, 2), "食欲不振");
+    QCOMPARE(form.DataGrid->textMatrix(1, 1), "");
+    QCOMPARE(form.DataGrid->textMatrix(1, 18), "[太さ]2.0:[外陰唇]腫張・深じわ:");
+    QCOMPARE(form.SyokenList->count(), 2);
+    QCOMPARE(form.DataGrid->textMatrix(1, 17), "7:0:::");
+    BookSetup::click(form.CmdGd, 0);
+}
+
 }
 
 class IbaragiFormTest : public QObject
@@ -307,6 +334,44 @@ private slots:
         QCOMPARE(MsgBox::log().size(), 1);
         QVERIFY(MsgBox::log().at(0).text.contains("H7_00010001_7777_0.sxd"));
         QVERIFY(!setup.exists("cb/H7_00010001_7777_0.txb"));
+    }
+
+    // The side dialogs of a dated row: the course text typed, the disease deleted, a finding added
+    // to the one listed, a picture chosen; each lands in its column and the panel shows it. A row
+    // without a date refuses the course text.
+    void sideDialogsOfARow()
+    {
+        BookSetup setup;
+        setup.write("cb/H7_00010001_1234_0.txb",
+                    {bookLine({{0, "5.3.1"}, {1, "乳房炎:1-2-3"}, {18, "[太さ]2.0:"}}), bookLine({})});
+        ModalHost::setHandler([](QDialog& dialog) -> int {
+            const QString name = dialog.metaObject()->className();
+            if (name == "IbaragiForm") {
+                sideDialogsScript(static_cast<IbaragiForm&>(dialog));
+            } else if (name == "TextInputForm") {
+                auto& text = static_cast<TextInputForm&>(dialog);
+                text.inpTx->setPlainText("食欲不振");
+                WindowMouse::click(text.Label1->at(1));
+            } else if (name == "ByoNameForm") {
+                WindowMouse::click(static_cast<ByoNameForm&>(dialog).CmdGd->at(2));
+            } else if (name == "SyokenForm") {
+                auto& syoken = static_cast<SyokenForm&>(dialog);
+                WindowMouse::click(syoken.options[7]->at(4));
+                WindowMouse::click(syoken.Label1->at(1));
+            } else if (name == "Pict2Form") {
+                auto& pict = static_cast<Pict2Form&>(dialog);
+                WindowMouse::click(pict.SentakuImg[6]);
+                WindowMouse::click(pict.SetImg[0]);
+                WindowMouse::click(pict.Label1->at(1));
+            } else {
+                QTest::qFail(qPrintable("unexpected window " + name), __FILE__, __LINE__);
+            }
+            return dialog.result();
+        });
+        IbaragiForm::open(nullptr);
+        const QStringList saved = setup.read("cb/H7_00010001_1234_0.txb");
+        QCOMPARE(saved.value(0), bookLine({{0, "5.3.1"}, {2, "食欲不振"}, {17, "7:0:::"},
+                                           {18, "[太さ]2.0:[外陰唇]腫張・深じわ:"}}));
     }
 
     // The tally window lists a logged certificate of the period chosen from the logged periods,
