@@ -193,19 +193,23 @@ void KenanForm::buildTexts()
     NbInpTx = box(QStringLiteral("NbInpTx"), this, 8200, 5430, 470);
 }
 
-// The saved certificate, or a new one filled from the chart's episode.
+// The saved certificate, or a new one filled from the chart's episode. The chart is read either
+// way, so a chart that is missing or damaged is reported before anything shows.
 bool KenanForm::Form_Load()
 {
     SharedState& s = SharedState::get();
     karteFile = s.CurrentKarteFile;
+    if (karteFile.isEmpty()) {
+        MsgBox::show(QStringLiteral("カルテが選ばれていません。"), Kakunin);
+        return false;
+    }
     KenanData d;
     QString error;
-    const bool found = KenanFile::exists(karteFile);
-    const bool read = found ? KenanFile::load(karteFile, d, &error)
-                            : KenanPrefill::fill(s.kartePath(karteFile), s.CurrentEpisode.ByoName,
-                                                 s.CurrentEpisode.SyosinDate, d, &error);
-    if (karteFile.isEmpty() || !read) {
-        MsgBox::show(karteFile.isEmpty() ? QStringLiteral("カルテが選ばれていません。") : error, Kakunin);
+    const bool read = KenanPrefill::fill(s.kartePath(karteFile), s.CurrentEpisode.ByoName,
+                                         s.CurrentEpisode.SyosinDate, d, &error)
+                      && (!KenanFile::exists(karteFile) || KenanFile::load(karteFile, d, &error));
+    if (!read) {
+        MsgBox::show(error, Kakunin);
         return false;
     }
     setData(d);

@@ -1,25 +1,11 @@
 #include "KenanWrapProc.h"
 
-#include "common/ByteLenProc.h"
-#include "common/Hankaku.h"
 #include "common/MojiPrintProc.h"
+#include "print/common/GyoWakePrint.h"
 
 QStringList KenanWrapProc::lines(const QString& text, int width)
 {
-    if (Hankaku::convert(text).size() <= width)
-        return {text};
-    QStringList out;
-    QString line;
-    for (const QChar c : text) {
-        line.append(c);
-        if (ByteLenProc(line) >= 2 * width) {
-            out.append(line);
-            line.clear();
-        }
-    }
-    if (!line.isEmpty())
-        out.append(line);
-    return out;
+    return GyoWakeLines(text, width);
 }
 
 void KenanWrapProc::print(PrintDevice& device, const PrintPageModel& page, const QString& text, float size, float x,

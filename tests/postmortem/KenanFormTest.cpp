@@ -99,6 +99,13 @@ private slots:
         SharedState::get().CurrentKarteFile.clear();
         QVERIFY(!KenanForm::open(nullptr));
         QVERIFY(!QFileInfo::exists(root.path() + "/kdata"));
+        // A saved certificate of a chart that does not read is not opened either.
+        QString error;
+        QVERIFY(KenanFile::save("H7_00019999_1_0.sxd", KenanData(), &error));
+        SharedState::get().CurrentKarteFile = "H7_00019999_1_0.sxd";
+        MsgBox::clearLog();
+        QVERIFY(!KenanForm::open(nullptr));
+        QVERIFY2(lastMessage().contains("H7_00019999_1_0.sxd"), qPrintable(lastMessage()));
     }
 
     // The print checks in order, each putting the focus in its empty box; a sheet count that is
@@ -186,7 +193,7 @@ private slots:
         KenanForm form;
         WindowMouse::click(form.CmdGd->at(11));
         QCOMPARE(lastMessage(), QStringLiteral("保存番号を入力してください。（1～50）"));
-        for (const QString& bad : {"0", "51", "abc", "07", "..\\1"}) {
+        for (const char* bad : {"0", "51", "abc", "07", "..\\1"}) {
             form.NbInpTx->setText(bad);
             WindowMouse::click(form.CmdGd->at(11));
             QCOMPARE(lastMessage(), QStringLiteral("番号が不正です。（1～50）"));

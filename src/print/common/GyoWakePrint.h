@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class PrintDevice;
 
@@ -14,3 +15,8 @@ class PrintDevice;
 // than chars by the conversion (a voiced katakana counts two) ends in an empty line.
 int GyoWakePrint(PrintDevice& device, const QString& text, float x, float y0, int chars, float pitch, float size,
                  int fontNumber, int align);
+
+// The lines of that rule without printing: the text whole when it is at most chars long after
+// the conversion, otherwise the cut lines of 2 x chars bytes (or one more when the last character
+// takes two) and what is left after the last cut, when anything is.
+QStringList GyoWakeLines(const QString& text, int chars);
