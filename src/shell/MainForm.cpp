@@ -15,6 +15,7 @@
 #include "codetables/MiyazakiYakkaForm.h"
 #include "codetables/YakkaTourokuForm.h"
 #include "notices/TuchiboForm.h"
+#include "records/SinryoKirokuForm.h"
 #include "registers/MasterForm.h"
 #include "common/CodeTableLoader.h"
 #include "common/DataPath.h"
@@ -491,6 +492,7 @@ void MainForm::ShowSubForm(SubForm form)
     case SubForm::BunruiForm: showModal<::BunruiForm>(); break;
     case SubForm::NewInputForm: showModal<::NewInputForm>(); break;
     case SubForm::TuchiboForm: showModal<::TuchiboForm>(); break;
+    case SubForm::SinryoKirokuForm: showModal<::SinryoKirokuForm>(); break;
     // The windows of the other subsystems are opened here, one line each, as they are built.
     default: break;
     }

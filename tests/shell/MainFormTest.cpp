@@ -299,8 +299,11 @@ private slots:
         const bool built = opened == QList<SubForm>{SubForm::MiyazakiYakkaForm}
                            || opened == QList<SubForm>{SubForm::LastBunbenForm}
                            || opened == QList<SubForm>{SubForm::MasterForm}
-                           || opened == QList<SubForm>{SubForm::TuchiboForm};
+                           || opened == QList<SubForm>{SubForm::TuchiboForm}
+                           || opened == QList<SubForm>{SubForm::SinryoKirokuForm};
         QCOMPARE(!shown.isEmpty(), built);
+        if (opened == QList<SubForm>{SubForm::SinryoKirokuForm})
+            QCOMPARE(shown, QStringList{"SinryoKirokuForm"});
         QCOMPARE(form.state(), MainForm::State::Menu);
         QVERIFY(MsgBox::log().isEmpty());
     }
