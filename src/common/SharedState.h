@@ -3,6 +3,8 @@
 #include "CodeTables.h"
 #include "HandOver.h"
 #include "Ken.h"
+#include "KyuYakuRecord.h"
+#include "SinryoKirokuRecord.h"
 #include "SiteProfile.h"
 
 #include <QColor>
@@ -126,6 +128,11 @@ public:
     CodeTables Tables;
     QStringList KarteFileList;
     QStringList PrintJobList;  // chart file name, disease name and first-exam date joined by "'"
+
+    // The visit records of the last treatment-record tally of the run (empty before the first),
+    // and the withdrawal texts that the treatment-record window loads in 鳥取県.
+    QList<SinryoKirokuRecord> SinryoKirokuList;
+    QList<KyuYakuRecord> KyuYakuList;
 
     HandOver Hand;
 

@@ -15,6 +15,7 @@
 #include "codetables/MiyazakiYakkaForm.h"
 #include "codetables/YakkaTourokuForm.h"
 #include "notices/TuchiboForm.h"
+#include "records/SinryoKirokuForm.h"
 #include "registers/MasterForm.h"
 #include "treatmentbook/IbaragiForm.h"
 #include "treatmentbook/IbaragiSyukeiForm.h"
@@ -495,6 +496,7 @@ void MainForm::ShowSubForm(SubForm form)
     case SubForm::TuchiboForm: showModal<::TuchiboForm>(); break;
     case SubForm::IbaragiForm: ::IbaragiForm::open(this); break;
     case SubForm::IbaragiSyukeiForm: showModal<::IbaragiSyukeiForm>(); break;
+    case SubForm::SinryoKirokuForm: showModal<::SinryoKirokuForm>(); break;
     // The windows of the other subsystems are opened here, one line each, as they are built.
     default: break;
     }
