@@ -16,6 +16,7 @@
 #include "codetables/YakkaTourokuForm.h"
 #include "notices/TuchiboForm.h"
 #include "registers/MasterForm.h"
+#include "tallies/SyukeiForm.h"
 #include "common/CodeTableLoader.h"
 #include "common/DataPath.h"
 #include "common/FlexGrid.h"
@@ -491,6 +492,7 @@ void MainForm::ShowSubForm(SubForm form)
     case SubForm::BunruiForm: showModal<::BunruiForm>(); break;
     case SubForm::NewInputForm: showModal<::NewInputForm>(); break;
     case SubForm::TuchiboForm: showModal<::TuchiboForm>(); break;
+    case SubForm::SyukeiForm: showModal<::SyukeiForm>(); break;
     // The windows of the other subsystems are opened here, one line each, as they are built.
     default: break;
     }
