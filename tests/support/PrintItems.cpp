@@ -53,7 +53,7 @@ bool hasListText(const RecordingPrintDevice& device, const QString& text, int pa
     if (align == 0)
         dx = ByteLenProc(text) * em * 0.5 / 2;
     else if (align == 2)
-        dx = em * double(text.size());
+        dx = h * double(text.size());
     const double wantX = (x - dx - 3.5) * K;
     const double wantY = (y - h - 2) * K;
     for (const auto& op : device.ofKind(RecordingPrintDevice::Kind::Text)) {

@@ -17,8 +17,8 @@ bool hasItem(const RecordingPrintDevice& device, const QString& text, int page, 
 QString itemsOf(const RecordingPrintDevice& device, const QString& text);
 
 // True when the list rules (ListPrintRule, no user offsets) were asked to put the text on the
-// page at (x, y) mm: align 0 centre, 1 start, 2 end; y the middle of the em box when middle,
-// else its bottom; within 0.05 mm.
+// page at (x, y) mm: align 0 centre, 1 start, 2 end (shifted by the text's characters times the
+// height h that places y); y the middle of the em box when middle, else its bottom; within 0.05 mm.
 bool hasListText(const RecordingPrintDevice& device, const QString& text, int page, int size, int align, double x,
                  double y, bool middle);
 // True when a line from (x1, y1) to (x2, y2) mm as the list rules place it is on the page.

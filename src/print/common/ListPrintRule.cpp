@@ -33,7 +33,7 @@ bool ListPrintRule::text(const QString& s, int size, const QString& name, int al
     if (align == Centre)
         dx = float(ByteLenProc(s)) * float(size) * EmPerPoint * 0.5f / 2;
     else if (align == End)
-        dx = em * float(s.size());
+        dx = h * float(s.size());
     dev.setFontBold(false);
     dev.setFontItalic(false);
     dev.setFontSize(size);

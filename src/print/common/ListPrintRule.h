@@ -16,8 +16,9 @@ class PrintDevice;
 // or in its middle (h = em / 2). The text starts at
 //   x' = Int(x·k + offX·k − dx·k − 3.5·k),  y' = Int(y·k + offY·k − h·k − 2·k)  twips, k = twips/mm,
 // where dx is 0 for Start, half the text's width for Centre (its bytes in the Japanese code page
-// times half an em, halved) and an em x the number of characters for End, so that a text of
-// full-width characters ends at x. Both corners are 16-bit whole twips as the printer holds
+// times half an em, halved) and h x the number of characters for End: with y at the bottom a
+// text of full-width characters ends at x, with y in the middle one of half-width characters
+// (amounts) does. Both corners are 16-bit whole twips as the printer holds
 // them: a text whose corner falls outside that range is not printed. The window system runs its
 // pending events before each text; an empty text prints nothing.
 //
