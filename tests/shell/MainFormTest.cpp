@@ -299,7 +299,8 @@ private slots:
         const bool built = opened == QList<SubForm>{SubForm::MiyazakiYakkaForm}
                            || opened == QList<SubForm>{SubForm::LastBunbenForm}
                            || opened == QList<SubForm>{SubForm::MasterForm}
-                           || opened == QList<SubForm>{SubForm::TuchiboForm};
+                           || opened == QList<SubForm>{SubForm::TuchiboForm}
+                           || opened == QList<SubForm>{SubForm::SyukeiForm};
         QCOMPARE(!shown.isEmpty(), built);
         QCOMPARE(form.state(), MainForm::State::Menu);
         QVERIFY(MsgBox::log().isEmpty());
