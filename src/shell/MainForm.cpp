@@ -15,6 +15,7 @@
 #include "codetables/MiyazakiYakkaForm.h"
 #include "codetables/YakkaTourokuForm.h"
 #include "notices/TuchiboForm.h"
+#include "postmortem/KenanForm.h"
 #include "records/SinryoKirokuForm.h"
 #include "registers/MasterForm.h"
 #include "tallies/SyukeiForm.h"
@@ -495,6 +496,7 @@ void MainForm::ShowSubForm(SubForm form)
     case SubForm::BunruiForm: showModal<::BunruiForm>(); break;
     case SubForm::NewInputForm: showModal<::NewInputForm>(); break;
     case SubForm::TuchiboForm: showModal<::TuchiboForm>(); break;
+    case SubForm::KenanForm: ::KenanForm::open(this); break;
     case SubForm::IbaragiForm: ::IbaragiForm::open(this); break;
     case SubForm::IbaragiSyukeiForm: showModal<::IbaragiSyukeiForm>(); break;
     case SubForm::SinryoKirokuForm: showModal<::SinryoKirokuForm>(); break;
