@@ -299,7 +299,10 @@ private slots:
         const bool built = opened == QList<SubForm>{SubForm::MiyazakiYakkaForm}
                            || opened == QList<SubForm>{SubForm::LastBunbenForm}
                            || opened == QList<SubForm>{SubForm::MasterForm}
-                           || opened == QList<SubForm>{SubForm::TuchiboForm};
+                           || opened == QList<SubForm>{SubForm::TuchiboForm}
+                           || opened == QList<SubForm>{SubForm::BackUpForm}
+                           || opened == QList<SubForm>{SubForm::InportForm}
+                           || opened == QList<SubForm>{SubForm::ExportForm};
         QCOMPARE(!shown.isEmpty(), built);
         QCOMPARE(form.state(), MainForm::State::Menu);
         QVERIFY(MsgBox::log().isEmpty());
