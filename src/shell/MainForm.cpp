@@ -19,6 +19,8 @@
 #include "codetables/YakkaTourokuForm.h"
 #include "notices/TuchiboForm.h"
 #include "registers/MasterForm.h"
+#include "treatmentbook/IbaragiForm.h"
+#include "treatmentbook/IbaragiSyukeiForm.h"
 #include "common/CodeTableLoader.h"
 #include "common/DataPath.h"
 #include "common/FlexGrid.h"
@@ -494,6 +496,8 @@ void MainForm::ShowSubForm(SubForm form)
     case SubForm::BunruiForm: showModal<::BunruiForm>(); break;
     case SubForm::NewInputForm: showModal<::NewInputForm>(); break;
     case SubForm::TuchiboForm: showModal<::TuchiboForm>(); break;
+    case SubForm::IbaragiForm: ::IbaragiForm::open(this); break;
+    case SubForm::IbaragiSyukeiForm: showModal<::IbaragiSyukeiForm>(); break;
     case SubForm::BackUpForm: showModal<::BackUpForm>(); break;
     case SubForm::InportForm: showModal<::InportForm>(); break;
     case SubForm::ExportForm: showModal<::ExportForm>(); break;
