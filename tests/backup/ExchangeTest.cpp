@@ -9,6 +9,7 @@
 #include "common/LabelButtonArray.h"
 #include "common/MsgBox.h"
 #include "common/SiteProfile.h"
+#include "treatmentbook/TiryoboFile.h"
 
 #include <QDir>
 #include <QFrame>
@@ -19,6 +20,22 @@
 namespace {
 const QString book = QStringLiteral("H7_00010001_1234_0");
 const QString dottedBook = QStringLiteral("H7_00010001_12.5_0");
+
+// A book of one dated row whose third cell names who kept it.
+void writeBook(const QString& path, const QString& keeper)
+{
+    TiryoboRow row;
+    row.set(0, QStringLiteral("5.3.1"));
+    row.set(2, keeper);
+    TestFixture::writeCp932(path, {TiryoboFile::line(row)});
+}
+
+// The partner's book as the book window reads it.
+QString partnerKeeper(const QString& bookBase)
+{
+    const TiryoboFile file = TiryoboFile::readImport(TiryoboFile::ixbPath(bookBase + QStringLiteral(".sxd")));
+    return file.rows.isEmpty() ? QString() : file.rows.first().at(2);
+}
 
 QStringList filesOf(const QString& folder)
 {
@@ -120,12 +137,12 @@ private slots:
     {
         BackUpInstallation a("茨城県,IBF1A");
         BackUpInstallation b("茨城県,IBF1B");
-        a.put("cb/" + book + ".txb", "A's book");
-        a.put("cb/" + dottedBook + ".txb", "A's dotted book");
+        writeBook(a.file("cb/" + book + ".txb"), "側A");
+        writeBook(a.file("cb/" + dottedBook + ".txb"), "側A 耳標に点");
         a.put("cb/BunbenKouho.ini", "A's list");
         a.put("cb/Syochi.INI", "A's other list");
         a.put("cb/README", "no extension");
-        b.put("cb/" + book + ".txb", "B's book");
+        writeBook(b.file("cb/" + book + ".txb"), "側B");
         b.put("cb/BunbenKouho.ini", "B's list");
         b.put("inport/old.ixb", "kept");
         TestDrive drive;
@@ -142,17 +159,17 @@ private slots:
         QCOMPARE(filesOf(drive.file("export_b")), (QStringList{book + ".ixb", "index.ini"}));
         runWindow<InportForm>(QStringLiteral("処理を開始します。"));
         QCOMPARE(MsgBox::log().last().text, QStringLiteral("終了しました。"));
-        QCOMPARE(bytesOf(b.file("inport/" + book + ".ixb")), QByteArray("A's book"));
-        QCOMPARE(bytesOf(b.file("inport/" + dottedBook + ".ixb")), QByteArray("A's dotted book"));
+        QCOMPARE(partnerKeeper(book), QStringLiteral("側A"));
+        QCOMPARE(partnerKeeper(dottedBook), QStringLiteral("側A 耳標に点"));
         QCOMPARE(bytesOf(b.file("inport/old.ixb")), QByteArray("kept"));
         QCOMPARE(bytesOf(b.file("cb/BunbenKouho.ini")), QByteArray("A's list"));
         QCOMPARE(bytesOf(b.file("cb/Syochi.ini")), QByteArray("A's other list"));
-        QCOMPARE(bytesOf(b.file("cb/" + book + ".txb")), QByteArray("B's book"));
+        QCOMPARE(bytesOf(b.file("cb/" + book + ".txb")), bytesOf(drive.file("export_b/" + book + ".ixb")));
 
         a.start();
         runWindow<InportForm>(QStringLiteral("処理を開始します。"));
         QCOMPARE(filesOf(a.file("inport")), (QStringList{book + ".ixb", "index.ini"}));
-        QCOMPARE(bytesOf(a.file("inport/" + book + ".ixb")), QByteArray("B's book"));
+        QCOMPARE(partnerKeeper(book), QStringLiteral("側B"));
         QCOMPARE(bytesOf(a.file("cb/BunbenKouho.ini")), QByteArray("A's list"));
         QCOMPARE(filesOf(drive.file("export_a")).size(), 5);
     }
