@@ -34,13 +34,13 @@ bool ListPrintRule::text(const QString& s, int size, const QString& name, int al
         dx = float(ByteLenProc(s)) * float(size) * EmPerPoint * 0.5f / 2;
     else if (align == End)
         dx = em * float(s.size());
-    else if (align == EndBytes)
-        dx = float(ByteLenProc(s)) * em * 0.5f;
     dev.setFontBold(false);
     dev.setFontItalic(false);
     dev.setFontSize(size);
     dev.setFontName(name);
     dev.processEvents();
+    if (align == EndBytes)
+        dx = float(ByteLenProc(s)) * em * 0.5f;
     const std::optional<int> cx = PrintPageModel::floorTwips(x * k + offX * k - dx * k - 3.5f * k);
     const std::optional<int> cy = PrintPageModel::floorTwips(y * k + offY * k - h * k - 2.0f * k);
     if (!cx || !cy)
