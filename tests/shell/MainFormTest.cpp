@@ -302,7 +302,8 @@ private slots:
                            || opened == QList<SubForm>{SubForm::TuchiboForm}
                            || opened == QList<SubForm>{SubForm::IbaragiSyukeiForm}
 
-                           || opened == QList<SubForm>{SubForm::SinryoKirokuForm};
+                           || opened == QList<SubForm>{SubForm::SinryoKirokuForm}
+                           || opened == QList<SubForm>{SubForm::SyukeiForm};
         QCOMPARE(!shown.isEmpty(), built);
         if (opened == QList<SubForm>{SubForm::SinryoKirokuForm})
             QCOMPARE(shown, QStringList{"SinryoKirokuForm"});
