@@ -18,6 +18,7 @@
 #include "common/PrintDeviceSource.h"
 #include "common/PrintOffsetFile.h"
 #include "common/SharedState.h"
+#include "common/TextFile.h"
 #include "common/TwipGeometry.h"
 #include "common/WidgetColor.h"
 #include "dialogs/NenGappiForm.h"
@@ -104,6 +105,8 @@ void IninjyoForm::buildControls()
     };
     for (const auto& [index, caption, left] : commands)
         DialogLook::command(CmdGd, caption, index, this, left, 150, index == 0);
+    DialogLook::command(CmdGd, QStringLiteral("記憶"), 5, this, 5000, 150)->hide();
+    DialogLook::command(CmdGd, QStringLiteral("読込"), 6, this, 5800, 150)->hide();
     CmdGd->resetOn(this);
     connect(CmdGd, &LabelButtonArray::clicked, this, &IninjyoForm::CmdGd_Click);
     DateGd = DialogLook::label(NoDate, this, 10700, 150);
@@ -199,6 +202,8 @@ void IninjyoForm::CmdGd_Click(int index)
         IninjyoListColorProc();
         break;
     case 4: pickDate(); break;
+    case 5: kioku(); break;
+    case 6: yomikomi(); break;
     default: break;
     }
 }
@@ -209,6 +214,39 @@ void IninjyoForm::pickDate()
     const HandOver& h = SharedState::get().Hand;
     DateGd->setText(h.NenGappiYearOut + QLatin1Char('.') + h.NenGappiManthOut + QLatin1Char('.') + h.NenGappiDayOut);
     IninjyoDateKioku() = DateGd->text();
+}
+
+void IninjyoForm::kioku()
+{
+    QStringList lines;
+    for (const QStringList& row : Rows)
+        lines.append(row.mid(L::NameCol).join(QLatin1Char('\'')));
+    QString error;
+    if (!TextFile::write(DataPath::file(QStringLiteral("set\\Kaihatu.ini")), lines, &error))
+        MsgBox::show(error, QStringLiteral("確認"), MsgBox::OkOnly, MsgBox::Exclamation);
+    else
+        MsgBox::show(QStringLiteral("終了"));
+}
+
+void IninjyoForm::yomikomi()
+{
+    const TextFile file = TextFile::read(DataPath::file(QStringLiteral("set\\Kaihatu.ini")));
+    if (!file.ok()) {
+        MsgBox::show(file.errorText + QStringLiteral("\n一覧は元のままです。"), QStringLiteral("確認"), MsgBox::OkOnly,
+                     MsgBox::Exclamation);
+        return;
+    }
+    Rows.clear();
+    for (const QString& line : file.texts()) {
+        if (line.isEmpty())
+            continue;
+        QStringList row = QStringList{QString()} + line.split(QLatin1Char('\'')).mid(0, L::Cols - 1);
+        while (row.size() < L::Cols)
+            row.append(QString());
+        Rows.append(row);
+    }
+    L::setAll(Rows, false);
+    IninjyoListColorProc();
 }
 
 void IninjyoForm::closeForm()

@@ -18,7 +18,8 @@ class QLineEdit;
 // click on its print cell, or a farmer's rows all at once by a click on his name; the documents'
 // date; the print offsets (kept in IninjyoPrintSet.ini when the window closes); and the print in
 // the layout of 鳥取県, 群馬県, 鹿児島県 or 宮崎県. Commands by index: 0 close, 1 print, 2 every row
-// to print, 3 none, 4 pick the date.
+// to print, 3 none, 4 pick the date; the hidden 5 keeps the list in set\Kaihatu.ini and 6 loads
+// it back (every row then switched off).
 class IninjyoForm : public QDialog
 {
     Q_OBJECT
@@ -55,6 +56,8 @@ private:
     void buildControls();
     void IninjyoListColorProc();
     void pickDate();
+    void kioku();
+    void yomikomi();
     void printStart();
     void closeForm();
 };

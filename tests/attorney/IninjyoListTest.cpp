@@ -163,6 +163,17 @@ private slots:
             WindowMouse::click(form.CmdGd->at(1));
             QCOMPARE(MsgBox::log().last().text, QStringLiteral("日付が入力されていませんがよろしいですか？"));
             QVERIFY(device->ops.isEmpty());
+            // The kept list comes back with every row switched off; a missing file leaves the list.
+            form.CmdGd_Click(5);
+            form.Rows.clear();
+            form.CmdGd_Click(6);
+            QCOMPARE(form.Rows.size(), 3);
+            QCOMPARE(form.ListGrid->textMatrix(3, L::ByoCol), QStringLiteral("病3"));
+            QCOMPARE(form.ListGrid->textMatrix(1, L::InsatuCol), QStringLiteral("しない"));
+            QFile::remove(inst.file("set/Kaihatu.ini"));
+            form.CmdGd_Click(6);
+            QCOMPARE(form.Rows.size(), 3);
+            QVERIFY(MsgBox::log().last().text.contains("Kaihatu.ini"));
             form.HoseiTx[1]->clear();
             WindowMouse::click(form.CmdGd->at(0));
         }
