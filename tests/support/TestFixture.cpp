@@ -34,7 +34,6 @@ void TestFixture::resetGlobals()
     ModalHost::setHandler(nullptr);
     PrintDeviceSource::setFactory(nullptr);
     SindansyoPrintDialog::setNendoPicker(nullptr);
-    PrintMieForm::kioku() = {};
     PrintMiyazakiIninnjyoForm::kioku() = {};
     IninjyoForm::IninjyoDateKioku().clear();
 }
