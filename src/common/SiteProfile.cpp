@@ -74,7 +74,8 @@ QList<SiteProfile> SiteProfile::lookupAll(const QList<SiteProfile>& rows, Ken ke
     for (const SiteProfile& row : rows) {
         if (row.prefecture != ken)
             continue;
-        if (tottori ? (!row.key.isEmpty() && doctorName.contains(row.key)) : row.key == siteKey)
+        if (tottori ? (!row.key.isEmpty() && row.key != QLatin1String("*") && doctorName.contains(row.key))
+                    : row.key == siteKey)
             found.append(row);
     }
     return found;

@@ -53,7 +53,7 @@ public:
     static SiteProfile lookup(const QList<SiteProfile>& rows, Ken ken,
                               const QString& siteKey, const QString& doctorName);
     // Every row that lookup would take, in file order (in 鳥取県 several keys may stand in one
-    // veterinarian's name).
+    // veterinarian's name, each row with its own columns; the prefecture's "*" row is none of them).
     static QList<SiteProfile> lookupAll(const QList<SiteProfile>& rows, Ken ken,
                                         const QString& siteKey, const QString& doctorName);
     // The row keyed "*" of the prefecture: values every site of the prefecture shares (a

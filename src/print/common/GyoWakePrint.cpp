@@ -4,9 +4,18 @@
 #include "common/Hankaku.h"
 #include "common/MojiPrintProc.h"
 
-QStringList GyoWakeLines(const QString& text, int chars)
+namespace {
+
+qsizetype wrapLength(const QString& text, GyoWakeCount count)
 {
-    if (Hankaku::convert(text).size() <= chars)
+    return count == GyoWakeCount::Hankaku ? Hankaku::convert(text).size() : text.size();
+}
+
+} // namespace
+
+QStringList GyoWakeLines(const QString& text, int chars, GyoWakeCount count)
+{
+    if (wrapLength(text, count) <= chars)
         return {text};
     QStringList lines;
     QString line;
@@ -23,13 +32,13 @@ QStringList GyoWakeLines(const QString& text, int chars)
 }
 
 int GyoWakePrint(PrintDevice& device, const QString& text, float x, float y0, int chars, float pitch, float size,
-                 int fontNumber, int align)
+                 int fontNumber, int align, GyoWakeCount count)
 {
-    QStringList lines = GyoWakeLines(text, chars);
+    QStringList lines = GyoWakeLines(text, chars, count);
     // When the conversion made the text longer and the last cut took its last character, an
     // empty line follows (and counts).
-    const qsizetype n = Hankaku::convert(text).size();
-    if (n > chars && text.size() < n && ByteLenProc(lines.constLast()) >= 2 * chars)
+    const qsizetype n = wrapLength(text, count);
+    if (n > chars && text.size() < n && !lines.isEmpty() && ByteLenProc(lines.constLast()) >= 2 * chars)
         lines.append(QString());
     for (int i = 0; i < lines.size(); ++i)
         MojiPrintProc(device, lines.at(i), size, fontNumber, x, y0 + pitch * float(i), align, 0);
