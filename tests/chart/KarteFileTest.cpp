@@ -65,7 +65,7 @@ private slots:
     {
         TempDataRoot root;
         QStringList second = KarteFixture::block(QStringLiteral("乳房炎"), QStringLiteral("7.5.2"));
-        second[6] = KarteFixture::line({"Sinsatu", "1", "", "", "", "", "", "", "", "", "", "", "", "纊"});
+        second[6] = KarteFixture::blockLine({"Sinsatu", "1", "", "", "", "", "", "", "", "", "", "", "", "纊"});
         const QByteArray original = cp932(KarteFixture::chart(
             {KarteFixture::block(QStringLiteral("第四胃変位"), QStringLiteral("7.4.1")), second,
              KarteFixture::block(QStringLiteral("卵巣静止"), QStringLiteral("7.6.3"))}, true));
@@ -217,7 +217,7 @@ private slots:
         QStringList fewFields = good;
         fewFields[2 + 224 + 30].chop(1);
         QStringList wrongTag = good;
-        wrongTag[2 + 2] = KarteFixture::line({"Sinsatu", "1"});
+        wrongTag[2 + 2] = KarteFixture::blockLine({"Sinsatu", "1"});
         QStringList shortHeader = good;
         shortHeader[1] = QStringLiteral("Main'成乳牛'''H28.4.12'雌'はなこ''包''1234'黒白'");
         const auto broken = [&](const QString& text) {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -13,22 +14,43 @@ std::vector<TestRegistry::Entry>& TestRegistry::entries()
     return list;
 }
 
-void TestRegistry::add(const char* name, Factory factory)
+void TestRegistry::add(const char* name, const char* sourceFile, Factory factory)
 {
-    entries().push_back({name, std::move(factory)});
+    entries().push_back({name, folderOf(sourceFile), std::move(factory)});
 }
 
-// NOLVARI_TEST_CLASS=Name runs one class only; the other arguments go to QTest as usual.
+std::string TestRegistry::folderOf(const char* sourceFile)
+{
+    std::string path(sourceFile);
+    const std::size_t file = path.find_last_of("/\\");
+    if (file == std::string::npos)
+        return std::string();
+    path.resize(file);
+    const std::size_t folder = path.find_last_of("/\\");
+    return folder == std::string::npos ? path : path.substr(folder + 1);
+}
+
+// NOLVARI_TEST_FOLDER=chart runs the classes of one folder, NOLVARI_TEST_CLASS=Name one class;
+// the other arguments go to QTest as usual.
 int TestRegistry::runAll(int argc, char** argv)
 {
+    const char* folder = std::getenv("NOLVARI_TEST_FOLDER");
     const char* only = std::getenv("NOLVARI_TEST_CLASS");
     int failed = 0;
+    int run = 0;
     for (const Entry& entry : entries()) {
+        if (folder && *folder && entry.folder != folder)
+            continue;
         if (only && *only && std::strcmp(only, entry.name) != 0)
             continue;
         TestFixture::resetGlobals();
         std::unique_ptr<QObject> test = entry.factory();
         failed += QTest::qExec(test.get(), argc, argv) != 0 ? 1 : 0;
+        ++run;
+    }
+    if (run == 0) {
+        std::fprintf(stderr, "No test class matches NOLVARI_TEST_FOLDER/NOLVARI_TEST_CLASS.\n");
+        return 1;
     }
     return failed;
 }
