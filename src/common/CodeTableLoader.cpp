@@ -34,6 +34,17 @@ QStringList CodeTableLoader::tableOf(const QStringList& lines)
     return table;
 }
 
+QList<QStringList> CodeTableLoader::tableFields(const QStringList& table, QChar separator)
+{
+    QList<QStringList> out;
+    for (const QString& line : table) {
+        if (line.isEmpty())
+            break;
+        out.append(line.split(separator));
+    }
+    return out;
+}
+
 QStringList CodeTableLoader::readTable(const QString& localPath, Result& result)
 {
     const TextFile file = TextFile::read(localPath);

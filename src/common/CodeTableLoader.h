@@ -28,6 +28,9 @@ public:
 
     // The table of a file: its lines in order, then one empty element.
     static QStringList tableOf(const QStringList& lines);
+    // The lines of a table up to its first empty element, each split at the separator, as the
+    // readers of the tables walk them.
+    static QList<QStringList> tableFields(const QStringList& table, QChar separator = QLatin1Char('\''));
     // Reads one code file as a table; a file that cannot be read gives the single empty element
     // and is noted in result.
     static QStringList readTable(const QString& localPath, Result& result);

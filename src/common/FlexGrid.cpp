@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
@@ -300,6 +301,8 @@ void FlexGrid::setBackColorSel(const QColor& color)
     p.setColor(QPalette::Highlight, color);
     p.setColor(QPalette::Inactive, QPalette::Highlight, color);
     setPalette(p);
+    // Selected text stays readable: black on a light selection colour, white on a dark one.
+    setForeColorSel(color.lightnessF() > 0.5 ? QColor(Qt::black) : QColor(Qt::white));
 }
 
 void FlexGrid::setForeColorSel(const QColor& color)
@@ -393,6 +396,15 @@ void FlexGrid::setTopRow(int r)
         scrollToItem(cell(r, 0), QAbstractItemView::PositionAtTop);
 }
 
+void FlexGrid::widenToColumns()
+{
+    int needed = horizontalHeader()->length() + 2 * frameWidth();
+    if (verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+        needed += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar());
+    if (width() < needed)
+        resize(needed, height());
+}
+
 void FlexGrid::mergeEqualCells(int r)
 {
     int start = 0;
@@ -482,8 +494,10 @@ void FlexGrid::removeItem(int r)
 
 QRect FlexGrid::cellRect(int r, int c) const
 {
-    const QRect inViewport = visualRect(model()->index(r, c));
-    return inViewport.translated(viewport()->pos());
+    // The heading rows show in the view laid over the top margin, not in the grid's own viewport.
+    const QAbstractItemView* view = r < hiddenFixedRows && !frozen->isHidden() ? frozen : this;
+    const QRect inViewport = view->visualRect(model()->index(r, c));
+    return inViewport.translated(view->viewport()->mapTo(this, QPoint()));
 }
 
 void FlexGrid::mousePressEvent(QMouseEvent* event)

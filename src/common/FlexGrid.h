@@ -50,6 +50,7 @@ public:
     void setBackColor(const QColor& color);      // cells
     void setBackColorFixed(const QColor& color); // heading cells
     void setBackColorBkg(const QColor& color);   // the area beyond the cells
+    // The selection colour; the selected text turns black or white, whichever reads on it.
     void setBackColorSel(const QColor& color);
     void setForeColorSel(const QColor& color);
     void setCellBackColor(int row, int col, const QColor& color);
@@ -72,6 +73,10 @@ public:
 
     int topRow() const;
     void setTopRow(int row);
+
+    // Widens the grid where it is too narrow for its visible columns beside its vertical scroll
+    // bar, so that the last column shows whole and no horizontal scroll bar appears.
+    void widenToColumns();
 
     // Merges equal neighbouring cells of a row (the heading row's equal captions).
     void mergeEqualCells(int row);

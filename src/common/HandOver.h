@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
+#include <array>
 
 // The dialogs' hand-over values (In: caller to dialog, Out: dialog to caller, Mode: which variant,
 // Kioku: an option a dialog keeps between its openings). Each window's issue adds its own here.
@@ -11,11 +14,17 @@ struct HandOver
     int BunruiOut = 0;          // kind dialog: 0 繁殖, 1 へい病, 2 cancelled
     int NewKarteOut = 0;
     int CopyMode = 0;
-    QString PrintHiduke;
+    QString PrintHiduke;        // chart date of the last print start of a certificate dialog
+    QString PrintNendo;         // year (年度) of the certificates, written by the year picker
     QString KeiroOut;
     QString TokutyoOut;
     QString PLTestOut;
-    int OcrWidth = 0;
+    int OcrWidth = 0;           // stroke width of the machine-read digits (宮崎県)
+
+    // Options the certificate print dialogs keep between their openings.
+    int TottoriYousiChKioku = 0;
+    int TottoriSyusinChKioku = 0;
+    std::array<int, 9> MiyazakiPrintChKioku{};
 
     // Date picker: the caller sets the modes, the picker returns the date text and its parts.
     int NenGappiMode = 0;       // 1 last calving, 2 last insemination, -1 post-mortem, 0 other
@@ -42,4 +51,28 @@ struct HandOver
 
     QString CsvNameOut;         // CSV file chosen for the bulk registration, empty when none
     QStringList NameInpData{QString(), QString(), QString(), QString()}; // code, name, standard, registered name
+
+    // Treatment entry dialogs. Each result array keeps its size; an empty item 0 (or, for the
+    // single texts, an empty text) means the dialog closed without a choice.
+    QStringList TyusyaOut = QStringList(12);  // injection and the Miyazaki entry and code dialogs
+    int TyusyaOpKioku = 0;                     // injection method chosen last
+    QStringList YakujiOut = QStringList(14);   // drug treatment
+    int KusuriBunruiOpKioku = 0;               // drug class chosen last: 0 内用, 1 外用, 2 注入・挿入
+    int YakujiTyusyaOpKioku = 0;               // drug-treatment fee class chosen last
+    int TyusyaMiyazakiMode = 0;                // page of the Miyazaki entry dialog
+    QStringList OusinOut = QStringList(5);     // house call
+    QString SinryoBunruiIn;                    // category word of the treatment-code dialog
+    QStringList SinryoOut = QStringList(11);   // treatment code
+    QString DentakuOut;                        // quantity calculator, "0" when nothing computed
+    QString BpointIn;                          // price or points entry: the cell's text
+    QString BpointOut;                         // the new value, empty when none
+    QStringList TensuIn = QStringList(7);      // points display: the chart's totals
+    QString PLTestIn;
+    QString NoPointOut;
+    int TikushuMode = 0;                       // 0 species and use, 1 sex
+    QString TikushuOut;
+    QString PictMiyazakiOut;                   // "flag:n", "Del", or empty
+    int PictMiyazakiNo = 0;                    // the Miyazaki diagram chosen last in this run
+    // Drug re-pricing: the registered names as (name and standard, registered name) pairs.
+    QList<QPair<QString, QString>> YakkaKousinList;
 };

@@ -30,20 +30,27 @@ void LabelButton::unhover()
     paintText(normalColor);
 }
 
-void LabelButton::enterEvent(QEnterEvent* event)
+void LabelButton::hover()
 {
+    if (isHovered)
+        return;
     isHovered = true;
     paintText(hoverColor);
+    emit hoveredNow(indexValue);
+}
+
+void LabelButton::enterEvent(QEnterEvent* event)
+{
+    hover();
     QLabel::enterEvent(event);
 }
 
 void LabelButton::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!isHovered) {
-        isHovered = true;
-        paintText(hoverColor);
-    }
+    hover();
     QLabel::mouseMoveEvent(event);
+    // A move passed on to the parent would reach the frame's reset and paint this label black.
+    event->accept();
 }
 
 void LabelButton::mousePressEvent(QMouseEvent* event)

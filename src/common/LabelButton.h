@@ -4,7 +4,9 @@
 #include <QLabel>
 
 // A label used as a command button: its index in its array, the hover colour while the mouse is
-// over it, and click, double-click and release (with the keyboard modifiers) by index.
+// over it, and click, double-click and release (with the keyboard modifiers) by index. The label
+// keeps the mouse moves over it to itself, so that the frame behind it, which paints the labels
+// black again, sees only the moves over its free area.
 class LabelButton : public QLabel
 {
     Q_OBJECT
@@ -22,6 +24,8 @@ public:
     void click() { emit clicked(indexValue); }
 
 signals:
+    // The mouse came over the label and painted it in the hover colour.
+    void hoveredNow(int index);
     void clicked(int index);
     void doubleClicked(int index);
     void released(int index, Qt::KeyboardModifiers modifiers);
@@ -35,6 +39,7 @@ protected:
 
 private:
     void paintText(const QColor& color);
+    void hover();
 
     int indexValue;
     QColor hoverColor = QColor(255, 0, 0);

@@ -7,8 +7,9 @@
 #include <QObject>
 
 // A control array of label buttons: buttons by index, one clicked(index) signal for all, and the
-// hover convention: moving the mouse over the window or one of its frames paints the whole array
-// in its normal colour again.
+// hover convention: the label under the mouse takes the hover colour and the others of the array
+// their normal colour; moving the mouse over the window or one of its frames paints the whole
+// array in its normal colour again.
 class LabelButtonArray : public QObject
 {
     Q_OBJECT
@@ -19,7 +20,7 @@ public:
     LabelButton* add(const QString& caption, int index, QWidget* parent);
     LabelButton* at(int index) const { return buttons.value(index); }
     QList<int> indexes() const { return buttons.keys(); }
-    // Widgets (the window, its frames) whose mouse moves reset the array's colours.
+    // Widgets (the window, its frames, a grid) whose mouse moves reset the array's colours.
     void resetOn(QWidget* background);
     void unhoverAll();
     void setHoverColor(const QColor& color);
@@ -33,6 +34,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void unhoverOthers(int hoveredIndex);
+
     QMap<int, LabelButton*> buttons;
     QColor hoverColor = QColor(255, 0, 0);
 };

@@ -59,6 +59,8 @@ public:
     virtual void newPage() = 0;
     // Ends the document; false with a message when the pages could not be produced.
     virtual bool endDoc(QString* errorText = nullptr) = 0;
+    // What to tell the user about where the pages went (a PDF file's path); empty for a printer.
+    virtual QString destinationMessage() const { return QString(); }
 
     // Lets the window system process pending events once (windows repaint during long prints).
     virtual void processEvents();

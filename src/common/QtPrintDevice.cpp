@@ -60,12 +60,18 @@ void QtPrintDevice::applyLayout()
 
 bool QtPrintDevice::begin()
 {
-    if (started)
-        return !failed;
-    started = true;
-    applyLayout();
-    failed = !painter.begin(printer.get());
-    return !failed;
+    if (!started) {
+        started = true;
+        applyLayout();
+        failed = !painter.begin(printer.get());
+    }
+    if (failed)
+        return false;
+    for (; pendingPages > 0; --pendingPages) {
+        applyLayout();
+        printer->newPage();
+    }
+    return true;
 }
 
 void QtPrintDevice::setPaper(Paper paperSize, Orientation orient)
@@ -138,14 +144,15 @@ bool QtPrintDevice::drawPicture(const QString& localPath, double x, double y)
 
 void QtPrintDevice::newPage()
 {
-    if (!begin())
-        return;
-    applyLayout();
-    printer->newPage();
+    // The page starts with the next drawing, so that the new page every form ends with leaves no
+    // blank sheet at the end of the document.
+    if (begin())
+        ++pendingPages;
 }
 
 bool QtPrintDevice::endDoc(QString* errorText)
 {
+    pendingPages = 0;
     if (!begin() || !painter.end()) {
         if (errorText)
             *errorText = QStringLiteral("印刷できませんでした（%1）。").arg(destinationText);

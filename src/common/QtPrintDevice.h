@@ -8,7 +8,8 @@
 
 // The print device on Qt: the system's default printer (CUPS) or a PDF file. The page layout is
 // applied when the first page starts and again at every new page, so paper may change between
-// pages. Positions are converted from twips to the printer's resolution.
+// pages. Positions are converted from twips to the printer's resolution. A new page starts when
+// something is drawn on it: new pages asked for at the end of the document print no blank sheet.
 class QtPrintDevice : public PrintDevice
 {
 public:
@@ -21,7 +22,7 @@ public:
     QString destination() const { return destinationText; }
     bool toPdfFile() const { return pdf; }
     // The message that tells the user where a PDF print went (empty for a real printer).
-    QString destinationMessage() const;
+    QString destinationMessage() const override;
 
     void setPaper(Paper paper, Orientation orientation) override;
     void drawLine(double x1, double y1, double x2, double y2) override;
@@ -48,4 +49,5 @@ private:
     bool pdf = false;
     bool started = false;
     bool failed = false;
+    int pendingPages = 0;   // new pages asked for and not yet started
 };

@@ -20,6 +20,17 @@ SiteProfile SiteProfile::parseRow(const QString& line)
     return row;
 }
 
+std::optional<QString> SiteProfile::partner(const QString& column, const QString& value) const
+{
+    const QStringList pairs = text(column).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const QString& pair : pairs) {
+        const qsizetype at = pair.indexOf(QLatin1Char('>'));
+        if (at > 0 && pair.left(at) == value)
+            return pair.mid(at + 1);
+    }
+    return std::nullopt;
+}
+
 QList<SiteProfile> SiteProfile::parse(const QStringList& lines)
 {
     QList<SiteProfile> rows;
@@ -51,6 +62,15 @@ SiteProfile SiteProfile::lookup(const QList<SiteProfile>& rows, Ken ken,
         if (row.prefecture != ken)
             continue;
         if (tottori ? (!row.key.isEmpty() && doctorName.contains(row.key)) : row.key == siteKey)
+            return row;
+    }
+    return SiteProfile();
+}
+
+SiteProfile SiteProfile::kenRow(const QList<SiteProfile>& rows, Ken ken)
+{
+    for (const SiteProfile& row : rows) {
+        if (row.prefecture == ken && row.key == QLatin1String("*"))
             return row;
     }
     return SiteProfile();

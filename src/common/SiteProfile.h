@@ -4,6 +4,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <optional>
 
 #include "Ken.h"
 
@@ -23,6 +24,10 @@ public:
 
     bool has(const QString& column) const { return switches.contains(column); }
     QString text(const QString& column) const { return texts.value(column); }
+    // A substitution table of a text column, written "from>to:from>to" (a farmer name printed as
+    // another, a member code printed as its partner): the partner of value, or nothing when the
+    // table does not list it.
+    std::optional<QString> partner(const QString& column, const QString& value) const;
     bool isDefault() const { return key.isEmpty() && prefecture == Ken::Sonota; }
 
     // Switches read at start-up and by the main menu.
@@ -43,4 +48,7 @@ public:
     // key text the veterinarian's name contains. The default row when none matches.
     static SiteProfile lookup(const QList<SiteProfile>& rows, Ken ken,
                               const QString& siteKey, const QString& doctorName);
+    // The row keyed "*" of the prefecture: values every site of the prefecture shares (a
+    // substitution that applies at every site); the default row when there is none.
+    static SiteProfile kenRow(const QList<SiteProfile>& rows, Ken ken);
 };

@@ -14,7 +14,7 @@
 #include <QListWidget>
 
 KouhoSentakuForm::KouhoSentakuForm(QString& value, const QString& fileName, QWidget* parent)
-    : QDialog(parent), out(value), path(SetteiData::path(fileName))
+    : QDialog(parent), out(value), file(SetteiData::path(fileName))
 {
     TwipGeometry::resize(this, 4200, 4700);
     move(TwipGeometry::px(5000), TwipGeometry::px(3000));
@@ -40,27 +40,7 @@ KouhoSentakuForm::KouhoSentakuForm(QString& value, const QString& fileName, QWid
 void KouhoSentakuForm::Form_Load()
 {
     inpTx->setText(out);
-    List1->clear();
-    List1->addItems(SetteiData::readLines(path, &readable, &readError));
-    if (!readable)
-        MsgBox::show(readError, QStringLiteral("確認"));
-}
-
-QStringList KouhoSentakuForm::candidates() const
-{
-    QStringList items;
-    for (int i = 0; i < List1->count(); ++i)
-        items.append(List1->item(i)->text());
-    return items;
-}
-
-bool KouhoSentakuForm::writeCandidates()
-{
-    QString error;
-    if (readable && SetteiData::writeLines(path, candidates(), &error))
-        return true;
-    MsgBox::show(readable ? error : readError, QStringLiteral("確認"));
-    return false;
+    file.load(List1, false);
 }
 
 void KouhoSentakuForm::List1_Click()
@@ -81,17 +61,17 @@ void KouhoSentakuForm::CmdGd_Click(int index)
             return;
         }
         out = inpTx->text().trimmed();
-        QStringList items = candidates();
+        QStringList items = KouhoListFile::items(List1);
         if (ListTouroku::add(items, out, true)) {
             List1->addItem(out);
-            writeCandidates();
+            file.save(List1);
         }
         accept();
     } else if (index == 2) {
         for (int i = 0; i < List1->count(); ++i) {
             if (List1->item(i)->isSelected()) {
                 delete List1->takeItem(i);
-                writeCandidates();
+                file.save(List1);
                 break;
             }
         }

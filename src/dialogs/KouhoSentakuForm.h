@@ -1,5 +1,7 @@
 #pragma once
 
+#include "registers/KouhoListFile.h"
+
 #include <QDialog>
 
 class LabelButtonArray;
@@ -28,11 +30,7 @@ protected:
 
 private:
     void Form_Load();
-    QStringList candidates() const;
-    bool writeCandidates();
 
     QString& out;
-    QString path;
-    bool readable = true;
-    QString readError;
+    KouhoListFile file;
 };

@@ -2,6 +2,7 @@
 
 #include "GridColumns.h"
 #include "common/FlexGrid.h"
+#include "common/FontSetup.h"
 #include "common/LabelButtonArray.h"
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
@@ -22,6 +23,7 @@ KyuYakuForm::KyuYakuForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("KyuYakuForm"));
     setWindowTitle(QStringLiteral("休薬期間登録"));
+    setFont(FontSetup::screenFont());
     if (parent)
         setGeometry(parent->geometry());
     else
@@ -42,6 +44,8 @@ void KyuYakuForm::buildGrid()
     GridColumns::apply(ListGrid, {{QString(), 400}, {QStringLiteral("区分"), 800, FlexGrid::AlignLeft},
         {QStringLiteral("登録薬品名"), 3500, FlexGrid::AlignLeft}, {QStringLiteral("印刷文字"), 3000, FlexGrid::AlignLeft},
         {QString(), 4500, FlexGrid::AlignLeft}});
+    // The fifth column keeps the drug's key for the file; it is never shown.
+    ListGrid->setColumnHidden(4, true);
     ListGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TwipGeometry::place(ListGrid, 150, 1000, 400 + 800 + 3500 + 3000 + 300, 8200);
     connect(ListGrid, &FlexGrid::gridClick, this, &KyuYakuForm::ListGrid_Click);

@@ -6,6 +6,7 @@
 #include "NoukaPage.h"
 #include "SonotaPage.h"
 #include "TeireiPage.h"
+#include "common/FontSetup.h"
 #include "common/LabelButtonArray.h"
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
@@ -44,6 +45,7 @@ MasterForm::~MasterForm() = default;
 void MasterForm::buildWindow()
 {
     setObjectName(QStringLiteral("MasterForm"));
+    setFont(FontSetup::screenFont());
     TwipGeometry::resize(this, 13000, 9880);
     WidgetColor::setBackColor(this, SharedState::get().ColorSet.BaseBackColor);
     TitlePict = new QLabel(this);

@@ -1,5 +1,6 @@
 #include "NameInpForm.h"
 
+#include "common/FontSetup.h"
 #include "common/LabelButtonArray.h"
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
@@ -23,6 +24,7 @@ NameInpForm::NameInpForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("NameInpForm"));
     setWindowTitle(QStringLiteral("薬品名登録"));
+    setFont(FontSetup::screenFont());
     TwipGeometry::resize(this, 8400, 3300);
     WidgetColor::setBackColor(this, SharedState::get().ColorSet.DialogBackColor);
     label(QStringLiteral("薬品名登録"), this, 150);

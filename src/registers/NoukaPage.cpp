@@ -25,6 +25,7 @@ struct BoxPlace
     int box;      // inpTx index
     QString caption;
     int x, y, width;
+    int labelWidth = 1000;  // the box starts 50 twips after its label
 };
 } // namespace
 
@@ -49,20 +50,20 @@ void NoukaPage::buildBoxes()
         {4, 9, QStringLiteral("[呼出名]"), 7650, 300, 500},
         {3, 8, QStringLiteral("[住所]"), 1950, 750, 6200},
         {7, 12, QStringLiteral("[組合番号]"), 1950, 1650, 900},
-        {5, 10, QStringLiteral("[出張所]"), 4000, 1650, 900},
-        {6, 11, QStringLiteral("[地域番号]"), 6000, 1650, 900},
-        {8, 13, QStringLiteral("[地区コード]"), 8000, 1650, 600},
+        {5, 10, QStringLiteral("[出張所]"), 4050, 1650, 1500},
+        {6, 11, QStringLiteral("[地域番号]"), 6750, 1650, 600},
+        {8, 13, QStringLiteral("[地区コード]"), 8550, 1650, 600, 1150},
     };
     for (const BoxPlace& p : places) {
         TikuAGd[p.label] = new QLabel(p.caption, this);
-        TwipGeometry::place(TikuAGd[p.label], p.x, p.y, 1000, 300);
+        TwipGeometry::place(TikuAGd[p.label], p.x, p.y, p.labelWidth, 300);
         form.inpTx[p.box]->setParent(this);
-        TwipGeometry::place(form.inpTx[p.box], p.x + 1050, p.y, p.width, 300);
+        TwipGeometry::place(form.inpTx[p.box], p.x + p.labelWidth + 50, p.y, p.width, 300);
     }
     TikuAGd[9] = new QLabel(QStringLiteral("-"), this);
-    TwipGeometry::place(TikuAGd[9], 9700, 1650, 150, 300);
+    TwipGeometry::place(TikuAGd[9], 10450, 1650, 150, 300);
     form.inpTx[14]->setParent(this);
-    TwipGeometry::place(form.inpTx[14], 9900, 1650, 600, 300);
+    TwipGeometry::place(form.inpTx[14], 10650, 1650, 600, 300);
     form.inpTx[7]->setMaxLength(8);
     infoGd = new QLabel(QStringLiteral("※住所は、市/町/番地　の順に/で区切ってください。"), this);
     TwipGeometry::place(infoGd, 3000, 1100, 7000, 300);

@@ -53,12 +53,23 @@ void OptionArray::paint(int index)
 {
     for (int i = 0; i < buttons.size(); ++i) {
         QPalette p = buttons[i]->palette();
-        p.setColor(QPalette::WindowText, i == index ? QColor(255, 0, 0) : QColor(Qt::black));
+        p.setColor(QPalette::WindowText, i == index ? chosenColor : QColor(Qt::black));
         buttons[i]->setPalette(p);
+        if (chosenBold) {
+            QFont f = buttons[i]->font();
+            f.setBold(i == index);
+            buttons[i]->setFont(f);
+        }
     }
 }
 
 void OptionArray::paintBlack()
 {
     paint(-1);
+}
+
+void OptionArray::setChosenLook(const QColor& color, bool bold)
+{
+    chosenColor = color;
+    chosenBold = bold;
 }

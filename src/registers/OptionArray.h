@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -9,7 +10,7 @@ class QWidget;
 
 // A control array of option buttons of which at most one is chosen, where no choice at all is a
 // state of its own (a grid click can leave a group without one). Choosing, by a click or from
-// code, paints the chosen caption red and the others black.
+// code, paints the chosen caption red (or in the look set for the array) and the others black.
 class OptionArray : public QObject
 {
     Q_OBJECT
@@ -30,6 +31,8 @@ public:
     QString chosenCaption(bool visibleOnly = false) const;
     // Every caption black again.
     void paintBlack();
+    // The colour and weight of the chosen caption.
+    void setChosenLook(const QColor& color, bool bold);
 
 signals:
     void clicked(int index);
@@ -37,4 +40,6 @@ signals:
 private:
     void paint(int index);
     QList<QRadioButton*> buttons;
+    QColor chosenColor = QColor(255, 0, 0);
+    bool chosenBold = false;
 };

@@ -1,23 +1,12 @@
 #include "TourokuNameFile.h"
 
 #include "SetteiData.h"
+#include "common/CodeTableLoader.h"
 #include "common/RowSort.h"
 #include "common/SharedUtil.h"
 
 namespace {
 const QChar Sep = QLatin1Char('\'');
-
-// The table lines up to the first empty element.
-QList<QStringList> tableLines(const QStringList& table)
-{
-    QList<QStringList> out;
-    for (const QString& line : table) {
-        if (line.isEmpty())
-            break;
-        out.append(line.split(Sep));
-    }
-    return out;
-}
 
 QStringList fileLines(const QString& path, TourokuNameFile::Listing& listing)
 {
@@ -77,7 +66,7 @@ TourokuNameFile::Listing TourokuNameFile::list(int category, const QStringList& 
 {
     Listing listing;
     const QString mark = categories().at(category).mark;
-    for (const QStringList& f : tableLines(yakkaCodeTable)) {
+    for (const QStringList& f : CodeTableLoader::tableFields(yakkaCodeTable)) {
         if (!f.at(0).startsWith(mark))
             continue;
         const QString price = f.value(4).isEmpty() || f.value(4) == QStringLiteral("g6") ? f.value(3) : f.value(4);
@@ -102,7 +91,7 @@ TourokuNameFile::Listing TourokuNameFile::listMiyazaki(int category, const QStri
 {
     Listing listing;
     const QString mark = categories().at(category).mark;
-    for (const QStringList& f : tableLines(table)) {
+    for (const QStringList& f : CodeTableLoader::tableFields(table)) {
         if (f.at(0) == mark)
             listing.rows.append({f.value(2), f.value(3), f.value(4), f.value(5), f.value(6), QString()});
     }

@@ -425,6 +425,7 @@ void MainForm::layoutRirekiGrid()
         RirekiGrid->setTextMatrix(0, c, QString::fromUtf16(rirekiColumns[c].heading));
     }
     RirekiGrid->mergeEqualCells(0);
+    RirekiGrid->widenToColumns();
 }
 
 void MainForm::CodeTableLoadProc()

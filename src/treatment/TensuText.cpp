@@ -3,6 +3,8 @@
 #include "common/KingakuFormatProc.h"
 #include "common/ValueReader.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 double TensuText::value(const QString& text)
@@ -46,4 +48,16 @@ QString TensuText::kingaku(double value)
 QString TensuText::ryoukin(double points)
 {
     return kingaku(value(number(float(points * 10))));
+}
+
+std::optional<QString> TensuText::typedNumber(const QString& text)
+{
+    static const QRegularExpression plain(QStringLiteral("^[+-]?(\\d+(\\.\\d*)?|\\.\\d+)$"));
+    static const QRegularExpression grouped(QStringLiteral("^[+-]?\\d{1,3}(,\\d{3})+(\\.\\d*)?$"));
+    const QString t = text.trimmed();
+    if (plain.match(t).hasMatch())
+        return t;
+    if (grouped.match(t).hasMatch())
+        return QString(t).remove(QLatin1Char(','));
+    return std::nullopt;
 }

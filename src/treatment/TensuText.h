@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 // Numbers held as text in treatment lines and totals.
 class TensuText
@@ -22,6 +23,10 @@ public:
 
     // The "###,###" format: the rounded whole number with thousands grouped by ",", empty when 0.
     static QString kingaku(double value);
+
+    // A number typed by the user: blanks at the ends and grouping commas dropped ("1,200" gives
+    // "1200"); none when what remains is not a plain decimal number.
+    static std::optional<QString> typedNumber(const QString& text);
 
     // The fee in yen of a number of points: the points times 10 as a number text, then "###,###".
     static QString ryoukin(double points);

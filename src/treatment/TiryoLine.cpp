@@ -35,6 +35,16 @@ bool TiryoLine::isMiyazaki(Ken ken)
     return ken == Ken::Miyazaki;
 }
 
+bool TiryoLine::takukaraWritten(Ken ken, const SiteProfile& site)
+{
+    return ken == Ken::Kagoshima || (ken == Ken::Ibaraki && site.has(QStringLiteral("ShowTakukara")));
+}
+
+QString TiryoLine::takukaraText(Ken ken, const SiteProfile& site, const QString& takukaraOut)
+{
+    return takukaraWritten(ken, site) ? takukaraOut : QString();
+}
+
 QString TiryoLine::yakkaText(double yen)
 {
     return TensuText::number(float(yen));
@@ -207,5 +217,44 @@ TiryoLine TiryoLine::miyazakiSinryo(const QStringList& tyusyaOut, const QString&
     line.setText(Naiyou, at(tyusyaOut, 1));
     line.setText(Kikaku, at(tyusyaOut, 2));
     line.setText(SinryoCode, at(tyusyaOut, 0));
+    return line;
+}
+
+std::optional<TiryoLine> TiryoLine::miyazakiCode(const TiryoLine& old, const QStringList& out)
+{
+    if (at(out, 0) == QStringLiteral("non"))
+        return std::nullopt;
+    const QString kubun = at(out, 5);
+    const QString naiyou = at(out, 6);
+    TiryoLine line = old;
+    line.setText(Bunrui, kubun);
+    line.setText(Suuryou, QString());
+    line.setText(SinryoCode, at(out, 4));
+    line.setText(YakuhinCode, QString());
+    if (kubun == QStringLiteral("再診") || kubun == QStringLiteral("往診")) {
+        // The unit price and B cells stay, with any value corrected by hand.
+        const bool ousin = kubun == QStringLiteral("往診");
+        line.setText(Naiyou, ousin ? at(out, 3) + QStringLiteral("km") : naiyou);
+        line.setText(Kikaku, ousin ? naiyou : QString());
+        return line;
+    }
+    line.setText(MiyazakiYakka, QString());
+    line.setText(MiyazakiBTen, QString());
+    if (kubun == QStringLiteral("注射") || kubun == QStringLiteral("薬治") || kubun == QStringLiteral("文書")) {
+        if (kubun == QStringLiteral("注射") && naiyou.contains(QLatin1Char(':')))
+            line.setText(Bunrui, naiyou.section(QLatin1Char(':'), 0, 0));
+        line.setText(Naiyou, at(out, 1));
+        line.setText(Kikaku, at(out, 2) + at(out, 3));
+        line.setText(Suuryou, at(out, 7));
+        line.setText(SinryoCode, at(out, 8) == QStringLiteral("1") ? QString() : at(out, 4));
+        line.setText(YakuhinCode, at(out, 0));
+        return line;
+    }
+    const QStringList syuhou{QStringLiteral("検査"), QStringLiteral("処置"), QStringLiteral("指導"), QStringLiteral("手術"),
+                             QStringLiteral("入院")};
+    if (!syuhou.contains(kubun))
+        return std::nullopt;
+    line.setText(Naiyou, naiyou.section(QLatin1Char(':'), 0, 0));
+    line.setText(Kikaku, naiyou.section(QLatin1Char(':'), 1, 1));
     return line;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "common/Ken.h"
+#include "common/SiteProfile.h"
 
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 // One treatment line of an examination: the eight cells of a treatment grid row (columns 1 to
 // 8), stored as fields 3 to 10 of an examination line. Columns 5 to 8 mean other things in
@@ -44,6 +46,12 @@ public:
     static int yakkaColumn(bool miyazaki) { return miyazaki ? MiyazakiYakka : Yakka; }
     static int bTenColumn(bool miyazaki) { return miyazaki ? MiyazakiBTen : BTen; }
 
+    // The place of departure a house-call line carries: the shared TakukaraOut where the
+    // installation writes it (鹿児島県, the Ibaraki clinic of the site switch "ShowTakukara"),
+    // else none.
+    static bool takukaraWritten(Ken ken, const SiteProfile& site);
+    static QString takukaraText(Ken ken, const SiteProfile& site, const QString& takukaraOut);
+
     // Lines from the entry dialogs' results (the hand-over arrays as the dialogs fill them).
     // House call: OusinOut; takukara is the place of departure where the installation writes
     // it (鹿児島県, the Ibaraki clinic), else empty.
@@ -65,6 +73,9 @@ public:
     static TiryoLine miyazakiOusin(const QStringList& ousinOut);
     static TiryoLine miyazakiTyusya(const QStringList& tyusyaOut);
     static TiryoLine miyazakiSinryo(const QStringList& tyusyaOut, const QString& bunrui);
+    // 宮崎県: the line old rewritten from the codes typed in the code entry (TyusyaOut of the code
+    // dialog); none when it was closed ("non") or its category writes no line.
+    static std::optional<TiryoLine> miyazakiCode(const TiryoLine& old, const QStringList& tyusyaOut);
 
     // The price text of a quantity at a unit price: computed in double, stored through a
     // single-precision number (2.5 x 60 gives "150", 3 x 37.4 gives "112.2").

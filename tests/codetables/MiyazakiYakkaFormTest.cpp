@@ -1,5 +1,6 @@
 #include "TestFixture.h"
 #include "TestRegistry.h"
+#include "WindowMouse.h"
 
 #include "codetables/MiyazakiYakkaForm.h"
 #include "common/CodeTableLoader.h"
@@ -78,8 +79,7 @@ private slots:
         sort->click();
         QCOMPARE(column(drugs, 3), (QStringList{"ビフィズス", "ポビドン", "ビタB1", "アンピ", "オキシ"}));
 
-        drugs->setCurrent(2, 1);
-        form.DataGrid_Click(0);
+        QVERIFY(WindowMouse::clickCell(drugs, 2, 1));
         QCOMPARE(form.findChild<QLabel*>("YakkaGd")->text(), QStringLiteral("1560"));
     }
 

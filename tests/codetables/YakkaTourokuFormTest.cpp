@@ -1,5 +1,6 @@
 #include "TestFixture.h"
 #include "TestRegistry.h"
+#include "WindowMouse.h"
 
 #include "codetables/CodeWindowLook.h"
 #include "codetables/YakkaTourokuForm.h"
@@ -410,16 +411,15 @@ private slots:
     {
         Install install;
         YakkaTourokuForm form;
-        form.show();
-        form.findChild<QRadioButton*>("BunruiOp1")->setChecked(true);
+        QVERIFY(WindowMouse::click(form.findChild<QRadioButton*>("BunruiOp1")));
         FlexGrid* fee = grid(form, 1);
-        QTest::mouseClick(fee->viewport(), Qt::LeftButton, {}, fee->visualItemRect(fee->item(2, 1)).center());
+        QVERIFY(WindowMouse::clickCell(fee, 2, 1));
         QCOMPARE(fee->row(), 2);
         QVERIFY(!editor(form, 1)->isHidden());
         QCOMPARE(fee->cellBackColor(2, 3), CodeWindowLook::EditRowColor);
         QCOMPARE(fee->cellBackColor(1, 3), QColor(Qt::white));
         QCOMPARE(fee->cellBackColor(2, 0), ColorSetInfo::GridFixedBackColor());
-        QTest::mouseClick(fee->viewport(), Qt::LeftButton, {}, fee->visualItemRect(fee->item(3, 0)).center());
+        QVERIFY(WindowMouse::clickCell(fee, 3, 0));
         QCOMPARE(fee->row(), 2);
         QCOMPARE(fee->col(), 1);
         QVERIFY(!editor(form, 1)->isHidden());

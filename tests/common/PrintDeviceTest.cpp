@@ -141,6 +141,25 @@ private slots:
         QVERIFY(qAbs(found["家畜共済"].y() - 50) < 1.0);
         QVERIFY(qAbs(found["12345"].x() - 10) < 0.5);
     }
+
+    // The new page a form ends with prints no blank sheet; a page left blank between two stays.
+    void trailingNewPagePrintsNoSheet()
+    {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        TempDataRoot root;
+        const QString pdf = root.path() + "/pages.pdf";
+        auto device = QtPrintDevice::toPdf(pdf);
+        device->printText("一");
+        device->newPage();
+        device->newPage();
+        device->printText("三");
+        device->newPage();
+        QVERIFY(device->endDoc());
+        int pages = 0;
+        PdfWords::topLeftMm(pdf, &pages);
+        QCOMPARE(pages, 3);
+    }
 };
 
 NOLVARI_TEST(PrintDeviceTest)

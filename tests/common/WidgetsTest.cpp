@@ -1,5 +1,6 @@
 #include "TestFixture.h"
 #include "TestRegistry.h"
+#include "WindowMouse.h"
 
 #include "common/ClipboardText.h"
 #include "common/FlexGrid.h"
@@ -8,6 +9,7 @@
 #include "common/SingleInstance.h"
 #include "common/TwipGeometry.h"
 
+#include <QFrame>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTableView>
@@ -128,6 +130,83 @@ private slots:
         QTest::mouseClick(second, Qt::LeftButton);
         first->click();
         QCOMPARE(clicks, (QList<int>{6, 0}));
+    }
+
+    // The pointer moved as a person moves it, over a frame holding two labels and a grid that
+    // resets them: the label under the pointer stays red while the pointer moves over it.
+    void labelButtonHoverHoldsUnderTheMovingMouse()
+    {
+        QWidget window;
+        window.resize(400, 300);
+        auto* frame = new QFrame(&window);
+        frame->setGeometry(10, 10, 380, 280);
+        LabelButtonArray menu;
+        LabelButton* first = menu.add("終了", 0, frame);
+        LabelButton* second = menu.add("カルテ入力", 6, frame);
+        first->setGeometry(20, 20, 120, 24);
+        second->setGeometry(20, 50, 120, 24);
+        auto* grid = new FlexGrid(frame);
+        grid->setGeometry(20, 100, 300, 150);
+        grid->setRows(5);
+        menu.resetOn(frame);
+        menu.resetOn(grid);
+        QList<int> clicks;
+        connect(&menu, &LabelButtonArray::clicked, [&](int i) { clicks.append(i); });
+        const QColor red(255, 0, 0);
+        auto colour = [](LabelButton* b) { return b->palette().color(QPalette::WindowText); };
+
+        QVERIFY(WindowMouse::move(second, {10, 12}));
+        QVERIFY(WindowMouse::move(second, {60, 12}));
+        QVERIFY(WindowMouse::move(second, {100, 8}));
+        QCOMPARE(colour(second), red);
+        QVERIFY(WindowMouse::move(first));
+        QCOMPARE(colour(first), red);
+        QCOMPARE(colour(second), QColor(Qt::black));
+        QVERIFY(WindowMouse::move(frame, {300, 30}));
+        QCOMPARE(colour(first), QColor(Qt::black));
+        QVERIFY(WindowMouse::move(second));
+        QVERIFY(WindowMouse::moveToCell(grid, 2, 1));
+        QCOMPARE(colour(second), QColor(Qt::black));
+        QVERIFY(WindowMouse::move(second));
+        QVERIFY(WindowMouse::moveToCell(grid, 0, 1));
+        QCOMPARE(colour(second), QColor(Qt::black));
+        QVERIFY(WindowMouse::click(second));
+        QVERIFY(WindowMouse::click(first));
+        QCOMPARE(clicks, (QList<int>{6, 0}));
+    }
+
+    // A click at a place where one control covers another reaches the one on top only.
+    void windowClickMissesACoveredControl()
+    {
+        QWidget window;
+        window.resize(300, 100);
+        LabelButtonArray buttons;
+        LabelButton* under = buttons.add("OK", 1, &window);
+        under->setGeometry(10, 10, 100, 24);
+        auto* cover = new QFrame(&window);
+        cover->setGeometry(60, 0, 100, 50);
+        QSignalSpy clicks(&buttons, &LabelButtonArray::clicked);
+        QVERIFY(WindowMouse::click(under, {20, 12}));
+        QVERIFY(!WindowMouse::click(under, {80, 12}));
+        QCOMPARE(clicks.size(), 1);
+    }
+
+    void gridCellsAreClickedWhereTheyShow()
+    {
+        QWidget window;
+        window.resize(400, 300);
+        auto* grid = new FlexGrid(&window);
+        grid->setGeometry(10, 10, 380, 280);
+        grid->setRows(40);
+        grid->setCols(4);
+        grid->setRowHeightTwips(0, 400);
+        QSignalSpy clicks(grid, &FlexGrid::gridClick);
+        QVERIFY(WindowMouse::clickCell(grid, 0, 2));
+        QVERIFY(WindowMouse::clickCell(grid, 3, 1));
+        QCOMPARE(clicks.size(), 2);
+        QCOMPARE(clicks.at(0), (QVariantList{0, 2}));
+        QCOMPARE(clicks.at(1), (QVariantList{3, 1}));
+        QCOMPARE(grid->row(), 3);
     }
 
     void secondInstanceIsRefused()

@@ -1,5 +1,6 @@
 #include "TestFixture.h"
 #include "TestRegistry.h"
+#include "WindowMouse.h"
 
 #include "common/DataPath.h"
 #include "common/FlexGrid.h"
@@ -51,6 +52,25 @@ private slots:
         QVERIFY(MsgBox::log().isEmpty());
         QCOMPARE(form.YobiGrid->textMatrix(4, 9), QStringLiteral("全"));
         QCOMPARE(form.YobiGrid->size(), QSize(TwipGeometry::px(3120), TwipGeometry::px(1370)));
+    }
+
+    // District, kana, farmer and OK, each clicked where it shows in the picker.
+    void farmerChosenWithTheMouse()
+    {
+        TempDataRoot root;
+        DataPath::setRoot(TestFixture::copySample(root.path()));
+        YobidasiForm form;
+        QVERIFY(WindowMouse::clickItem(form.TikuList, "東谷"));
+        QCOMPARE(items(form.NameList), (QStringList{"山本 一郎", "川口 花子"}));
+        const QList<QTableWidgetItem*> ka = form.YobiGrid->findItems("か", Qt::MatchExactly);
+        QCOMPARE(ka.size(), 1);
+        QVERIFY(WindowMouse::clickCell(form.YobiGrid, ka.first()->row(), ka.first()->column()));
+        QCOMPARE(items(form.NameList), (QStringList{"川口 花子"}));
+        QVERIFY(WindowMouse::clickItem(form.NameList, "川口 花子"));
+        QCOMPARE(form.CodeGd->text(), QStringLiteral("00010002"));
+        QVERIFY(WindowMouse::click(form.CmdGd));
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(SharedState::get().CurrentNouka.NoukaName, QStringLiteral("川口 花子"));
     }
 
     void sameNamedFarmersKeepTheirOwnCodes_data()

@@ -5,7 +5,9 @@
 #include "common/FontSetup.h"
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
+#include "common/PrintDeviceSource.h"
 #include "common/SharedState.h"
+#include "print/common/SindansyoPrintDialog.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -26,6 +28,8 @@ void TestFixture::resetGlobals()
     MsgBox::setResponder([](const MsgBox::Call& call) { return MsgBox::defaultAnswer(call.buttons); });
     MsgBox::clearLog();
     ModalHost::setHandler(nullptr);
+    PrintDeviceSource::setFactory(nullptr);
+    SindansyoPrintDialog::setNendoPicker(nullptr);
 }
 
 QString TestFixture::writeBytes(const QString& localPath, const QByteArray& bytes)
@@ -77,10 +81,9 @@ QString TestFixture::sourceDir()
     return dir.isEmpty() ? QStringLiteral(NOLVARI_SOURCE_DIR_DEFAULT) : QString::fromLocal8Bit(dir);
 }
 
-QString TestFixture::copySample(const QString& dir)
+namespace {
+void copyFolder(const QString& from, const QString& to)
 {
-    const QString from = sourceDir() + QStringLiteral("/sample/Nolvari");
-    const QString to = dir + QStringLiteral("/Nolvari");
     QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString source = it.next();
@@ -88,6 +91,13 @@ QString TestFixture::copySample(const QString& dir)
         QDir().mkpath(QFileInfo(target).absolutePath());
         QFile::copy(source, target);
     }
+}
+} // namespace
+
+QString TestFixture::copySample(const QString& dir)
+{
+    const QString to = dir + QStringLiteral("/Nolvari");
+    copyFolder(sourceDir() + QStringLiteral("/sample/Nolvari"), to);
     return to;
 }
 
@@ -100,6 +110,11 @@ void TestFixture::setPrintHosei(const QString& yokoTateNobi)
 TempDataRoot::TempDataRoot() : previousRoot(DataPath::root())
 {
     DataPath::setRoot(dir.path());
+}
+
+void TempDataRoot::useSample() const
+{
+    copyFolder(TestFixture::sourceDir() + QStringLiteral("/sample/Nolvari"), dir.path());
 }
 
 TempDataRoot::~TempDataRoot()

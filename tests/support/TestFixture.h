@@ -37,6 +37,8 @@ public:
     // The local path of a file under the root, folders created: file("set/info.ini").
     QString file(const QString& relative) const;
     QString write(const QString& relative, const QStringList& lines) const;
+    // Fills the root with a copy of the sample installation of the source tree.
+    void useSample() const;
 
 private:
     QTemporaryDir dir;

@@ -79,12 +79,30 @@ private slots:
                                              << QStringList{"診療区分無", "薬A", "", "2", "", "Y001", "", ""};
         QTest::newRow("宮崎県 treatment code") << TiryoLine::miyazakiSinryo({"0501", "直腸検査", "一般", "", "", "", "", ""}, "検査")
                                                << QStringList{"検査", "直腸検査", "一般", "", "0501", "", "", ""};
+        // The code entry rewrites a Miyazaki line by the category of the fee code typed.
+        const TiryoLine coded({"処置", "旧", "旧規格", "3", "0301", "Y9", "120", "45"});
+        const auto code = [&](const QStringList& out) { return TiryoLine::miyazakiCode(coded, out).value_or(TiryoLine()); };
+        QTest::newRow("宮崎県 code: house call keeps price and points")
+            << code({"", "", "", "2", "0102", "往診", "日中", "", "0"})
+            << QStringList{"往診", "2km", "日中", "", "0102", "", "120", "45"};
+        QTest::newRow("宮崎県 code: injection")
+            << code({"1301", "フルニキシン", "50", "mL", "0501", "注射", "筋肉内注射:", "2", "0"})
+            << QStringList{"筋肉内注射", "フルニキシン", "50mL", "2", "0501", "1301", "", ""};
+        QTest::newRow("宮崎県 code: fee code left out with *")
+            << code({"2001", "ビフィズス", "500", "g", "0201", "薬治", "薬治:", "1", "1"})
+            << QStringList{"薬治", "ビフィズス", "500g", "1", "", "2001", "", ""};
+        QTest::newRow("宮崎県 code: test") << code({"", "", "", "", "0401", "検査", "血液検査:一般", "", "0"})
+                                           << QStringList{"検査", "血液検査", "一般", "", "0401", "", "", ""};
+        QTest::newRow("宮崎県 code: other category, unchanged") << code({"", "", "", "", "0001", "診察", "初診:", "", "0"})
+                                                                << QStringList{};
+        QTest::newRow("宮崎県 code: closed") << code({"non", "", "", "", "0401", "検査", "血液検査:一般", "", "0"})
+                                             << QStringList{};
     }
     void lines()
     {
         QFETCH(TiryoLine, line);
         QFETCH(QStringList, cells);
-        QCOMPARE(line.cells(), cells);
+        QCOMPARE(line.cells(), cells.isEmpty() ? TiryoLine().cells() : cells);
     }
 
     void emptyAndOccupied()

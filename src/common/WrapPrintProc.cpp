@@ -1,0 +1,51 @@
+#include "WrapPrintProc.h"
+
+#include "ByteLenProc.h"
+#include "MojiPrintProc.h"
+
+namespace {
+
+bool isKuten(QChar c)
+{
+    return c == QChar(0x3002) || c == QChar(0x3001) || c == QChar(0xFF61) || c == QChar(0xFF64);
+}
+
+} // namespace
+
+QString WrapText::KutenCutProc(const QString& text)
+{
+    return !text.isEmpty() && isKuten(text.front()) ? text.mid(1) : text;
+}
+
+QStringList WrapText::lines(const QString& text, int width)
+{
+    if (text.size() <= width)
+        return {KutenCutProc(text)};
+    const int full = 2 * width;
+    QStringList out;
+    qsizetype start = 0;
+    for (;;) {
+        qsizetype end = start;
+        int bytes = 0;
+        while (end < text.size() && bytes < full)
+            bytes += ByteLenProc(QStringView(text).mid(end++, 1));
+        if (bytes < full)
+            break;
+        QString line = text.mid(start, end - start);
+        if (end < text.size() && isKuten(text.at(end)))
+            line += text.at(end);
+        out.append(KutenCutProc(line));
+        start = end;
+    }
+    out.append(KutenCutProc(text.mid(start)));
+    return out;
+}
+
+int WrapPrintProc(PrintDevice& device, const QString& text, float size, int fontNumber, int align, float x,
+                  float y0, int width, float pitch)
+{
+    const QStringList lines = WrapText::lines(text, width);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        MojiPrintProc(device, lines.at(i), size, fontNumber, x, y0 + float(i) * pitch, align, 0);
+    return int(lines.size());
+}

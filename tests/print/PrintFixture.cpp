@@ -1,0 +1,162 @@
+#include "PrintFixture.h"
+
+#include "TestFixture.h"
+
+#include "common/ByteLenProc.h"
+#include "common/DataPath.h"
+#include "common/PrintDeviceSource.h"
+#include "common/SharedState.h"
+
+#include <cmath>
+
+namespace {
+QString recordLine(const QStringList& fields)
+{
+    QString line;
+    for (const QString& f : fields)
+        line += f + QLatin1Char('\'');
+    return line;
+}
+} // namespace
+
+SindansyoChart::SindansyoChart(const QString& byoName, const QString& syosin)
+{
+    nouka = QStringList{"Main", "東谷", "山本 一郎", "00010001", "鳥取県中央市東谷1-2", "", "", "", "", "", "", "", "", "", "", ""};
+    kotai = QStringList{"Main", "成乳牛", "", "", "H30.3.15", "雌", "はなこ:1012345678", "", "包", "", "1234", "黒白",
+                        "", "H7_00010001_1234_0", "", "R6.4.1"};
+    block.setCell(0, 2, byoName);
+    block.setCell(0, 5, syosin);
+}
+
+void SindansyoChart::exam(int j, const QString& date, const QString& tpr, const QString& start, const QString& end,
+                          const QString& course)
+{
+    const int row = KarteBlock::sinsatuRow(j);
+    block.setCell(row, 2, date);
+    block.setCell(row, 3, tpr);
+    block.setCell(row, 5, start);
+    block.setCell(row, 6, end);
+    block.setCell(row + 1, 2, course);
+}
+
+void SindansyoChart::tiryo(int j, int k, const QStringList& cells)
+{
+    for (int c = 0; c < cells.size(); ++c)
+        block.setCell(KarteBlock::sinsatuRow(j) + k, 3 + c, cells.at(c));
+}
+
+QStringList SindansyoChart::lines() const
+{
+    return QStringList{recordLine(nouka), recordLine(kotai)} + block.lines();
+}
+
+QString SindansyoChart::write(const QString& root, const QString& fileName) const
+{
+    return TestFixture::writeCp932(root + QStringLiteral("/H7/") + fileName, lines());
+}
+
+SindansyoPrintContext sampleContext(Ken ken)
+{
+    SharedState& s = SharedState::get();
+    s.ken = ken;
+    s.KarteNendo = QStringLiteral("7");
+    s.CurrentNouka = {QStringLiteral("東谷"), QStringLiteral("山本 一郎"), QStringLiteral("00010001"), QString()};
+    s.CurrentKarteFile = QStringLiteral("H7_00010001_1234_0.sxd");
+    s.DoctorInfo = {QStringLiteral("鳥取県中央市本町2-5 佐藤家畜診療所"), QStringLiteral("佐藤 誠"), QStringLiteral("1234")};
+    SindansyoPrintContext c = SindansyoPrintContext::take(s, nullptr);
+    c.PrintHiduke = QStringLiteral("R7.5.20");
+    c.NenDo = QStringLiteral(" 6 ");
+    return c;
+}
+
+void openSample(const QString& root, const QString& kenName)
+{
+    DataPath::setRoot(root);
+    SharedState& s = SharedState::get();
+    s.setKen(kenName);
+    s.KarteNendo = QStringLiteral("7");
+    s.DefaultNendo = QStringLiteral("5");
+    s.TodayDate = QStringLiteral("2025/5/20");
+    s.CurrentNouka = {QStringLiteral("東谷"), QStringLiteral("山本 一郎"), QStringLiteral("00010001"), QString()};
+    s.PrintJobList = {QStringLiteral("H7_00010001_1234_0.sxd'第四胃変位'7.4.3")};
+}
+
+std::shared_ptr<RecordingPrintDevice> recordPrints()
+{
+    auto device = std::make_shared<RecordingPrintDevice>();
+    device->assumePicturesExist = true;
+    PrintDeviceSource::setFactory([device](const QString&) { return device; });
+    return device;
+}
+
+QPointF itemPointMm(const RecordingPrintDevice::Op& op, int align)
+{
+    const double h = op.fontSize / 3 * 0.5;
+    const int n = ByteLenProc(op.text);
+    double dx = 0;
+    if (align == 0)
+        dx = h * 0.5;
+    else if (align == 2)
+        dx = h * n;
+    else if (align == 3)
+        dx = n * op.fontSize * (25.0 / 72) * 0.5 / 2;
+    return {op.xMm() + dx, op.yMm() + h};
+}
+
+bool hasItem(const RecordingPrintDevice& device, const QString& text, int page, double size, int align, double x,
+             double y, double tol)
+{
+    for (const auto& op : device.ofKind(RecordingPrintDevice::Kind::Text)) {
+        if (op.text != text || op.page != page || std::abs(op.fontSize - size) > 0.01)
+            continue;
+        const QPointF at = itemPointMm(op, align);
+        if (std::abs(at.x() - x) <= tol && std::abs(at.y() - y) <= tol)
+            return true;
+    }
+    return false;
+}
+
+QString itemsOf(const RecordingPrintDevice& device, const QString& text)
+{
+    QStringList found;
+    for (const auto& op : device.ofKind(RecordingPrintDevice::Kind::Text)) {
+        if (op.text == text)
+            found.append(QStringLiteral("p%1 %2pt (%3, %4)").arg(op.page).arg(op.fontSize).arg(op.xMm(), 0, 'f', 2)
+                             .arg(op.yMm(), 0, 'f', 2));
+    }
+    return QStringLiteral("\"%1\": %2").arg(text, found.isEmpty() ? QStringLiteral("none") : found.join(", "));
+}
+
+bool hasCircle(const RecordingPrintDevice& device, int page, double x, double y, double radius, double tol)
+{
+    for (const auto& op : device.ofKind(RecordingPrintDevice::Kind::Circle)) {
+        if (op.page == page && std::abs(op.xMm() - x) <= tol && std::abs(op.yMm() - y) <= tol
+            && std::abs(op.radius / 56.7 - radius) <= 0.01)
+            return true;
+    }
+    return false;
+}
+
+namespace {
+// The first point of each digit's first stroke, in twips from the anchor.
+QPoint glyphStart(QChar digit)
+{
+    static const QPoint starts[] = {{65, 16}, {81, 16}, {16, 49}, {16, 49}, {16, 16},
+                                    {16, 16}, {81, 16}, {16, 49}, {32, 16}, {146, 49}};
+    return starts[digit.digitValue()];
+}
+} // namespace
+
+bool hasDigit(const RecordingPrintDevice& device, int page, QChar digit, double x, double y)
+{
+    const double h = 14.0 / 3 * 0.5;
+    const int xt = int(std::floor(56.7 * x - 56.7 * h * 0.5));
+    const int yt = int(std::nearbyint(std::floor(56.7 * y - 56.7 * h)));
+    const QPoint start = QPoint(xt, yt) + glyphStart(digit);
+    for (const auto& op : device.ofKind(RecordingPrintDevice::Kind::Line)) {
+        if (op.page == page && std::abs(op.x - start.x()) <= 1 && std::abs(op.y - start.y()) <= 1)
+            return true;
+    }
+    return false;
+}
+

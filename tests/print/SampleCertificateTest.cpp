@@ -1,0 +1,259 @@
+#include "PdfWords.h"
+#include "PrintFixture.h"
+#include "TestFixture.h"
+#include "TestRegistry.h"
+#include "WindowMouse.h"
+
+#include "chart/NewInputView.h"
+#include "common/CodeTableLoader.h"
+#include "common/DataPath.h"
+#include "common/LabelButtonArray.h"
+#include "common/ModalHost.h"
+#include "common/MsgBox.h"
+#include "common/PrintDeviceSource.h"
+#include "common/QtPrintDevice.h"
+#include "common/SharedState.h"
+#include "common/StartupConfig.h"
+#include "dialogs/NenGappiForm.h"
+#include "print/PrintDialogOpener.h"
+#include "print/tottori_miyazaki/PrintMiyazakiForm.h"
+
+#include <QCheckBox>
+#include <QImage>
+#include <QStandardPaths>
+#include <QtTest>
+
+namespace {
+
+// The chart editor as the print dialogs read it.
+class OpenChart : public NewInputView
+{
+public:
+    MiyazakiDataGrid grid;
+    QStringList kiokuList() const override { return {}; }
+    QString mainGdText(int index) const override
+    {
+        return index == 15 ? QStringLiteral("862") : index == 16 ? QStringLiteral("1234") : QString();
+    }
+    QString byoName1() const override { return QStringLiteral("第四胃変位"); }
+    int dateCh() const override { return 0; }
+    int bunsyoCh() const override { return 0; }
+    QString sinryoKaiChGdText() const override { return QString(); }
+    const MiyazakiDataGrid& dataGrid() const override { return grid; }
+    QRect windowRect() const override { return {}; }
+};
+
+// Seven examinations with every kind of treatment line, a picture and a PL test. Tottori lines
+// hold price and points in fields 7 to 9, Miyazaki lines the treatment and drug codes in 7 and 8.
+SindansyoChart sevenExaminations(bool miyazaki)
+{
+    SindansyoChart chart("第四胃変位", "7.9.1");
+    chart.kotai[13] = "H7_00010001_7777_0";
+    chart.kotai[10] = "7777";
+    const QStringList name = {"Name", "", "第四胃変位", "2-15-0", "7.8.31", "7.9.1", "7.9.7", "7.9.8", "治癒", "7"};
+    for (int c = 0; c < name.size(); ++c)
+        chart.block.setCell(0, c, name.at(c));
+    chart.block.setCell(2, 2, "昨日から食欲がない");
+    chart.block.setCell(2, 9, "成乳牛･雌");
+    const QStringList data3 = {"Data", "", "925", "93", "890", "782", "983", "875", "9,830"};
+    for (int c = 0; c < data3.size(); ++c)
+        chart.block.setCell(3, c, data3.at(c));
+    for (int j = 0; j < 7; ++j)
+        chart.exam(j, QStringLiteral("7.9.%1").arg(j + 1), "T=38.5 P=70 R=24", "9:0", "9:30",
+                   QStringLiteral("経過%1").arg(j + 1));
+    const auto line = [&chart, miyazaki](int j, int k, const QString& bunrui, const QString& naiyo,
+                                         const QString& kikaku, const QString& suryo, const QString& code,
+                                         const QString& drug, const QString& b, const QString& a) {
+        if (miyazaki)
+            chart.tiryo(j, k, {bunrui, naiyo, kikaku, suryo, code, drug, "", b});
+        else
+            chart.tiryo(j, k, {bunrui, naiyo, kikaku, suryo, "", b, a});
+    };
+    line(0, 1, "往診", "3km", "", "", "0103", "", "240", "216");
+    line(0, 2, "静脈内注射", "ボログルコン酸カルシウム注射液", "500mL", "1", "0502", "1201", "15", "13");
+    line(0, 3, "文書", "診断書", "", "", "0901", "", "100", "90");
+    line(1, 1, "筋肉内注射", "アンピシリンNa注射用", "1g1V", "2", "0501", "1001", "8", "7");
+    line(1, 2, "皮下注射", "ビタミンB1注射液", "10mL1A", "1", "0503", "1101", "8", "7");
+    line(2, 1, "経口", "整腸剤", "", "1", "0201", "", "10", "9");
+    line(2, 2, "調剤不要", "胃腸薬", "", "1", "0201", "", "10", "9");
+    line(3, 1, "処置", "創傷処置", "", "", "0301", "", "30", "27");
+    line(3, 2, "検査", "血液検査", "", "", "0401", "", "40", "36");
+    line(3, 3, "点数外入力", "特別処置", "", "", "", "", "20", "18");
+    line(4, 1, "診療点数無", "生理食塩液", "", "1", "", "", "0", "0");
+    line(4, 2, "PLテスト結果", "右前 -  左前 +  右後 -  左後 -", "", "", "", "", "", "");
+    line(5, 1, "往診", "同時診療", "", "", "", "", "0", "0");
+    chart.block.setCell(KarteBlock::sinsatuRow(4) + 8, 2, "1");
+    return chart;
+}
+
+SindansyoChart secondEpisode()
+{
+    SindansyoChart chart("乳房炎", "7.10.1");
+    chart.exam(0, "7.10.1", "", "", "", "乳房炎の経過");
+    return chart;
+}
+
+} // namespace
+
+// The sample installation switched to 鳥取県 and to 宮崎県, with a site row and a chart of two
+// episodes: the chart editor's print command hands the first episode to the prefecture's dialog,
+// which prints it onto the recording device and as a PDF.
+class SampleCertificateTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    OpenChart editor;
+
+    void install(const QString& info, const QString& siteRow, bool miyazaki)
+    {
+        const QString root = TestFixture::copySample(dir.path() + (miyazaki ? "/mz" : "/tt"));
+        DataPath::setRoot(root);
+        TestFixture::writeCp932(root + "/set/info.ini", {info});
+        QStringList rows = TestFixture::readCp932(root + "/set/SiteProfile.ini");
+        TestFixture::writeCp932(root + "/set/SiteProfile.ini", rows << siteRow);
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        QDir().mkpath(root + "/pict");
+        QVERIFY(picture.save(root + "/pict/Pict_0.bmp"));
+        const SindansyoChart chart = sevenExaminations(miyazaki);
+        TestFixture::writeCp932(root + "/H7/H7_00010001_7777_0.sxd", chart.lines() + secondEpisode().block.lines());
+        SharedState& s = SharedState::get();
+        QString error;
+        QVERIFY2(StartupConfig::load(s, QDate(2025, 9, 20), &error), qPrintable(error));
+        QVERIFY(CodeTableLoader::CodeTableLoadProc().ok());
+        editor.grid = MiyazakiDataGrid::fromTables(s.Tables.YakkaMiyazakiTable, s.Tables.SinryoMiyazakiTable);
+        // What the editor's print command does before it opens the dialog.
+        s.CurrentNouka = {"東谷", "山本 一郎", "00010001", "鳥取県中央市東谷1-2"};
+        s.CurrentKarteFile = "H7_00010001_7777_0.sxd";
+        s.OpenEditor = &editor;
+        s.TwipPerMm = 56.7f;
+        s.PrintJobList = {"H7_00010001_7777_0.sxd'第四胃変位'7.9.1"};
+    }
+
+    // The dialog as a person drives it: the chart date R7.9.20 in the picker, the options, print
+    // start, close.
+    void printFromTheDialog(const QList<int>& options)
+    {
+        ModalHost::setHandler([options](QDialog& dialog) {
+            if (auto* picker = qobject_cast<NenGappiForm*>(&dialog)) {
+                const QStringList digits = {"0", "7", "9", "2", "0"};
+                for (int g = 0; g < digits.size(); ++g)
+                    picker->DigitGd_Click(NenGappiForm::Group(g), digits.at(g));
+                picker->Label1_Click(1);
+                return 1;
+            }
+            auto* print = qobject_cast<SindansyoPrintDialog*>(&dialog);
+            if (!print)
+                return 0;
+            WindowMouse::click(print->CmdGd->at(2));
+            if (auto* mz = qobject_cast<PrintMiyazakiForm*>(print)) {
+                for (int i : options)
+                    WindowMouse::click(mz->PrintCh[i]);
+            }
+            WindowMouse::click(print->CmdGd->at(1));
+            WindowMouse::click(print->CmdGd->at(0));
+            return 0;
+        });
+        PrintDialogOpener::open(nullptr);
+        QCOMPARE(MsgBox::log().last().title, QStringLiteral("印刷"));
+        QVERIFY2(MsgBox::log().last().text.startsWith("印刷終了"), qPrintable(MsgBox::log().last().text));
+    }
+
+    QString printPdf(const QList<int>& options)
+    {
+        const QString pdf = DataPath::root() + "/certificate.pdf";
+        PrintDeviceSource::setFactory([pdf](const QString&) { return QtPrintDevice::toPdf(pdf); });
+        printFromTheDialog(options);
+        return pdf;
+    }
+
+    static bool near(const QMap<QString, QPointF>& words, const QString& word, double x, double y)
+    {
+        const QPointF at = words.value(word, QPointF(-100, -100));
+        if (qAbs(at.x() - x) <= 1.0 && qAbs(at.y() - y) <= 1.0)
+            return true;
+        qWarning("%s at (%.2f, %.2f), expected (%.2f, %.2f)", qPrintable(word), at.x(), at.y(), x, y);
+        return false;
+    }
+
+private slots:
+    void init() { TestFixture::resetGlobals(); }
+
+    void tottori()
+    {
+        install("鳥取県,0", "", false);
+        auto device = recordPrints();
+        printFromTheDialog({});
+        const double X0 = 13.2, Y0 = -3.0;
+        QCOMPARE(device->ofKind(RecordingPrintDevice::Kind::NewPage).size(), 2);
+        for (int page : {1, 2}) {
+            QVERIFY(hasItem(*device, "山本 一郎", page, 11, 1, X0 + 86, Y0 + 61));
+            QVERIFY(hasItem(*device, QString::number(page), page, 14, 1, X0 + 120, Y0 + 19));
+            QVERIFY(hasItem(*device, "20", page, 10, 1, X0 + 66, Y0 + 260));   // the chart date
+        }
+        QVERIFY(hasItem(*device, "H30", 1, 8, 1, X0 + 106.5, Y0 + 37));
+        QVERIFY(hasItem(*device, "第四胃変位", 1, 8.5, 1, X0 + 7, 68.5));
+        QVERIFY(hasItem(*device, "3", 1, 8.8, 1, X0 + 77, 116));
+        QVERIFY(hasItem(*device, "静脈注", 1, 8.8, 1, X0 + 64.5, 121.5));
+        QVERIFY(hasItem(*device, "筋肉注", 1, 8.8, 1, X0 + 64.5, 151 + 7));
+        QVERIFY(hasItem(*device, "皮下注", 1, 8.8, 1, X0 + 64.5, 151 + 7 + 2.9));
+        QVERIFY(hasItem(*device, "調剤無", 1, 8.8, 1, X0 + 64.5, 175 + 7 + 2.9));
+        QVERIFY(hasItem(*device, "点数外", 1, 8.8, 1, X0 + 64.5, 199 + 7 + 2 * 2.9));
+        QVERIFY(!hasItem(*device, "診療点数無", 1, 8.8, 1, X0 + 64.5, 223 + 7));
+        QVERIFY(hasItem(*device, "生理食塩液×1", 1, 8.8, 1, X0 + 75, 223 + 7));
+        QCOMPARE(device->ofKind(RecordingPrintDevice::Kind::Picture).size(), 1);
+        QVERIFY(hasItem(*device, "同時診療", 2, 8, 1, X0 + 74, 112 + 4));
+        QVERIFY(hasItem(*device, "7", 2, 9, 1, X0 + 2, 151 + 20));             // examination 7
+        QVERIFY(hasItem(*device, "925", 2, 10, 2, X0 + 145, Y0 + 255));
+        QVERIFY(hasItem(*device, "8,750", 2, 10, 2, X0 + 175, Y0 + 275));
+        QVERIFY(hasItem(*device, "100", 2, 9, 2, X0 + 161, Y0 + 246.5));
+        QVERIFY(!device->findText("乳房炎の経過"));
+
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        int pages = 0;
+        const QMap<QString, QPointF> words = PdfWords::topLeftMm(printPdf({}), &pages);
+        QCOMPARE(pages, 2);
+        QVERIFY(near(words, "山本", X0 + 86, Y0 + 61 - 11.0 / 6));
+        QVERIFY(near(words, "H30", X0 + 106.5, Y0 + 37 - 8.0 / 6));
+        QVERIFY(near(words, "9,830", X0 + 148 - 10.0 / 6 * 5, Y0 + 275 - 10.0 / 6));
+    }
+
+    void miyazaki()
+    {
+        install("宮崎県,MZA", "MZA,宮崎県,SiteMiyazakiVetA,FixedDoctorCode=8888", true);
+        auto device = recordPrints();
+        printFromTheDialog({0, 4, 5});
+        QCOMPARE(device->ofKind(RecordingPrintDevice::Kind::NewPage).size(), 3);
+        QVERIFY(hasItem(*device, "山本 一郎", 1, 16, 1, 148.0, 64.5));
+        QVERIFY(hasItem(*device, "H30", 1, 8, 1, 115.5, 46.5));
+        QVERIFY(hasDigit(*device, 1, '8', 56.2, 25.5));                         // the site's number
+        QVERIFY(hasDigit(*device, 3, '3', 25.5, 26.0));                         // page 3
+        QVERIFY(hasItem(*device, "240", 1, 10, 2, 198.0, 116.5 + 10));          // house-call points
+        QVERIFY(hasItem(*device, "624", 1, 10, 2, 185.0, 168 + 11));            // 2 x 312 yen
+        QVERIFY(hasItem(*device, "整腸剤", 1, 9, 1, 101.0, 213 + 11));
+        QVERIFY(hasItem(*device, "経過7", 3, 10.5, 1, 19.0, 116.5 + 17));
+        QCOMPARE(device->ofKind(RecordingPrintDevice::Kind::Picture).size(), 1);
+        for (const auto& op : device->ofKind(RecordingPrintDevice::Kind::Text)) {
+            if (op.text == "佐藤 誠" || op.text == "1,234")
+                QCOMPARE(op.page, 3);
+        }
+        QVERIFY(hasItem(*device, "佐藤 誠", 3, 12, 1, 108.0, 283.5));
+        QVERIFY(hasItem(*device, "20", 3, 9, 1, 58.0, 266.5));                  // the chart date
+        QVERIFY(hasItem(*device, "1,234", 3, 10, 2, 195.0, 260.5));
+        QVERIFY(hasItem(*device, "985", 3, 10, 2, 195.0, 268.5));               // 123 + 862
+
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        int pages = 0;
+        const QMap<QString, QPointF> words = PdfWords::topLeftMm(printPdf({}), &pages);
+        QCOMPARE(pages, 3);
+        QVERIFY(near(words, "山本", 148.0, 64.5 - 16.0 / 6));
+        QVERIFY(near(words, "H30", 115.5, 46.5 - 8.0 / 6));
+        QVERIFY(near(words, "1,234", 195.0 - 10.0 / 6 * 5, 260.5 - 10.0 / 6));
+    }
+};
+
+NOLVARI_TEST(SampleCertificateTest)
+#include "SampleCertificateTest.moc"
