@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,13 +22,24 @@ void TestRegistry::add(const char* name, const char* sourceFile, Factory factory
 
 std::string TestRegistry::folderOf(const char* sourceFile)
 {
+    // The first folder below the last "tests" folder of the path, so that the tests in a
+    // folder's subfolders belong to that folder; without one, the file's own folder.
     std::string path(sourceFile);
-    const std::size_t file = path.find_last_of("/\\");
-    if (file == std::string::npos)
-        return std::string();
-    path.resize(file);
-    const std::size_t folder = path.find_last_of("/\\");
-    return folder == std::string::npos ? path : path.substr(folder + 1);
+    std::replace(path.begin(), path.end(), '\\', '/');
+    const std::string marker = "tests/";
+    std::size_t start = 0;
+    for (std::size_t at = path.find(marker); at != std::string::npos; at = path.find(marker, at + 1))
+        if (at == 0 || path[at - 1] == '/')
+            start = at + marker.size();
+    std::size_t end = path.find('/', start);
+    if (start == 0) {
+        end = path.find_last_of('/');
+        if (end == std::string::npos || end == 0)
+            return std::string();
+        const std::size_t parent = path.find_last_of('/', end - 1);
+        start = parent == std::string::npos ? 0 : parent + 1;
+    }
+    return end == std::string::npos ? std::string() : path.substr(start, end - start);
 }
 
 // NOLVARI_TEST_FOLDER=chart runs the classes of one folder, NOLVARI_TEST_CLASS=Name one class;

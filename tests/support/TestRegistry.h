@@ -15,7 +15,8 @@ public:
 
     static void add(const char* name, const char* sourceFile, Factory factory);
     static int runAll(int argc, char** argv);
-    // The folder of a source file: "chart" for ".../tests/chart/KarteFileTest.cpp".
+    // The test folder of a source file: "chart" for "...../tests/chart/KarteFileTest.cpp" and for
+    // "...../tests/chart/more/KarteMoreTest.cpp".
     static std::string folderOf(const char* sourceFile);
 
 private:
