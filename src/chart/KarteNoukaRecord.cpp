@@ -2,6 +2,8 @@
 
 #include "KarteText.h"
 
+#include "common/SharedState.h"
+
 #include <QStringList>
 
 std::optional<KarteNoukaRecord> KarteNoukaRecord::parse(const QString& line, QString* reason)
@@ -30,4 +32,14 @@ QString KarteNoukaRecord::line(int fieldCount) const
 std::optional<QString> KarteNoukaRecord::badValue() const
 {
     return KarteText::badHeaderValue(QStringList{NoukaTiku, NoukaName, NoukaCode, NoukaJyusyo});
+}
+
+KarteNoukaRecord KarteNoukaRecord::of(const NoukaInfo& nouka)
+{
+    KarteNoukaRecord r;
+    r.NoukaTiku = nouka.NoukaTiku;
+    r.NoukaName = nouka.NoukaName;
+    r.NoukaCode = nouka.NoukaCode;
+    r.NoukaJyusyo = nouka.NoukaJyusyo;
+    return r;
 }

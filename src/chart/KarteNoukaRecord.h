@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+struct NoukaInfo;
+
 // Line 0 of a chart: the farmer. "Main", district, name, code, address, then empty fields: 14
 // fields as the new-chart dialog writes it, 15 as the animal register writes it.
 class KarteNoukaRecord
@@ -20,6 +22,9 @@ public:
     // Reads line 0 ("’" counts as "'"); nothing, with the reason, when the line is not a farmer
     // line of 14 or 15 fields.
     static std::optional<KarteNoukaRecord> parse(const QString& line, QString* reason = nullptr);
+
+    // The record of a farmer as the shared state holds him.
+    static KarteNoukaRecord of(const NoukaInfo& nouka);
 
     // The line with fieldCount fields, every value trimmed.
     QString line(int fieldCount = NewKarteFields) const;

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <array>
 
+#include <array>
+
 // The dialogs' hand-over values (In: caller to dialog, Out: dialog to caller, Mode: which variant,
 // Kioku: an option a dialog keeps between its openings). Each window's issue adds its own here.
 struct HandOver
@@ -52,6 +54,36 @@ struct HandOver
     QString CsvNameOut;         // CSV file chosen for the bulk registration, empty when none
     QStringList NameInpData{QString(), QString(), QString(), QString()}; // code, name, standard, registered name
 
+    // Outcome dialog.
+    QString TenkiOut;           // 治癒, 中止, 死亡, 廃用, 法令殺; 未 = no outcome
+    QString ChuusiOut;          // 鳥取県: (満了), (譲渡) or (転医) for a stopped treatment
+    QString TeisyutuTukiOut;    // submission month: year "･" month
+
+    std::array<QString, 9> SyokenText; // findings: element k the finding of group k (0 to 7)
+    int PictNoOut = 0;          // picture picker: 1 to 27 the picture, -1 remove it, 0 no change
+    QString Pict2Code;          // annotation pictures: left:right:cell 0:cell 1:cell 2
+    QString TprText;            // "T=… P=… R=…"
+    int TeireiBunruiIn = 0;     // standard phrases: disease class 1 to 20
+    QString TeireiText;         // the course text, in and out
+
+    // Chart templates.
+    int HinagataMode = 0;       // 0 register, 1 load, 2 re-price; -1 closed with "キャンセル"
+    QString HinagataNameIn;
+    QString HinagataCodeIn;
+    QStringList HinagataKarteLines; // the 224 lines of an episode block
+
+    // Disease-name picker: a name and its code, "del" to clear the disease, empty for no choice.
+    QString ByoName;
+    QString ByoCode;
+    QString RinkokuText;        // history report, in and out
+    QString GeninText;          // cause, in and out
+    QString TantouOut;          // veterinarian in charge; empty: no change
+    int TuikaDayIn = 0;         // examination day 0 to 19
+    int TuikaOut = 0;           // 0 cancelled, 1 insert an empty day, 2 delete the day
+    QString StartTimeOut;       // treatment start and end time ("8:5"); empty: unchanged
+    QString EndTimeOut;
+    QString KyusinJikanOut;     // call time; empty: unchanged
+
     // Treatment entry dialogs. Each result array keeps its size; an empty item 0 (or, for the
     // single texts, an empty text) means the dialog closed without a choice.
     QStringList TyusyaOut = QStringList(12);  // injection and the Miyazaki entry and code dialogs
@@ -75,4 +107,12 @@ struct HandOver
     int PictMiyazakiNo = 0;                    // the Miyazaki diagram chosen last in this run
     // Drug re-pricing: the registered names as (name and standard, registered name) pairs.
     QList<QPair<QString, QString>> YakkaKousinList;
+
+    // The chart editor's own dialogs.
+    QString KaiInputOut;        // disease 2's number of treatments as typed; empty: closed
+    QString CopyKotaiIn;        // the ear tag the episode copy hands to the new-chart dialog
+    QString CopyFileOut;        // the chart the episode copy wrote; empty when none
+    std::array<QString, 2> CopyKarteHeader; // the copy target's two header lines
+    QStringList CopyKarteLines; // the open episode's 224 block lines
+    QString IbaragiDocNameOut;  // the veterinarian the Ibaraki certificate printed
 };

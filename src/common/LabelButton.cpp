@@ -57,6 +57,7 @@ void LabelButton::mousePressEvent(QMouseEvent* event)
 {
     pressed = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);
+    emit mouseDown(indexValue, event->button(), event->modifiers());
 }
 
 void LabelButton::mouseReleaseEvent(QMouseEvent* event)

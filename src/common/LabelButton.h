@@ -29,6 +29,8 @@ signals:
     void clicked(int index);
     void doubleClicked(int index);
     void released(int index, Qt::KeyboardModifiers modifiers);
+    // Any mouse button pressed on the label, with the keys held (the MouseDown handlers).
+    void mouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;

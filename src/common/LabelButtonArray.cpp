@@ -15,6 +15,7 @@ LabelButton* LabelButtonArray::add(const QString& caption, int index, QWidget* p
     connect(button, &LabelButton::clicked, this, &LabelButtonArray::clicked);
     connect(button, &LabelButton::doubleClicked, this, &LabelButtonArray::doubleClicked);
     connect(button, &LabelButton::released, this, &LabelButtonArray::released);
+    connect(button, &LabelButton::mouseDown, this, &LabelButtonArray::mouseDown);
     return button;
 }
 

@@ -29,6 +29,7 @@ signals:
     void clicked(int index);
     void doubleClicked(int index);
     void released(int index, Qt::KeyboardModifiers modifiers);
+    void mouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,6 @@
 #include "TwipGeometry.h"
 
+#include <QLabel>
 #include <QWidget>
 #include <cmath>
 
@@ -26,4 +27,11 @@ void TwipGeometry::place(QWidget* widget, int left, int top, int width, int heig
 void TwipGeometry::resize(QWidget* widget, int width, int height)
 {
     widget->setFixedSize(px(width), px(height));
+}
+
+QLabel* TwipGeometry::label(const QString& caption, QWidget* parent, int left, int top, int width, int height)
+{
+    auto* label = new QLabel(caption, parent);
+    place(label, left, top, width, height);
+    return label;
 }

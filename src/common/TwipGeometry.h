@@ -2,6 +2,8 @@
 
 #include <QRect>
 
+class QLabel;
+class QString;
 class QWidget;
 
 // Window geometry of the system is given in twips; at 96 dots per inch a pixel is 15 twips. Qt's
@@ -14,4 +16,6 @@ public:
     static QRect rect(int left, int top, int width, int height);
     static void place(QWidget* widget, int left, int top, int width, int height);
     static void resize(QWidget* widget, int width, int height);
+    // A plain label with its caption at a place given in twips.
+    static QLabel* label(const QString& caption, QWidget* parent, int left, int top, int width, int height = 270);
 };

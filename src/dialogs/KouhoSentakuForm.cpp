@@ -3,9 +3,9 @@
 #include "common/LabelButtonArray.h"
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
+#include "common/SharedUtil.h"
 #include "common/TwipGeometry.h"
 #include "common/WidgetColor.h"
-#include "registers/ListTouroku.h"
 #include "registers/SetteiData.h"
 #include "registers/TourokuCheck.h"
 
@@ -60,9 +60,9 @@ void KouhoSentakuForm::CmdGd_Click(int index)
             MsgBox::show(QStringLiteral(" %1 は使用できません。").arg(quote), QStringLiteral("確認"));
             return;
         }
-        out = inpTx->text().trimmed();
-        QStringList items = KouhoListFile::items(List1);
-        if (ListTouroku::add(items, out, true)) {
+        // Only ordinary blanks are trimmed: a full-width blank stays part of the value.
+        out = SharedUtil::Trim(inpTx->text());
+        if (!KouhoListFile::items(List1).contains(out)) {
             List1->addItem(out);
             file.save(List1);
         }

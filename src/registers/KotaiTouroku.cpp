@@ -73,12 +73,7 @@ QString KotaiTouroku::sakujoTarget(const QStringList& toridasi, const QString& k
 
 QString KotaiTouroku::noukaLine(const NoukaInfo& n)
 {
-    KarteNoukaRecord record;
-    record.NoukaTiku = n.NoukaTiku;
-    record.NoukaName = n.NoukaName;
-    record.NoukaCode = n.NoukaCode;
-    record.NoukaJyusyo = n.NoukaJyusyo;
-    return record.line(KarteNoukaRecord::RegisterFields);
+    return KarteNoukaRecord::of(n).line(KarteNoukaRecord::RegisterFields);
 }
 
 QString KotaiTouroku::kotaiLine(const QStringList& row)

@@ -6,6 +6,7 @@
 #include "NoukaPage.h"
 #include "SonotaPage.h"
 #include "TeireiPage.h"
+#include "chart/NewInputForm.h"
 #include "common/FontSetup.h"
 #include "common/LabelButtonArray.h"
 #include "common/ModalHost.h"
@@ -167,8 +168,9 @@ void MasterForm::SetteiSaveProc()
 void MasterForm::SentakuGd_Click(int index)
 {
     if (index == 6) {
-        // The chart editor opens here in template mode once it exists; the flag is set for it.
         SharedState::get().Hand.KarteHinagataMode = 1;
+        NewInputForm form(this);
+        ModalHost::exec(form);
         return;
     }
     if (index == 7)

@@ -8,7 +8,10 @@
 #include "RirekiList.h"
 #include "YobidasiForm.h"
 
+#include "chart/BunruiForm.h"
 #include "chart/KarteScan.h"
+#include "chart/NewInputForm.h"
+#include "chart/NewKarteForm.h"
 #include "codetables/MiyazakiYakkaForm.h"
 #include "codetables/YakkaTourokuForm.h"
 #include "registers/MasterForm.h"
@@ -148,13 +151,6 @@ QFont listFont()
     return FontSetup::font(QStringLiteral("ＭＳ Ｐゴシック"), 10, true);
 }
 
-QLabel* caption(const QString& text, QWidget* parent, int left, int top, int width, int height = 270)
-{
-    auto* label = new QLabel(text, parent);
-    TwipGeometry::place(label, left, top, width, height);
-    return label;
-}
-
 } // namespace
 
 MainForm::MainForm(QWidget* parent) : QWidget(parent)
@@ -195,7 +191,7 @@ void MainForm::buildBanner()
     MainTitleGd[1]->setText(QStringLiteral("家畜共済"));
     TwipGeometry::place(MainTitleGd[0], 200, 90, 4000, 300);
     TwipGeometry::place(MainTitleGd[1], 4400, 90, 1600, 300);
-    YearGd = caption(QString(), this, 7400, 120, 1800, 260);
+    YearGd = TwipGeometry::label(QString(), this, 7400, 120, 1800, 260);
     WidgetColor::setForeColor(YearGd, Qt::white);
 }
 
@@ -220,12 +216,12 @@ void MainForm::buildFrames()
     }
     normalButtons->resetOn(this);
     QFrame* menu = MainFrame[frameMenu];
-    caption(QStringLiteral("【メインメニュー】"), menu, 240, 180, 2400, 300)->setFont(menuFont());
+    TwipGeometry::label(QStringLiteral("【メインメニュー】"), menu, 240, 180, 2400, 300)->setFont(menuFont());
     addTitle(2, menu, Qt::black);
     TwipGeometry::place(MainTitleGd[2], 3000, 180, 6000, 300);
-    InfoGd = caption(QStringLiteral("読み込み中・・・・"), menu, 600, 3800, 3000, 300);
+    InfoGd = TwipGeometry::label(QStringLiteral("読み込み中・・・・"), menu, 600, 3800, 3000, 300);
     InfoGd->hide();
-    TestGd = caption(QStringLiteral("Ⅰ"), menu, 60, 4080, 200, 240);
+    TestGd = TwipGeometry::label(QStringLiteral("Ⅰ"), menu, 60, 4080, 200, 240);
     BunruiFrame = new QFrame(MainFrame[frameList]);
     BunruiFrame->setFrameShape(QFrame::Box);
     TwipGeometry::place(BunruiFrame, 3150, 360, 2250, 420);
@@ -246,20 +242,20 @@ void MainForm::buildCmdGd()
 void MainForm::buildListFrame()
 {
     QFrame* frame = MainFrame[frameList];
-    caption(QStringLiteral("[登録牛の一覧]"), frame, 90, 90, 1500)->setFont(listFont());
-    NameHyojiGd[0] = caption(QStringLiteral("-"), frame, 1650, 90, 3400);
+    TwipGeometry::label(QStringLiteral("[登録牛の一覧]"), frame, 90, 90, 1500)->setFont(listFont());
+    NameHyojiGd[0] = TwipGeometry::label(QStringLiteral("-"), frame, 1650, 90, 3400);
     NameHyojiGd[0]->setFont(listFont());
     NormalGd = normalButtons->add(QStringLiteral("[地域・氏名・番号]"), 0, frame);
     NormalGd->setFont(listFont());
     TwipGeometry::place(NormalGd, 5100, 90, 1950, 300);
     IsiNameGd = normalButtons->add(QString(), 1, this);
     IsiNameGd->hide();
-    NameHyojiGd[2] = caption(QString(), frame, 90, 9180, 4000, 60);
+    NameHyojiGd[2] = TwipGeometry::label(QString(), frame, 90, 9180, 4000, 60);
     KensakuTx = new QLineEdit(frame);
     TwipGeometry::place(KensakuTx, 90, 440, 1400, 300);
     MeigouCh = new QCheckBox(QStringLiteral("名号順"), frame);
     TwipGeometry::place(MeigouCh, 2200, 450, 900, 270);
-    caption(QStringLiteral("[分類]"), BunruiFrame, 60, 90, 600);
+    TwipGeometry::label(QStringLiteral("[分類]"), BunruiFrame, 60, 90, 600);
     BunruiTx = new QLineEdit(BunruiFrame);
     TwipGeometry::place(BunruiTx, 700, 60, 600, 300);
     KotaiGrid = new FlexGrid(frame);
@@ -270,12 +266,12 @@ void MainForm::buildListFrame()
 void MainForm::buildRirekiFrame()
 {
     QFrame* frame = MainFrame[frameRireki];
-    NameHyojiGd[1] = caption(QString(), frame, 90, 90, 4800, 300);
+    NameHyojiGd[1] = TwipGeometry::label(QString(), frame, 90, 90, 4800, 300);
     NameHyojiGd[1]->setFont(menuFont());
-    caption(QStringLiteral("※選択したカルテが開きます。"), frame, 90, 400, 3500);
+    TwipGeometry::label(QStringLiteral("※選択したカルテが開きます。"), frame, 90, 400, 3500);
     KenanCh = new QCheckBox(QStringLiteral("検案書"), frame);
     TwipGeometry::place(KenanCh, 3700, 390, 1000, 270);
-    GuideGd = caption(QString(), frame, 4800, 400, 2400);
+    GuideGd = TwipGeometry::label(QString(), frame, 4800, 400, 2400);
     RirekiGrid = new FlexGrid(frame);
 }
 
@@ -490,6 +486,9 @@ void MainForm::ShowSubForm(SubForm form)
     case SubForm::YakkaTourokuForm: showModal<::YakkaTourokuForm>(); break;
     case SubForm::MiyazakiYakkaForm: showModal<::MiyazakiYakkaForm>(); break;
     case SubForm::MasterForm: showModal<::MasterForm>(); break;
+    case SubForm::NewKarteForm: showModal<::NewKarteForm>(); break;
+    case SubForm::BunruiForm: showModal<::BunruiForm>(); break;
+    case SubForm::NewInputForm: showModal<::NewInputForm>(); break;
     // The windows of the other subsystems are opened here, one line each, as they are built.
     default: break;
     }

@@ -37,6 +37,16 @@ private slots:
         again.inpTx->setText("褐");
         again.CmdGd_Click(1);
         QCOMPARE(TestFixture::readCp932(root.file("set/Keiro.ini")), (QStringList{"黒", "白黒", "褐"}));
+        KeiroForm wide;
+        wide.inpTx->setText("　黒 ");
+        wide.CmdGd_Click(1);
+        QCOMPARE(SharedState::get().Hand.KeiroOut, QStringLiteral("　黒"));
+        QCOMPARE(TestFixture::readCp932(root.file("set/Keiro.ini")).last(), QStringLiteral("　黒"));
+        KeiroForm empty;
+        empty.inpTx->clear();
+        empty.CmdGd_Click(1);
+        QCOMPARE(SharedState::get().Hand.KeiroOut, QString());
+        QCOMPARE(TestFixture::readCp932(root.file("set/Keiro.ini")).size(), 5);
     }
 
     void quotesRefused_data()

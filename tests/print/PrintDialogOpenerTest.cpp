@@ -1,10 +1,13 @@
 #include "TestFixture.h"
 #include "TestRegistry.h"
+#include "TextFit.h"
 
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
 #include "print/PrintDialogOpener.h"
+#include "print/tottori_miyazaki/PrintMiyazakiForm.h"
+#include "print/tottori_miyazaki/PrintTottoriForm.h"
 
 #include <QDialog>
 #include <QtTest>
@@ -42,6 +45,19 @@ private slots:
         PrintDialogOpener::open(nullptr);
         QCOMPARE(opened, dialog);
         QCOMPARE(MsgBox::log().isEmpty() ? QString() : MsgBox::log().last().text, message);
+    }
+
+    // Every caption of the two dialogs shows whole.
+    void captionsShowWhole()
+    {
+        TempDataRoot root;
+        SharedState::get().Hand.PrintHiduke = "R7.12.28";
+        PrintTottoriForm tottori;
+        tottori.show();
+        QCOMPARE(TextFit::clipped(&tottori), QStringList());
+        PrintMiyazakiForm miyazaki;
+        miyazaki.show();
+        QCOMPARE(TextFit::clipped(&miyazaki), QStringList());
     }
 };
 

@@ -50,13 +50,14 @@ class SindansyoTottoriProcTest : public QObject
     QTemporaryDir dir;
     QString root;
 
-    RecordingPrintDevice print(const SindansyoChart& chart, const SindansyoPrintContext& context, int paper = 0)
+    RecordingPrintDevice print(const SindansyoChart& chart, const SindansyoPrintContext& context, int paper = 0,
+                               const QString& fileName = QStringLiteral("H7_00010001_1234_0.sxd"))
     {
-        chart.write(root);
+        chart.write(root, fileName);
         RecordingPrintDevice device;
         device.assumePicturesExist = true;
         const SindansyoPrintRun::Result result =
-            SindansyoTottoriProc::print(device, context, {"H7_00010001_1234_0.sxd", "第四胃変位", "7.4.3"}, paper);
+            SindansyoTottoriProc::print(device, context, {fileName, chart.block.cell(0, 2), "7.4.3"}, paper);
         if (!result.refusal.isEmpty())
             qWarning("%s", qPrintable(result.refusal));
         return device;
@@ -309,6 +310,178 @@ private slots:
         QVERIFY(!device.findText("点数外"));
         QVERIFY(hasItem(device, "処置料", 1, 8.8, 1, X0 + 75, base));
         QVERIFY(hasItem(device, "カルシウム剤注射液：500ml×1", 1, 8.8, 1, X0 + 75, base + 2.9));
+    }
+
+    // The disease rows: a name of more than ten characters starts higher and wraps after 20
+    // bytes; the first code row that stops ends the codes of the rows below it, while a code of
+    // another shape only skips its own row; an onset date beginning with "." drops every date.
+    void diseaseRows_data()
+    {
+        QTest::addColumn<QStringList>("cells");       // row,field,value triples
+        QTest::addColumn<QStringList>("present");     // text@x@y in paper mm
+        QTest::addColumn<QStringList>("absent");
+        const QString y72 = QString::number(Y0 + 72), y82 = QString::number(Y0 + 82), y85 = QString::number(Y0 + 85.5);
+        const QString xc0 = QString::number(X0 + 39.5), xc2 = QString::number(X0 + 63.5);
+        QTest::newRow("long disease 1")
+            << QStringList{"0", "2", "一二三四五六七八九十壱"}
+            << QStringList{"一二三四五六七八九十@" + QString::number(X0 + 7) + "@66",
+                           "壱@" + QString::number(X0 + 7) + "@68.7"}
+            << QStringList{"一二三四五六七八九十壱@" + QString::number(X0 + 7) + "@68.5"};
+        QTest::newRow("long disease 2 and disease 3 with its code")
+            << QStringList{"1", "2", "一二三四五六七八九十壱", "0", "14", "肺炎", "0", "15", "5-7-2"}
+            << QStringList{"一二三四五六七八九十@" + QString::number(X0 + 7) + "@76.5", "肺炎@" + QString::number(X0 + 7) + "@83",
+                           "5@" + xc0 + "@" + y85, "2@" + xc2 + "@" + y85}
+            << QStringList{};
+        QTest::newRow("empty disease-1 code stops every row")
+            << QStringList{"0", "3", "", "0", "14", "肺炎", "0", "15", "5-7-2"}
+            << QStringList{}
+            << QStringList{"3@" + xc0 + "@" + y82, "5@" + xc0 + "@" + y85};
+        QTest::newRow("disease-2 code beginning with - stops disease 3")
+            << QStringList{"1", "3", "-4-1", "0", "14", "肺炎", "0", "15", "5-7-2"}
+            << QStringList{"2@" + xc0 + "@" + y72}
+            << QStringList{"5@" + xc0 + "@" + y85};
+        QTest::newRow("code of two parts skips its row only")
+            << QStringList{"0", "3", "2-15"}
+            << QStringList{"3@" + xc0 + "@" + y82}
+            << QStringList{"2@" + xc0 + "@" + y72};
+        QTest::newRow("no disease 3 name: no disease-3 code")
+            << QStringList{"0", "15", "5-7-2"}
+            << QStringList{"3@" + xc0 + "@" + y82}
+            << QStringList{"5@" + xc0 + "@" + y85};
+        QTest::newRow("onset beginning with . drops both date rows")
+            << QStringList{"0", "4", ".."}
+            << QStringList{}
+            << QStringList{"3@" + QString::number(X0 + 97) + "@" + QString::number(Y0 + 75),
+                           "5@" + QString::number(X0 + 114) + "@" + QString::number(Y0 + 85)};
+    }
+    void diseaseRows()
+    {
+        QFETCH(QStringList, cells);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, absent);
+        SindansyoChart chart = tottoriChart();
+        for (int i = 0; i + 2 < cells.size(); i += 3)
+            chart.block.setCell(cells.at(i).toInt(), cells.at(i + 1).toInt(), cells.at(i + 2));
+        const RecordingPrintDevice device = print(chart, context());
+        for (const QString& item : present) {
+            const QStringList p = item.split('@');
+            const double size = p.at(0).at(0).isDigit() ? 10 : 8.5; // a code part, else a name
+            QVERIFY2(hasItem(device, p.at(0), 1, size, 1, p.at(1).toDouble(), p.at(2).toDouble()),
+                     qPrintable(item + "\n" + itemsOf(device, p.at(0))));
+        }
+        for (const QString& item : absent) {
+            const QStringList p = item.split('@');
+            for (double size : {8.5, 9.0, 10.0})
+                QVERIFY2(!hasItem(device, p.at(0), 1, size, 1, p.at(1).toDouble(), p.at(2).toDouble()), qPrintable(item));
+        }
+    }
+
+    // The ear tag prints only on an adult's chart, for a tag without "K" in front or a hyphen;
+    // the chart date drops its era letter.
+    void earTagAndChartYear_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("adult") << "H7_00010001_1234_0.sxd" << "1234" << true;
+        QTest::newRow("calf chart") << "H7_00010001_1234_1.sxd" << "1234" << false;
+        QTest::newRow("k tag") << "H7_00010001_1234_0.sxd" << "k1234" << false;
+        QTest::newRow("K tag") << "H7_00010001_1234_0.sxd" << "K1234" << false;
+        QTest::newRow("hyphen") << "H7_00010001_1234_0.sxd" << "12-34" << false;
+    }
+    void earTagAndChartYear()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, tag);
+        QFETCH(bool, printed);
+        SindansyoChart chart = tottoriChart();
+        chart.kotai[10] = tag;
+        SindansyoPrintContext c = context();
+        c.PrintHiduke = "H30.3.12";
+        const RecordingPrintDevice device = print(chart, c, 0, file);
+        QCOMPARE(hasItem(device, tag, 1, 11, 1, X0 + 145, Y0 + 52.5), printed);
+        QVERIFY(hasItem(device, "30", 1, 10, 1, X0 + 38, Y0 + 260));
+        QVERIFY(hasItem(device, "12", 1, 10, 1, X0 + 66, Y0 + 260));
+    }
+
+    // The course text's size, width and pitch follow the picture and the PL test of the block.
+    void courseText_data()
+    {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<bool>("plTest");
+        QTest::addColumn<double>("size");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<double>("pitch");
+        const QString text = "一二三四五六七八九十壱弐参四";
+        QTest::newRow("plain") << "" << false << 10.0 << QStringList{text} << 3.5;
+        QTest::newRow("picture 3 of 3:5") << "3:5" << false << 9.0 << QStringList{text.left(13), "四"} << 3.2;
+        QTest::newRow("PL test") << "" << true << 9.0 << QStringList{text.left(13), "四"} << 3.0;
+        QTest::newRow("picture 0") << "0" << false << 10.0 << QStringList{text} << 3.5;
+    }
+    void courseText()
+    {
+        QFETCH(QString, picture);
+        QFETCH(bool, plTest);
+        QFETCH(double, size);
+        QFETCH(QStringList, lines);
+        QFETCH(double, pitch);
+        SindansyoChart chart = tottoriChart();
+        chart.exam(1, "7.4.4", "", "", "", "一二三四五六七八九十壱弐参四");
+        chart.block.setCell(KarteBlock::sinsatuRow(1) + 8, 2, picture);
+        if (plTest)
+            chart.tiryo(1, 1, {"PLテスト結果", "右前 -  左前 +  右後 -  左後 -", "", "", "", "0", "0"});
+        const RecordingPrintDevice device = print(chart, context());
+        for (int i = 0; i < lines.size(); ++i)
+            QVERIFY2(hasItem(device, lines.at(i), 1, size, 1, X0 + 11, 151 + 6 + i * pitch), qPrintable(itemsOf(device, lines.at(i))));
+    }
+
+    // The last document-fee line met, here on page 1 and again on page 2, is the one the totals
+    // print; neither is listed among the treatment lines.
+    void documentFeeOfTheLastLine()
+    {
+        SindansyoChart chart = tottoriChart();
+        for (int j = 3; j < 7; ++j)
+            chart.exam(j, QStringLiteral("7.4.%1").arg(10 + j));
+        chart.tiryo(6, 1, {"文書", "診断書", "", "", "", "120", "108"});
+        const RecordingPrintDevice device = print(chart, context());
+        QVERIFY(hasItem(device, "120", 2, 9, 2, X0 + 161, Y0 + 246.5));
+        QVERIFY(hasItem(device, "108", 2, 9, 2, X0 + 177, Y0 + 246.5));
+        QVERIFY(hasCircle(device, 2, X0 + 68, Y0 + 245.5, 2.0));
+        QVERIFY(!device.findText("100"));
+        QVERIFY(!device.findText("診断書"));
+    }
+
+    // The other choice values: 雄, 中止 with its reason, 個, a single-letter species on the new paper.
+    void otherChoices()
+    {
+        SindansyoChart chart = tottoriChart();
+        chart.block.setCell(2, 9, "肥･雄");
+        chart.block.setCell(0, 8, "中止");
+        chart.kotai[8] = " 個 ";
+        const RecordingPrintDevice device = print(chart, context(), 1);
+        QVERIFY(hasCircle(device, 1, X0 + 117.5, Y0 + 44, 2.0));
+        QVERIFY(hasCircle(device, 1, X0 + 34, Y0 + 60.5, 2.0));
+        QVERIFY(hasCircle(device, 1, X0 + 154.5, Y0 + 74.5, 2.0));
+        QVERIFY(hasItem(device, "(満了)", 1, 7.5, 3, X0 + 154.5, Y0 + 78));
+        QVERIFY(hasCircle(device, 1, X0, Y0 + 42.5, 2.0));
+        QCOMPARE(device.ofKind(RecordingPrintDevice::Kind::Circle).size(), 5);
+    }
+
+    // The site's substitution tables: the member code printed as its partner, and without a
+    // registered name the chart's farmer name printed as its partner.
+    void siteSubstitutions()
+    {
+        SharedState::get().SiteRows =
+            SiteProfile::parse({"佐藤,鳥取県,CodeHenkan=00010001>00019999,NameHenkan=山本 一郎>山本 一朗"});
+        SindansyoChart chart = tottoriChart();
+        RecordingPrintDevice device = print(chart, context());
+        QVERIFY(hasItem(device, "00019999", 1, 11, 1, X0 + 27, Y0 + 44.5));
+        QVERIFY(hasItem(device, "山本 一郎", 1, 11, 1, X0 + 86, Y0 + 61));   // the register's name
+        SindansyoPrintContext c = context();
+        c.CurrentNouka.NoukaCode = "00099999";                               // not registered
+        device = print(chart, c);
+        QVERIFY(hasItem(device, "山本 一朗", 1, 11, 1, X0 + 86, Y0 + 61));
+        QVERIFY(hasItem(device, "00010001", 1, 11, 1, X0 + 27, Y0 + 44.5));
     }
 
     // An A total of 0 prints no A fee; an outcome of 未 no circle, dates or reason; the empty

@@ -8,6 +8,7 @@
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
+#include "chart/NewInputForm.h"
 #include "registers/KusuriPage.h"
 #include "registers/MasterForm.h"
 #include "registers/NoukaPage.h"
@@ -110,6 +111,24 @@ private slots:
         QCOMPARE(form.sonota->J_InpTx[0]->isReadOnly(), ken == "茨城県");
         QCOMPARE(form.nouka->TikuAGd[7]->text(), ken == "宮崎県" ? QStringLiteral("[区分]") : QStringLiteral("[組合番号]"));
         QCOMPARE(page->InpGd[8]->text(), ken == "鹿児島県" ? QStringLiteral("[個体番号]") : QStringLiteral("[耳標番号]"));
+    }
+
+    void templatePageOpensTheEditorInTemplateMode()
+    {
+        MasterSetup::startAs("鳥取県");
+        MasterForm form;
+        form.SentakuGd_Click(3);
+        bool hinagata = false;
+        ModalHost::setHandler([&hinagata](QDialog& dialog) {
+            if (auto* editor = qobject_cast<NewInputForm*>(&dialog))
+                hinagata = editor->model().Set.Hinagata && !editor->model().readOk();
+            return 0;
+        });
+        form.SentakuGd_Click(6);
+        QVERIFY(hinagata);
+        QCOMPARE(SharedState::get().Hand.KarteHinagataMode, 1);
+        QCOMPARE(form.currentPage(), 3);
+        QVERIFY(form.SentakuGd->at(3)->font().bold());
     }
 
     void districtAndFarmerRegisteredFromTheWindow()

@@ -749,6 +749,7 @@ private slots:
         Installation inst(info);
         MainForm form;
         SharedState::get().CurrentKarteFile = "current.sxd";
+        ModalHost::setHandler([](QDialog&) { return 0; });
         QSignalSpy spy(&form, &MainForm::subFormOpening);
         QTest::mouseDClick(form.MainTitleGd[index], Qt::LeftButton);
         QCOMPARE(openedForms(spy).contains(SubForm::NewInputForm), opens);

@@ -2,6 +2,8 @@
 
 #include "TestFixture.h"
 
+#include "common/SharedState.h"
+
 namespace KarteFixture {
 
 namespace {
@@ -105,6 +107,28 @@ void write(const QString& localPath, const QStringList& nouka, const QStringList
                 lines.append(blockLine({"Sinsatu", QString::number(j + 1)}));
     }
     TestFixture::writeCp932(localPath, lines);
+}
+
+const QString editorChart = QStringLiteral("H7_00010001_1234_0.sxd");
+
+QString writeEditorChart(const TempDataRoot& root, const QList<QStringList>& blocks)
+{
+    SharedState& s = SharedState::get();
+    s.KarteNendo = QStringLiteral("7");
+    s.CurrentKarteFile = editorChart;
+    root.write("set/DocAd.ini", {"\"鳥取県中央市本町2-5\",佐藤家畜診療所"});
+    // The disease-name picker's tables, empty.
+    for (const char* table : {"BigCode", "MidleCode", "NameCode"})
+        root.write(QStringLiteral("code/%1.ini").arg(QLatin1String(table)), {});
+    return TestFixture::writeCp932(root.file("H7/" + editorChart), chart(blocks));
+}
+
+void openExisting(const QString& byoName, const QString& syosinDate)
+{
+    SharedState& s = SharedState::get();
+    s.KarteOpenMode = 1;
+    s.CurrentEpisode.ByoName = byoName;
+    s.CurrentEpisode.SyosinDate = syosinDate;
 }
 
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class TempDataRoot;
+
 // Chart files written out field by field, independently of the chart model, for the tests: two
 // header lines and one block of 224 lines per episode, every field followed by "'".
 namespace KarteFixture {
@@ -45,5 +47,12 @@ QStringList dataRecord(const QString& outcomeDate2, const QString& outcome2 = QS
 // Writes the chart of the header records and episodes to localPath in CP932.
 void write(const QString& localPath, const QStringList& nouka, const QStringList& kotai,
            const QList<Episode>& episodes);
+
+// The chart of editorChart in data year 7 under the root, with the blocks and a clinic address;
+// the shared state names it as the current chart. Returns its local path.
+extern const QString editorChart;
+QString writeEditorChart(const TempDataRoot& root, const QList<QStringList>& blocks);
+// The shared state asks the editor for the existing episode with this key.
+void openExisting(const QString& byoName, const QString& syosinDate);
 
 }
