@@ -6,6 +6,7 @@
 #include "NewKarteEntry.h"
 
 #include "common/DataPath.h"
+#include "common/FileErrorText.h"
 #include "common/SharedState.h"
 #include "registers/TourokuCheck.h"
 
@@ -31,7 +32,7 @@ QString KarteCopy::duplicateRefusal(const QString& localPath, const Moto& moto)
     const QString byoName = KarteText::trim(moto.ByoName);
     const QString syosin = KarteText::trim(moto.SyosinDate);
     for (const KarteNameRecord& name : target.nameRecords()) {
-        if (name.ByoName == byoName && name.SyosinDate == syosin)
+        if (name.isEpisode(byoName, syosin))
             return QStringLiteral("同じ病名で同じ初診日の記載がありますので、複製できません。");
     }
     return QString();
@@ -100,7 +101,7 @@ bool KarteCopy::write(const Moto& moto, const QString& fileName, const std::arra
     for (const QString& line : copyLines)
         lines.append(TextLine(line));
     if (!QDir().mkpath(s.karteFolder())) {
-        *message = QStringLiteral("フォルダを作れません: %1").arg(s.karteFolder());
+        *message = FileErrorText::folderFailed(s.karteFolder());
         return false;
     }
     return TextFile::write(s.kartePath(existing.isEmpty() ? fileName : existing), lines, message);

@@ -41,7 +41,6 @@ public:
     TiryoLine tiryo(int j, int slot) const { return SinsatuBlock::readTiryo(block_, j, slot); }
     void setTiryo(int j, int slot, const TiryoLine& line) { SinsatuBlock::writeTiryo(block_, j, slot, line); }
 
-    QString karteKey() const { return name().karteKey(); }
 
     // The examinations that count: dated, and whose course text does not begin with "治癒"; the
     // last of them gives the last-examination date (none when no examination counts). In

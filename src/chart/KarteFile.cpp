@@ -6,6 +6,7 @@
 #include "treatment/TensuKeisanProc.h"
 
 #include "common/Cp932.h"
+#include "common/FileErrorText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -46,10 +47,9 @@ QList<KarteNameRecord> KarteFile::nameRecords() const
 
 int KarteFile::findEpisode(const QString& byoName, const QString& syosinDate) const
 {
-    const QString key = KarteText::karteKey(byoName, syosinDate);
     const QList<KarteNameRecord> names = nameRecords();
     for (int k = 0; k < names.size(); ++k) {
-        if (names.at(k).karteKey() == key)
+        if (names.at(k).isEpisode(byoName, syosinDate))
             return KarteScan::blockStart(k);
     }
     return lineCount();
@@ -179,16 +179,13 @@ bool KarteFile::exists(const QString& localFolder, const QString& fileName)
 KarteFile::CreateResult KarteFile::create(const QString& localFolder, const QString& fileName,
                                           const QString& noukaLine, const QString& kotaiLine, QString* errorText)
 {
-    if (!KarteFileName::badCharacter(fileName).isNull()) {
-        if (errorText)
-            *errorText = QStringLiteral("ファイル名に使えない文字があります: %1").arg(fileName);
+    if (!KarteFileName::checkName(fileName, errorText))
         return CreateResult::Failed;
-    }
     if (exists(localFolder, fileName))
         return CreateResult::Exists;
     if (!QDir().mkpath(localFolder)) {
         if (errorText)
-            *errorText = QStringLiteral("フォルダを作れません: %1").arg(localFolder);
+            *errorText = FileErrorText::folderFailed(localFolder);
         return CreateResult::Failed;
     }
     const bool written = TextFile::write(localFolder + QLatin1Char('/') + fileName, QStringList{noukaLine, kotaiLine},

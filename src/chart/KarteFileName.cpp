@@ -2,6 +2,7 @@
 
 #include "KarteText.h"
 #include "common/SharedState.h"
+#include "common/SharedUtil.h"
 
 #include <QStringList>
 
@@ -41,14 +42,14 @@ std::optional<KarteFileName> KarteFileName::parse(const QString& fileName)
     return name;
 }
 
-QChar KarteFileName::badCharacter(const QString& fileName)
+bool KarteFileName::checkName(const QString& fileName, QString* refusal)
 {
-    static const QString bad = QStringLiteral("\\/:*?\"<>|");
-    for (const QChar c : fileName) {
-        if (bad.contains(c))
-            return c;
-    }
-    return QChar();
+    QString bad;
+    if (SharedUtil::FileNameCheckProc(fileName, bad))
+        return true;
+    if (refusal)
+        *refusal = QStringLiteral("ファイル名に使えない文字があります: %1（%2）").arg(fileName, bad);
+    return false;
 }
 
 QString KarteFileName::path(const QString& fileName)

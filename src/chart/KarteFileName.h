@@ -29,8 +29,10 @@ public:
     // code, "_" (year and code trimmed).
     static QString noukaPrefix(const QString& nendo, const QString& noukaCode);
 
-    // The first character that a file name may not hold (\ / : * ? " < > |), or a null QChar.
-    static QChar badCharacter(const QString& fileName);
+    // Whether a name may be written as a file name (SharedUtil::FileNameCheckProc: no \ / : * ? "
+    // < > |, "’" or control character); refusal names the name and the offending character.
+    // Every writer checks a chart or treatment-book name built from typed or register values.
+    static bool checkName(const QString& fileName, QString* refusal);
 
     // The local path of a chart of the data year.
     static QString path(const QString& fileName);

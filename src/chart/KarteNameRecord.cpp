@@ -45,7 +45,7 @@ void KarteNameRecord::write(KarteBlock& block, Ken ken) const
     block.setCell(0, 13, TeisyutuTuki);
 }
 
-QString KarteNameRecord::karteKey() const
+bool KarteNameRecord::isEpisode(const QString& byoName, const QString& syosinDate) const
 {
-    return KarteText::karteKey(ByoName, SyosinDate);
+    return ByoName == byoName && SyosinDate == syosinDate;
 }

@@ -32,5 +32,8 @@ public:
     // Writes the named fields; field 10 only in 茨城県 and only when it is not empty.
     void write(KarteBlock& block, Ken ken) const;
 
-    QString karteKey() const;
+    // Whether this is the episode with that key: the disease-1 name and the first-examination
+    // date, each compared exactly and apart (joined texts would take "乳房炎1" of "5.2.3" for
+    // "乳房炎" of "15.2.3").
+    bool isEpisode(const QString& byoName, const QString& syosinDate) const;
 };

@@ -235,12 +235,11 @@ std::optional<QList<KarteNameRecord>> KarteScan::nameRecords(QString* report) co
 
 int KarteScan::findEpisode(const QString& byoName, const QString& syosinDate, QString* report) const
 {
-    const QString key = KarteText::karteKey(byoName, syosinDate);
     for (int k = 0; k < blockCount(); ++k) {
         const std::optional<KarteNameRecord> name = nameRecord(k, report);
         if (!name)
             return -1;
-        if (name->karteKey() == key)
+        if (name->isEpisode(byoName, syosinDate))
             return k;
     }
     return -1;

@@ -210,8 +210,3 @@ void KarteText::splitCounting(QByteArrayView content, QList<QByteArrayView>& lin
             p += (*p == '\r' && p + 1 < end && p[1] == '\n') ? 2 : 1;
     }
 }
-
-QString KarteText::karteKey(const QString& byoName, const QString& syosinDate)
-{
-    return byoName + syosinDate;
-}

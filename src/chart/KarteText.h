@@ -60,6 +60,4 @@ public:
     // lists are emptied first and their memory reused.
     static void splitCounting(QByteArrayView content, QList<QByteArrayView>& lines, QList<int>& fieldCounts);
 
-    // The episode key: the disease-1 name followed by the first-examination date.
-    static QString karteKey(const QString& byoName, const QString& syosinDate);
 };

@@ -18,7 +18,21 @@
 #include "common/TwipGeometry.h"
 #include "common/ValueReader.h"
 #include "common/WidgetColor.h"
+#include "dialogs/ByoNameForm.h"
+#include "dialogs/DateForm.h"
+#include "dialogs/GeninForm.h"
+#include "dialogs/HinagataForm.h"
 #include "dialogs/NenGappiForm.h"
+#include "dialogs/NewDateForm.h"
+#include "dialogs/Pict2Form.h"
+#include "dialogs/PictForm.h"
+#include "dialogs/RinkokuForm.h"
+#include "dialogs/SyokenForm.h"
+#include "dialogs/TantouForm.h"
+#include "dialogs/TenkiForm.h"
+#include "dialogs/TextInputForm.h"
+#include "dialogs/TprForm.h"
+#include "dialogs/TuikaForm.h"
 #include "print/PrintDialogOpener.h"
 #include "registers/TourokuCheck.h"
 #include "treatment/BpointForm.h"
@@ -688,6 +702,20 @@ void NewInputForm::ShowSubForm(SubForm form)
     emit subFormOpening(form);
     switch (form) {
     case SubForm::NenGappiForm: showModal<::NenGappiForm>(); break;
+    case SubForm::TenkiForm: showModal<::TenkiForm>(); break;
+    case SubForm::ByoNameForm: showModal<::ByoNameForm>(); break;
+    case SubForm::RinkokuForm: showModal<::RinkokuForm>(); break;
+    case SubForm::GeninForm: showModal<::GeninForm>(); break;
+    case SubForm::HinagataForm: showModal<::HinagataForm>(); break;
+    case SubForm::TantouForm: showModal<::TantouForm>(); break;
+    case SubForm::TprForm: showModal<::TprForm>(); break;
+    case SubForm::TextInputForm: showModal<::TextInputForm>(); break;
+    case SubForm::SyokenForm: showModal<::SyokenForm>(); break;
+    case SubForm::TuikaForm: showModal<::TuikaForm>(); break;
+    case SubForm::PictForm: showModal<::PictForm>(); break;
+    case SubForm::Pict2Form: showModal<::Pict2Form>(); break;
+    case SubForm::NewDateForm: showModal<::NewDateForm>(); break;
+    case SubForm::DateForm: showModal<::DateForm>(); break;
     case SubForm::KaiInputForm: showModal<::KaiInputForm>(); break;
     case SubForm::CopyForm: showModal<::CopyForm>(); break;
     case SubForm::TottoriTikushuForm: showModal<::TottoriTikushuForm>(); break;
@@ -703,8 +731,6 @@ void NewInputForm::ShowSubForm(SubForm form)
     case SubForm::NoPointInpForm: showModal<::NoPointInpForm>(); break;
     case SubForm::BpointForm: showModal<::BpointForm>(); break;
     case SubForm::MiyazakiCodeForm: showModal<::MiyazakiCodeForm>(); break;
-    // The side dialogs are opened here, one case each, as they are built.
-    default: break;
     }
 }
 

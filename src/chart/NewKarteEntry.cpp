@@ -93,12 +93,7 @@ bool NewKarteEntry::kotaiBangouShown(Ken ken)
 TourokuCheck NewKarteEntry::mimibanCheck(const QString& mimiban)
 {
     QString bad;
-    SharedUtil::FileNameCheckProc(mimiban, bad);
-    for (const QChar c : mimiban) {
-        if (bad.isEmpty() && c.category() == QChar::Other_Control)
-            bad = c;
-    }
-    if (bad.isEmpty())
+    if (SharedUtil::FileNameCheckProc(mimiban, bad))
         return TourokuCheck::pass();
     return TourokuCheck::refuse(QStringLiteral("使用できない文字 %1 が入力されています。").arg(bad),
                                 QStringLiteral("確認"), 0);

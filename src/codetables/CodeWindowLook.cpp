@@ -1,5 +1,6 @@
 #include "CodeWindowLook.h"
 
+#include "common/DialogLook.h"
 #include "common/WidgetColor.h"
 #include "common/FontSetup.h"
 #include "common/SharedState.h"
@@ -10,44 +11,25 @@
 
 const QColor CodeWindowLook::CellEditorBackColor(236, 242, 223);
 const QColor CodeWindowLook::EditRowColor(255, 255, 192);
-const QColor CodeWindowLook::TitleColor(0, 192, 0);
 
 QLabel* CodeWindowLook::label(const QString& text, QWidget* parent, int left, int top)
 {
-    auto* l = new QLabel(text, parent);
-    l->setFont(FontSetup::screenFont());
-    l->move(TwipGeometry::px(left), TwipGeometry::px(top));
-    l->adjustSize();
-    return l;
+    return DialogLook::label(text, parent, left, top);
 }
 
 QLabel* CodeWindowLook::titleLabel(const QString& text, QWidget* parent, int left, int top)
 {
-    QLabel* l = label(text, parent, left, top);
-    l->setFont(FontSetup::font(QStringLiteral("ＭＳ Ｐゴシック"), 9.75, true));
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, TitleColor);
-    l->setPalette(p);
-    l->adjustSize();
-    return l;
+    return DialogLook::titleLabel(text, parent, left, top);
 }
 
 void CodeWindowLook::greyRule(QWidget* parent, int left, int top, int right)
 {
-    auto* line = new QFrame(parent);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Plain);
-    QPalette p = line->palette();
-    p.setColor(QPalette::WindowText, QColor(128, 128, 128));
-    line->setPalette(p);
-    line->setGeometry(TwipGeometry::px(left), TwipGeometry::px(top), TwipGeometry::px(right - left), 1);
+    DialogLook::greyRule(parent, left, top, right);
 }
 
 QFont CodeWindowLook::commandFont(bool bold)
 {
-    QFont f = FontSetup::font(QStringLiteral("ＭＳ Ｐゴシック"), 9.75, bold);
-    f.setUnderline(true);
-    return f;
+    return DialogLook::commandFont(bold);
 }
 
 int CodeWindowLook::setupGrid(FlexGrid* grid, const QList<Column>& columns, bool headingsCentred)

@@ -33,5 +33,4 @@ public:
 
     static const QColor CellEditorBackColor;
     static const QColor EditRowColor;
-    static const QColor TitleColor;
 };

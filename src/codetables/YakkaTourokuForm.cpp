@@ -577,6 +577,7 @@ void YakkaTourokuForm::SinryoKubunSetProc(int index)
     if (index < 0 || index > 8)
         return;
     hideEditors();
+    noteReadError(TextFile::read(CodeTableLoader::sinryoCodePath(index + 1)));
     FlexGrid* grid = DataGrid[1];
     CodeGridRows::fill(*grid, CodeFileFormat::sinryoRows(SharedState::get().Tables.SinryoCodeTable[index + 1]));
     kubunShown = index;
@@ -587,15 +588,34 @@ void YakkaTourokuForm::readFileIntoGrid(const QString& path, FlexGrid* grid,
                                         QList<QStringList> (*rowsOf)(const QStringList&))
 {
     const TextFile file = TextFile::read(path);
-    if (!file.ok())
+    if (file.missing())
         MsgBox::show(file.errorText, QStringLiteral("確認"), MsgBox::OkOnly, MsgBox::Exclamation);
+    noteReadError(file);
     grid->setUpdatesEnabled(false);
     CodeGridRows::fill(*grid, rowsOf(file.texts()));
     grid->setUpdatesEnabled(true);
 }
 
+// A file that exists but could not be read shows as an empty or partial table: it is reported
+// with its line and never saved over, so that a register never replaces it by what it shows.
+void YakkaTourokuForm::noteReadError(const TextFile& file)
+{
+    if (file.ok() || file.missing()) {
+        unreadable.remove(file.path);
+        return;
+    }
+    unreadable.insert(file.path);
+    MsgBox::show(file.errorText + QStringLiteral("\r\nこの表は登録できません。"), QStringLiteral("確認"), MsgBox::OkOnly,
+                 MsgBox::Exclamation);
+}
+
 bool YakkaTourokuForm::writeCodeFile(const QString& path, const QStringList& lines)
 {
+    if (unreadable.contains(path)) {
+        MsgBox::show(QStringLiteral("読み取れなかったファイルなので登録しません: %1").arg(path), QStringLiteral("登録"),
+                     MsgBox::OkOnly, MsgBox::Exclamation);
+        return false;
+    }
     QDir().mkpath(QFileInfo(path).absolutePath());
     QString error;
     if (TextFile::write(path, lines, &error))
@@ -641,6 +661,7 @@ void YakkaTourokuForm::SinryoCodeSaveProc()
 
 void YakkaTourokuForm::LenCodeReadProc()
 {
+    noteReadError(TextFile::read(CodeTableLoader::lenCodePath()));
     CodeGridRows::fill(*DataGrid[2], CodeFileFormat::lenRows(SharedState::get().Tables.LenCodeTable));
 }
 

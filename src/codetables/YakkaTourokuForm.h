@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QSet>
 #include <QStringList>
 #include <array>
 
@@ -10,6 +11,7 @@ class LabelButtonArray;
 class QFrame;
 class QLineEdit;
 class QRadioButton;
+class TextFile;
 
 // The code-table register: the drug prices (page 0), the fee points of the nine treatment
 // categories (page 1) and the house-call fees by distance (page 2), each in a grid edited in
@@ -75,6 +77,7 @@ private:
     void kensaku();
     void scrollToRows(FlexGrid* grid, const QList<int>& rows);
     bool confirmDiscardFee();
+    void noteReadError(const TextFile& file);
     bool writeCodeFile(const QString& path, const QStringList& lines);
     // Replaces an in-memory table by the lines just saved and tells the user.
     void replaceTable(QStringList& table, const QStringList& lines);
@@ -87,6 +90,7 @@ private:
     bool closing = false;
     int kubunShown = 0;
     QList<QStringList> feeRowsShown;  // the fee grid as last filled or saved
+    QSet<QString> unreadable;         // code files read with an error: never saved over
     std::array<FlexGrid*, 3> DataGrid{};
     std::array<QLineEdit*, 3> inpTx{};
     std::array<QFrame*, 3> WakuFrame{};

@@ -1,6 +1,7 @@
 #include "BitmapPicture.h"
 
 #include "DataPath.h"
+#include "FileErrorText.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -16,8 +17,20 @@ QImage BitmapPicture::load(const QString& localPath, QString* errorText)
     QImageReader reader(path);
     QImage image = reader.read();
     if (image.isNull() && errorText)
-        *errorText = QStringLiteral("画像ファイルを読めません: %1（%2）").arg(path, reader.errorString());
+        *errorText = FileErrorText::compose(QStringLiteral("画像ファイルを読めません"), path, readerReason(reader, path));
     return image;
+}
+
+QString BitmapPicture::readerReason(const QImageReader& reader, const QString& localPath)
+{
+    switch (reader.error()) {
+    case QImageReader::UnsupportedFormatError:
+        return QStringLiteral("画像の形式が違います");
+    case QImageReader::InvalidDataError:
+        return QStringLiteral("画像のデータが壊れています");
+    default:
+        return FileErrorText::readReason(localPath);
+    }
 }
 
 QString BitmapPicture::pictFile(const QString& baseName)

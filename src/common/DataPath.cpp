@@ -26,7 +26,7 @@ QString DataPath::defaultRoot()
     return QDir::homePath() + QStringLiteral("/Nolvari");
 }
 
-QString DataPath::map(const QString& systemPath)
+QString DataPath::map(const QString& systemPath, QString* refusal)
 {
     QString path = systemPath;
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
@@ -37,6 +37,11 @@ QString DataPath::map(const QString& systemPath)
         path = path.mid(2);
     }
     QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    if (parts.contains(QStringLiteral(".")) || parts.contains(QStringLiteral(".."))) {
+        if (refusal)
+            *refusal = QStringLiteral("「.」や「..」を含むパスは使えません: %1").arg(systemPath);
+        return QString();
+    }
     if (!parts.isEmpty() && parts.first().compare(QStringLiteral("Nolvari"), Qt::CaseInsensitive) == 0) {
         parts.removeFirst();
     } else {

@@ -15,8 +15,10 @@ public:
 
     // The local path of a system path. Paths under "\Nolvari\" (any drive) land in the root;
     // any other absolute Windows path lands under the root's "external" folder, so that nothing
-    // is written outside the data root. Existing components are matched ignoring case.
-    static QString map(const QString& systemPath);
+    // is written outside the data root. Existing components are matched ignoring case. A path
+    // with a "." or ".." component could leave the root: it is refused, the result is empty and
+    // refusal (when given) says why.
+    static QString map(const QString& systemPath, QString* refusal = nullptr);
 
     // Shorthand for map("\Nolvari\" + relative): relative uses "\" or "/" separators.
     static QString file(const QString& relative);

@@ -16,6 +16,20 @@ std::optional<QStringList> valuesOf(const QString& localPath)
     return ValueReader::values(file.texts());
 }
 
+// The first count values of a file; the problem (naming the file) when it has fewer or none.
+QStringList checkedValues(const QString& localPath, int count, QStringList& problems)
+{
+    const TextFile file = TextFile::read(localPath);
+    QStringList values = file.ok() ? ValueReader::values(file.texts()) : QStringList();
+    if (!file.ok())
+        problems.append(file.errorText);
+    else if (values.size() < count)
+        problems.append(QStringLiteral("値が足りません: %1").arg(localPath));
+    while (values.size() < count)
+        values.append(QString());
+    return values;
+}
+
 } // namespace
 
 QString DoctorInfoFile::docAdPath()
@@ -36,4 +50,14 @@ void DoctorInfoFile::load(DoctorInfoData& info)
         info.DoctorName = ValueReader::at(*values, 0);
         info.DoctorCode = ValueReader::at(*values, 1);
     }
+}
+
+QStringList DoctorInfoFile::loadChecked(DoctorInfoData& info)
+{
+    QStringList problems;
+    info.DoctorAd = checkedValues(docAdPath(), 1, problems).at(0);
+    const QStringList doctor = checkedValues(doctorPath(), 2, problems);
+    info.DoctorName = doctor.at(0);
+    info.DoctorCode = doctor.at(1);
+    return problems;
 }

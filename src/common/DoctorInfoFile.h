@@ -13,6 +13,10 @@ public:
     // Reads both files into info. A file that is missing or cannot be read leaves its values as
     // they were; a file with fewer values gives empty ones.
     static void load(DoctorInfoData& info);
+    // The same for the dialogs that report their settings files: a file that is missing, cannot
+    // be read or holds fewer values than are read gives empty values; returns the problems, one
+    // line a file naming it (none when both were read whole).
+    static QStringList loadChecked(DoctorInfoData& info);
     static QString docAdPath();
     static QString doctorPath();
 };

@@ -27,42 +27,30 @@ struct HandOver
     int TottoriYousiChKioku = 0;
     int TottoriSyusinChKioku = 0;
     std::array<int, 9> MiyazakiPrintChKioku{};
+    int OitaDocOpKioku = 0;                    // veterinarian chosen at the last Oita print: 0 医師1, 1 医師2
 
     // Date picker: the caller sets the modes, the picker returns the date text and its parts.
     int NenGappiMode = 0;       // 1 last calving, 2 last insemination, -1 post-mortem, 0 other
     int NenGappiBirthMode = 0;  // 1 = a birth date (the Showa years 60 to 69 offered)
-    QString NenGappiOut;
-    QString NenGappiYearOut;
+    QString NenGappiOut;        // the date text of a full date picked in this opening, else empty
+    QString NenGappiYearOut;    // empty: no date
     QString NenGappiManthOut;
     QString NenGappiDayOut;
     QString IbaragiKiokuDate;   // the date the treatment book offers to the picker's recall
-    // The chart editor's remembered calving and insemination dates (farmer code'ear tag'calving'
-    // insemination per line) and its open animal, which the picker's recall reads; empty while
-    // no chart is open.
-    QStringList KiokuList;
-    QString KiokuNoukaCode;
-    QString KiokuMimiban;
-
-    // Renumbering an animal.
-    QString RenameMimiIn;
-    QString RenameMimiRawIn;
-    QString RenameEdaIn;
-    QString RenameMeigouIn;
-    QString RenameMimiOut;
-    QString RenameEdaOut;
-
-    QString CsvNameOut;         // CSV file chosen for the bulk registration, empty when none
-    QStringList NameInpData{QString(), QString(), QString(), QString()}; // code, name, standard, registered name
 
     // Outcome dialog.
     QString TenkiOut;           // 治癒, 中止, 死亡, 廃用, 法令殺; 未 = no outcome
     QString ChuusiOut;          // 鳥取県: (満了), (譲渡) or (転医) for a stopped treatment
     QString TeisyutuTukiOut;    // submission month: year "･" month
+    // What the outcome dialog offers again at its next opening: the date text, the outcome month,
+    // day tens, day units and submission month last chosen.
+    std::array<QString, 5> TenkiKioku;
 
     std::array<QString, 9> SyokenText; // findings: element k the finding of group k (0 to 7)
     int PictNoOut = 0;          // picture picker: 1 to 27 the picture, -1 remove it, 0 no change
     QString Pict2Code;          // annotation pictures: left:right:cell 0:cell 1:cell 2
     QString TprText;            // "T=… P=… R=…"
+    QString KubunOut;           // classification number
     int TeireiBunruiIn = 0;     // standard phrases: disease class 1 to 20
     QString TeireiText;         // the course text, in and out
 
@@ -71,6 +59,7 @@ struct HandOver
     QString HinagataNameIn;
     QString HinagataCodeIn;
     QStringList HinagataKarteLines; // the 224 lines of an episode block
+    QString TourokuNameText;    // template name dialog, in and out; empty: no change
 
     // Disease-name picker: a name and its code, "del" to clear the disease, empty for no choice.
     QString ByoName;
@@ -83,6 +72,17 @@ struct HandOver
     QString StartTimeOut;       // treatment start and end time ("8:5"); empty: unchanged
     QString EndTimeOut;
     QString KyusinJikanOut;     // call time; empty: unchanged
+
+    // Renumbering an animal.
+    QString RenameMimiIn;
+    QString RenameMimiRawIn;
+    QString RenameEdaIn;
+    QString RenameMeigouIn;
+    QString RenameMimiOut;
+    QString RenameEdaOut;
+
+    QString CsvNameOut;         // CSV file chosen for the bulk registration, empty when none
+    QStringList NameInpData{QString(), QString(), QString(), QString()}; // code, name, standard, registered name
 
     // Treatment entry dialogs. Each result array keeps its size; an empty item 0 (or, for the
     // single texts, an empty text) means the dialog closed without a choice.
@@ -115,4 +115,9 @@ struct HandOver
     std::array<QString, 2> CopyKarteHeader; // the copy target's two header lines
     QStringList CopyKarteLines; // the open episode's 224 block lines
     QString IbaragiDocNameOut;  // the veterinarian the Ibaraki certificate printed
+
+    // Print options of the notification book (and choices of the workbench's option dialog):
+    // 0 closed without printing, 1 print everything, 2 print one day, that day as typed.
+    int PrintSentakuOut = 0;
+    QString TuchiPrintDayOut;
 };

@@ -50,8 +50,9 @@ bool PrintPageModel::loadPrintSetFile(QString* errorText)
 
 std::optional<QPoint> PrintPageModel::cornerTwips(double x, double y) const
 {
-    const std::optional<int> xt = floorTwips(k() * x + k() * PrintHosei.YokoHosei);
-    const std::optional<int> yt = floorTwips(k() * y + k() * PrintHosei.TateHosei);
+    const bool calibrated = !mieA4Chosen();
+    const std::optional<int> xt = floorTwips(k() * x + (calibrated ? k() * PrintHosei.YokoHosei : 0));
+    const std::optional<int> yt = floorTwips(k() * y + (calibrated ? k() * PrintHosei.TateHosei : 0));
     if (!xt || !yt)
         return std::nullopt;
     return QPoint(*xt, *yt);

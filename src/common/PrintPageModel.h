@@ -16,7 +16,7 @@ public:
     float TwipPerMm = 56.7f;
     PrintHoseiInfo PrintHosei;  // NobiHosei as stored (0 counts as 1.0, see nobi())
     Ken ken = Ken::Sonota;
-    int MieSizeOpKioku = 0;     // paper of the Mie print dialog: 0 A4, 1 B4
+    int MieSizeOpKioku = 0;     // paper of the Mie print dialog: -1 A4, 0 B4
     int MieA4Flag = 0;          // 1 while the Mie certificate prints on A4
     int OcrWidth = 0;           // line width of the OCR digit strokes
 
@@ -35,13 +35,18 @@ public:
 
     double k() const { return TwipPerMm; }
     double twips(double mm) const { return k() * mm; }
-    // The stretch in effect: the stored value, 0 counting as 1.0.
-    double nobi() const { return PrintHosei.NobiHosei == 0 ? 1.0 : double(PrintHosei.NobiHosei); }
+    // The stretch in effect: the stored value, 0 counting as 1.0; none on the Mie A4 paper, whose
+    // drawn form and data take no calibration.
+    double nobi() const
+    {
+        return PrintHosei.NobiHosei == 0 || mieA4Chosen() ? 1.0 : double(PrintHosei.NobiHosei);
+    }
     // True in a Mie installation whose print dialog has A4 (plain paper) chosen.
-    bool mieA4Chosen() const { return ken == Ken::Mie && MieSizeOpKioku == 0; }
+    bool mieA4Chosen() const { return ken == Ken::Mie && MieSizeOpKioku == -1; }
 
     // The whole-twip corner of a mark or picture at (x, y) millimetres, y already stretched by
-    // the caller: the offsets added unstretched, then floored; nothing outside 16 bits.
+    // the caller: the offsets added unstretched (none on the Mie A4 paper), then floored;
+    // nothing outside 16 bits.
     std::optional<QPoint> cornerTwips(double x, double y) const;
 
     // Whole twips as the printer holds them, 16-bit: the largest whole number not above the

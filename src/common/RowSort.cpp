@@ -3,13 +3,15 @@
 #include "ValueReader.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 bool numeric(const QString& s, double& value)
 {
     bool ok = false;
     value = s.trimmed().toDouble(&ok);
-    return ok;
+    // "nan" and "inf" read as numbers but compare with nothing: the order would not be one.
+    return ok && std::isfinite(value);
 }
 } // namespace
 

@@ -38,10 +38,12 @@ struct ColorSetInfo
     QColor HoverColor;
     QColor GridColor;
 
-    // Two colours that are fixed literals, not shared values: the grids' heading cells and the
-    // main window's banner.
+    // Colours that are fixed literals, not shared values: the grids' heading cells, the main
+    // window's banner, and the chosen and the other digits of the date and time pickers.
     static QColor GridFixedBackColor() { return QColor(224, 221, 193); }
     static QColor TitleBannerColor() { return QColor(208, 96, 133); }
+    static QColor PickerSelectColor() { return QColor(190, 24, 7); }
+    static QColor PickerNormalColor() { return QColor(0, 192, 192); }
 };
 
 // The print calibration: offsets in millimetres and the vertical stretch (0 counts as 1.0).

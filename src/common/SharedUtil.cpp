@@ -23,9 +23,12 @@ QString SharedUtil::Trim(const QString& text)
     return begin == 0 && end == text.size() ? text : text.mid(begin, end - begin);
 }
 
+// The nine characters in their order, then what this system refuses besides: control characters
+// (a tab or line break would end up inside a record or a name), "’", which the readers of the
+// chart header lines split at, and a name of dots only ("." and ".." name folders, not files).
 bool SharedUtil::FileNameCheckProc(const QString& name, QString& offending)
 {
-    static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
+    static const QString forbidden = QStringLiteral("\\/:*?\"<>|\u2019");
     bool ok = true;
     for (const QChar c : forbidden) {
         if (name.contains(c)) {
@@ -33,7 +36,26 @@ bool SharedUtil::FileNameCheckProc(const QString& name, QString& offending)
             ok = false;
         }
     }
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control) {
+            offending = controlName(c);
+            ok = false;
+        }
+    }
+    if (!name.isEmpty() && name.count(QLatin1Char('.')) == name.size()) {
+        offending = name;
+        ok = false;
+    }
     return ok;
+}
+
+QString SharedUtil::controlName(QChar c)
+{
+    if (c == QLatin1Char('\t'))
+        return QStringLiteral("タブ");
+    if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+        return QStringLiteral("改行");
+    return QStringLiteral("制御文字");
 }
 
 QString SharedUtil::ManryoDayProc(const QStringList& lines, const QString& noukaTiku,

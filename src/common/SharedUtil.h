@@ -18,9 +18,13 @@ public:
     // The system's trim: blanks (U+0020) removed from both ends; a full-width blank stays.
     static QString Trim(const QString& text);
 
-    // True when the name holds none of \ / : * ? " < > |; otherwise false with the offending
-    // character (the last of the list, when several are held) in offending.
+    // True when the name holds none of \ / : * ? " < > |, no "’", no control character and is not
+    // made of dots only; otherwise false with the offending character (the last of that order,
+    // when several are held; a control character by its name, a name of dots whole) in offending.
+    // Every value that becomes part of a file name passes it.
     static bool FileNameCheckProc(const QString& name, QString& offending);
+    // The name a message gives a control character: "タブ", "改行" or "制御文字".
+    static QString controlName(QChar c);
 
     // The premium-period expiry date of a farmer from the lines of ManryoDayFile: field 2 of the
     // first line whose district (field 0) and name (field 1) match, or "満了日未設定" when that

@@ -18,7 +18,7 @@ int SindansyoPageCount::lastSinsatuNumber(const SindansyoEpisode& episode, Count
 {
     for (int j = 19; j >= 0; --j) {
         if (counts(episode, j, rule))
-            return int(ValueReader::leadingNumber(episode.cell(SindansyoEpisode::sinsatuRow(j), 1)));
+            return ValueReader::leadingInt(episode.cell(SindansyoEpisode::sinsatuRow(j), 1));
     }
     return 0;
 }

@@ -2,12 +2,9 @@
 
 #include "DataPath.h"
 
-#include <QDir>
-#include <QFileInfo>
-
-SingleInstance::SingleInstance(const QString& lockPath) : lock(std::make_unique<QLockFile>(lockPath))
+SingleInstance::SingleInstance(const QString& lockPath) : lockFile(std::make_unique<QLockFile>(lockPath))
 {
-    lock->setStaleLockTime(0);
+    lockFile->setStaleLockTime(0);
 }
 
 QString SingleInstance::defaultLockPath()
@@ -15,10 +12,9 @@ QString SingleInstance::defaultLockPath()
     return DataPath::root() + QStringLiteral("/.nolvari.lock");
 }
 
-bool SingleInstance::tryLock()
+SingleInstance::Result SingleInstance::lock()
 {
-    if (lock->isLocked())
-        return true;
-    QDir().mkpath(QFileInfo(lock->fileName()).absolutePath());
-    return lock->tryLock(0);
+    if (lockFile->isLocked() || lockFile->tryLock(0))
+        return Result::Locked;
+    return lockFile->error() == QLockFile::LockFailedError ? Result::Running : Result::NotWritable;
 }

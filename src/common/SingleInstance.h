@@ -9,11 +9,17 @@
 class SingleInstance
 {
 public:
+    enum class Result { Locked, Running, NotWritable };
+
     explicit SingleInstance(const QString& lockPath);
     static QString defaultLockPath();
-    // True when this process holds the lock (no other instance runs).
-    bool tryLock();
+    // Locked when this process holds the lock, Running when another instance holds it,
+    // NotWritable when the lock file cannot be made (a read-only or missing folder). The folder
+    // is never created here.
+    Result lock();
+    // True when this process holds the lock.
+    bool tryLock() { return lock() == Result::Locked; }
 
 private:
-    std::unique_ptr<QLockFile> lock;
+    std::unique_ptr<QLockFile> lockFile;
 };

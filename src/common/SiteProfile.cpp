@@ -43,10 +43,15 @@ QList<SiteProfile> SiteProfile::parse(const QStringList& lines)
     return rows;
 }
 
-QList<SiteProfile> SiteProfile::load(const QString& localPath)
+bool SiteProfile::load(const QString& localPath, QList<SiteProfile>& rows, QString* errorText)
 {
     const TextFile file = TextFile::read(localPath);
-    return file.ok() ? parse(file.texts()) : QList<SiteProfile>();
+    rows = file.ok() ? parse(file.texts()) : QList<SiteProfile>();
+    if (file.ok() || file.missing())
+        return true;
+    if (errorText)
+        *errorText = file.errorText;
+    return false;
 }
 
 QString SiteProfile::filePath()

@@ -37,11 +37,15 @@ public:
     bool ShowBunruiFrame() const { return has(QStringLiteral("ShowBunruiFrame")); }
     bool ManryoSite() const { return has(QStringLiteral("ManryoSite")); }
     bool HideTuchibo() const { return has(QStringLiteral("HideTuchibo")); }
+    // Shows menu item 5 "事故発生通知簿" in an installation of any other prefecture.
+    bool ShowTuchibo() const { return has(QStringLiteral("ShowTuchibo")); }
     QString TitleText() const { return text(QStringLiteral("TitleText")); }
 
     static SiteProfile parseRow(const QString& line);
     static QList<SiteProfile> parse(const QStringList& lines);
-    static QList<SiteProfile> load(const QString& localPath);
+    // The rows of the file; no file gives no rows. False, with the error naming the file and the
+    // line, when the file exists but cannot be read: every switch would silently be off.
+    static bool load(const QString& localPath, QList<SiteProfile>& rows, QString* errorText);
     static QString filePath();
 
     // The row whose key equals siteKey and whose prefecture equals ken; in 鳥取県 the row whose

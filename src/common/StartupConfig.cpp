@@ -1,8 +1,11 @@
 #include "StartupConfig.h"
 
 #include "DataPath.h"
+#include "SharedUtil.h"
 #include "TextFile.h"
 #include "ValueReader.h"
+
+#include <QRegularExpression>
 
 QString StartupConfig::infoFilePath()
 {
@@ -59,6 +62,13 @@ bool StartupConfig::readKiokuNendo(const QString& localPath, QString& karteNendo
             *errorText = QStringLiteral("データ年度が書かれていません: %1").arg(localPath);
         return false;
     }
+    // The year names the chart folder "H<year>": anything but digits could lead elsewhere.
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    if (!digits.match(karteNendo).hasMatch()) {
+        if (errorText)
+            *errorText = QStringLiteral("データ年度は数字で書いてください: %1（%2）").arg(localPath, karteNendo);
+        return false;
+    }
     return true;
 }
 
@@ -67,6 +77,19 @@ bool StartupConfig::readDellInfo(const QString& localPath, QStringList& list, QS
     if (!readLines(localPath, list, errorText))
         return false;
     list.append(QString());
+    return true;
+}
+
+bool StartupConfig::checkSettingsFiles(QString* errorText)
+{
+    for (const QString& path : {doctorFilePath(), SharedUtil::manryoDayFilePath(), SharedUtil::codeHenkanFilePath()}) {
+        const TextFile file = TextFile::read(path);
+        if (!file.ok() && !file.missing()) {
+            if (errorText)
+                *errorText = file.errorText;
+            return false;
+        }
+    }
     return true;
 }
 
@@ -121,7 +144,9 @@ bool StartupConfig::load(SharedState& state, const QDate& today, QString* errorT
     state.MieA4Flag = 0;
     state.MieHinsyuOpKioku = 0;
 
-    state.SiteRows = SiteProfile::load(SiteProfile::filePath());
+    if (!SiteProfile::load(SiteProfile::filePath(), state.SiteRows, errorText)
+        || !checkSettingsFiles(errorText))
+        return false;
     const bool tottori = state.ken == Ken::Tottori;
     state.Site = SiteProfile::lookup(state.SiteRows, state.ken, state.SiteKey,
                                      tottori ? readDoctorName() : QString());

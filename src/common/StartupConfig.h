@@ -23,10 +23,15 @@ public:
     static bool readInfoFile(const QString& localPath, QString& kenName, QString& siteKey,
                              QString* errorText);
     // The data year: the one value of KiokuNendoFile. An empty value is an error too, because the
-    // chart folder cannot be named without it.
+    // chart folder cannot be named without it, and so is a value that is not all digits.
     static bool readKiokuNendo(const QString& localPath, QString& karteNendo, QString* errorText);
     // The lines of DellInfoFile in file order, then one empty element.
     static bool readDellInfo(const QString& localPath, QStringList& list, QString* errorText);
+    // The settings files that start-up does not need but that the program reads later without a
+    // report of its own (DoctorName.ini, which also picks the 鳥取県 site row, ManryoDay.ini and
+    // CodeHenkan.ini): false, with the error naming the file and the line, when one exists but
+    // cannot be read, so that no reader silently falls back to an empty file.
+    static bool checkSettingsFiles(QString* errorText);
     // The veterinarian's name: the first value of DoctorFile (empty when there is none).
     static QString readDoctorName();
 

@@ -1,11 +1,14 @@
 #include "TextFile.h"
 
 #include "Cp932.h"
+#include "FileErrorText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -105,11 +108,6 @@ QString missingFileText(const QString& localPath)
     return QStringLiteral("ファイルがありません: %1").arg(localPath);
 }
 
-QString unreadableFileText(const QString& localPath, const QString& reason)
-{
-    return QStringLiteral("ファイルを読めません: %1（%2）").arg(localPath, reason);
-}
-
 // Reads what the descriptor holds into buffer, up to maxBytes when maxBytes >= 0. The buffer's
 // memory from the file read before serves as long as it is large enough.
 bool readAll(int fd, QByteArray& buffer, qint64 maxBytes)
@@ -152,7 +150,7 @@ TextFile::Status TextFile::readBytes(const QString& localPath, QByteArray& buffe
         return Status::Ok;
     const bool missing = error == ENOENT || error == ENOTDIR || error == EISDIR;
     if (errorText)
-        *errorText = missing ? missingFileText(localPath) : unreadableFileText(localPath, qt_error_string(error));
+        *errorText = missing ? missingFileText(localPath) : FileErrorText::readFailed(localPath);
     return missing ? Status::Missing : Status::ReadError;
 }
 
@@ -166,16 +164,17 @@ bool TextFile::readRaw(const QString& localPath, QList<QByteArray>& rawLines, QS
     }
     if (!file.open(QIODevice::ReadOnly)) {
         if (errorText)
-            *errorText = unreadableFileText(localPath, file.errorString());
+            *errorText = FileErrorText::readFailed(localPath);
         return false;
     }
     rawLines = splitLines(file.readAll());
     return true;
 }
 
-QString TextFile::decodeErrorText(const QString& localPath, qsizetype offset)
+QString TextFile::decodeErrorText(const QString& localPath, int line, qsizetype offset)
 {
-    return QStringLiteral("ファイルの文字を読み取れません: %1（%2 バイト目）").arg(localPath).arg(offset);
+    return QStringLiteral("ファイルの文字を読み取れません: %1（%2 行目、%3 バイト目）")
+        .arg(localPath).arg(line + 1).arg(offset);
 }
 
 TextFile TextFile::read(const QString& localPath)
@@ -190,7 +189,7 @@ TextFile TextFile::read(const QString& localPath)
     }
     if (!file.open(QIODevice::ReadOnly)) {
         result.status = Status::ReadError;
-        result.errorText = unreadableFileText(localPath, file.errorString());
+        result.errorText = FileErrorText::readFailed(localPath);
         return result;
     }
     const QByteArray content = file.readAll();
@@ -205,7 +204,7 @@ TextFile TextFile::read(const QString& localPath)
             result.status = Status::DecodeError;
             result.errorLine = int(i);
             result.errorOffset = starts.at(i) + bad;
-            result.errorText = decodeErrorText(localPath, result.errorOffset);
+            result.errorText = decodeErrorText(localPath, result.errorLine, result.errorOffset);
             result.lines.clear();
             return result;
         }
@@ -235,37 +234,61 @@ bool TextFile::write(const QString& localPath, const QList<TextLine>& lines, QSt
 
 bool TextFile::write(const QString& localPath, const QStringList& lines, QString* errorText)
 {
-    QList<TextLine> out;
-    out.reserve(lines.size());
-    for (const QString& line : lines)
-        out.append(TextLine(line));
-    return write(localPath, out, errorText);
+    return write(localPath, keepingBytesOf(read(localPath), lines), errorText);
 }
 
+// The line at the same place is preferred, so that two lines whose bytes differ but read the same
+// each keep their own; otherwise the first line of that text.
+QList<TextLine> TextFile::keepingBytesOf(const TextFile& previous, const QStringList& lines)
+{
+    QHash<QString, qsizetype> firstOf;
+    for (qsizetype i = previous.lines.size() - 1; i >= 0; --i)
+        firstOf.insert(previous.lines.at(i).text, i);
+    QList<TextLine> out;
+    out.reserve(lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString& text = lines.at(i);
+        if (i < previous.lines.size() && previous.lines.at(i).text == text)
+            out.append(previous.lines.at(i));
+        else if (const auto it = firstOf.constFind(text); it != firstOf.cend())
+            out.append(previous.lines.at(*it));
+        else
+            out.append(TextLine(text));
+    }
+    return out;
+}
+
+// The temporary file is written unbuffered and synced before it replaces the target, so that a
+// short write or a failed flush (a full disk, a size limit) is seen before the commit and the old
+// file stays as it was.
 bool TextFile::writeBytes(const QString& localPath, const QByteArray& content, QString* errorText)
 {
     QSaveFile file(localPath);
-    auto fail = [&](const QString& why) {
-        file.cancelWriting();
+    auto fail = [&](int code) {
         if (errorText)
-            *errorText = QStringLiteral("ファイルを書き込めません: %1（%2）").arg(localPath, why);
+            *errorText = FileErrorText::writeFailed(localPath, file, code);
+        file.cancelWriting();
         return false;
     };
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(0);
     if (failAfterBytes >= 0) {
         const qint64 limit = failAfterBytes;
         failAfterBytes = -1;
         file.write(content.left(limit));
-        return fail(QStringLiteral("書き込みが途中で失敗しました"));
+        return fail(ENOSPC);
     }
-    if (file.write(content) != content.size())
-        return fail(file.errorString());
-    if (!file.commit()) {
-        if (errorText)
-            *errorText = QStringLiteral("ファイルを書き込めません: %1（%2）").arg(localPath, file.errorString());
-        return false;
+    // A short write is retried with the rest, so that the device reports why it stopped.
+    for (qsizetype done = 0; done < content.size();) {
+        const qint64 n = file.write(content.constData() + done, content.size() - done);
+        if (n <= 0)
+            return fail(0);
+        done += n;
     }
+    if (::fsync(file.handle()) != 0)
+        return fail(errno);
+    if (!file.commit())
+        return fail(0);
     return true;
 }
 

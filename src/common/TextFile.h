@@ -34,7 +34,7 @@ public:
     Status status = Status::Missing;
     QString path;
     QList<TextLine> lines;
-    QString errorText;     // set unless ok(): names the file (and the byte offset of a bad byte)
+    QString errorText;     // set unless ok(): names the file (and the line and byte offset of a bad byte)
     int errorLine = -1;    // 0-based line of a decoding error
     qsizetype errorOffset = -1;
 
@@ -59,12 +59,19 @@ public:
     static void lineViews(QByteArrayView content, QList<QByteArrayView>& out, qsizetype maxLines = -1);
 
     static bool write(const QString& localPath, const QList<TextLine>& lines, QString* errorText = nullptr);
+    // Writes lines of text over the file: a line whose text equals a line of the file it replaces
+    // goes back with that line's bytes, so the duplicate codes of the code page (NEC and IBM rows)
+    // in lines a save does not change survive byte for byte.
     static bool write(const QString& localPath, const QStringList& lines, QString* errorText = nullptr);
+    // The lines to write: each text with the bytes of an equal line of previous when it has one.
+    static QList<TextLine> keepingBytesOf(const TextFile& previous, const QStringList& lines);
     // Writes bytes whole through the same atomic path (used for copies).
     static bool writeBytes(const QString& localPath, const QByteArray& content, QString* errorText = nullptr);
 
-    // Test hook: the next write fails after this many bytes have gone to the temporary file.
+    // Test hook: the next write fails after this many bytes have gone to the temporary file, as
+    // on a full disk.
     static void failNextWriteAfterBytes(qint64 bytes);
 
-    static QString decodeErrorText(const QString& localPath, qsizetype offset);
+    // Names the file, the line (0-based here, shown from 1) and the byte offset in the file.
+    static QString decodeErrorText(const QString& localPath, int line, qsizetype offset);
 };

@@ -4,6 +4,9 @@
 
 #include <QRegularExpression>
 
+#include <cmath>
+#include <limits>
+
 QStringList ValueReader::lineValues(const QString& line)
 {
     QStringList out;
@@ -64,7 +67,14 @@ double ValueReader::leadingNumber(const QString& text)
     static const QRegularExpression number(
         QStringLiteral("^\\s*([+-]?(\\d+(\\.\\d*)?|\\.\\d+)([eE][+-]?\\d+)?)"));
     const QRegularExpressionMatch m = number.match(text);
-    return m.hasMatch() ? m.captured(1).toDouble() : 0.0;
+    const double value = m.hasMatch() ? m.captured(1).toDouble() : 0.0;
+    return std::isfinite(value) && std::fabs(value) < NumberLimit ? value : 0.0;
+}
+
+int ValueReader::leadingInt(const QString& text)
+{
+    const double value = std::trunc(leadingNumber(text));
+    return value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max() ? int(value) : 0;
 }
 
 QString ValueReader::quoteIfNeeded(const QString& value)

@@ -19,8 +19,16 @@ public:
     // The value at index, or an empty text past the end (a missing value counts as empty).
     static QString at(const QStringList& values, qsizetype index);
 
-    // The number at the start of a text ("1.5mm" gives 1.5, "-2" gives -2, "abc" gives 0).
+    // The magnitude from which a number counts as invalid: beyond the fifteen digits an amount
+    // is shown with, and far beyond any price, point or quantity, but safe to sum and to round
+    // into a 64-bit integer.
+    static constexpr double NumberLimit = 1e15;
+
+    // The number at the start of a text ("1.5mm" gives 1.5, "-2" gives -2, "abc" gives 0); a
+    // number of NumberLimit or more ("1e30") is invalid and gives 0.
     static double leadingNumber(const QString& text);
+    // The whole part of the leading number, 0 when it does not fit an int.
+    static int leadingInt(const QString& text);
 
     // A value written so that value reading gives it back: quoted when it holds "," or a quote
     // character at its start, or blanks at its ends.

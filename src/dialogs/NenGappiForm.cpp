@@ -1,38 +1,40 @@
 #include "NenGappiForm.h"
 
+#include "DigitLabelGroup.h"
+#include "PickerHoverFrame.h"
+#include "chart/NewInputView.h"
 #include "common/DataPath.h"
+#include "common/DialogLook.h"
 #include "common/LabelButtonArray.h"
+#include "common/ModalHost.h"
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
 #include "common/TextFile.h"
 #include "common/TwipGeometry.h"
-#include "common/WidgetColor.h"
 #include "common/ValueReader.h"
+#include "common/WidgetColor.h"
 
 #include <QDir>
-#include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace {
-const QColor SelectColor(0, 0, 128);
-const QColor NormalColor(Qt::black);
-
 struct GroupLayout
 {
     QStringList captions; // by label index
     int left;
 };
 
-// Label index and caption of each group; the year tens lists 0 to 3 and, apart, 6.
+// Label index and caption of each group, by Group; the year tens lists 0 to 3 and, apart, 6.
 const QList<GroupLayout> Layouts{
-    {{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("6"), QStringLiteral("3")}, 150},
-    {{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}, 650},
-    {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}, 1350},
+    {{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("6"), QStringLiteral("3")}, 500},
+    {{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}, 850},
+    {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}, 1400},
     {{"0", "1", "2", "3"}, 2050},
-    {{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}, 2550}};
+    {{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}, 2400},
+    {{QStringLiteral("R"), QStringLiteral("H")}, 100}};
 
 int rowOf(int group, int index)
 {
@@ -47,16 +49,33 @@ bool ibaraki()
 {
     return SharedState::get().ken == Ken::Ibaraki;
 }
+
+const QString Kakunin = QStringLiteral("確認");
 } // namespace
 
 NenGappiForm::NenGappiForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("NenGappiForm"));
-    TwipGeometry::resize(this, 3600, 5600);
-    WidgetColor::setBackColor(this, SharedState::get().ColorSet.DialogBackColor);
+    DialogLook::frameless(this, 5000, 1500, 3500, 5700, SharedState::get().ColorSet.DialogBackColor);
     buildDigits();
     buildControls();
     Form_Load();
+}
+
+NenGappiForm::~NenGappiForm()
+{
+    HandOver& h = SharedState::get().Hand;
+    h.NenGappiMode = 0;
+    h.NenGappiBirthMode = 0;
+}
+
+int NenGappiForm::open(QWidget* parent, int mode, int birthMode)
+{
+    HandOver& h = SharedState::get().Hand;
+    h.NenGappiMode = mode;
+    h.NenGappiBirthMode = birthMode;
+    NenGappiForm picker(parent);
+    return ModalHost::exec(picker);
 }
 
 QString NenGappiForm::kiokuPath()
@@ -66,57 +85,52 @@ QString NenGappiForm::kiokuPath()
 
 void NenGappiForm::buildDigits()
 {
-    const QStringList headings{QStringLiteral("<<年>>"), QStringLiteral("<<月>>"), QStringLiteral("<<日>>")};
-    const int headingLefts[] = {150, 1350, 2050};
-    for (int h = 0; h < 3; ++h)
-        TwipGeometry::place(new QLabel(headings.at(h), this), headingLefts[h], 700, 900, 270);
-    Shape1 = new QFrame(this);
-    Shape1->setFrameShape(QFrame::Box);
-    Shape1->hide();
+    WakuFrame = DialogLook::frame(this, 100, 750, 3300, 4150, SharedState::get().ColorSet.DialogBackColor);
+    DialogLook::label(QStringLiteral("<<年>>"), WakuFrame, 100, 60);
+    DialogLook::label(QStringLiteral("<<月>>"), WakuFrame, 1300, 60);
+    DialogLook::label(QStringLiteral("<<日>>"), WakuFrame, 2050, 60);
+    Shape1 = new PickerHoverFrame(WakuFrame);
     for (int g = 0; g < Layouts.size(); ++g) {
-        auto* array = new LabelButtonArray(this);
-        array->setHoverColor(NormalColor);
+        auto* group = new DigitLabelGroup(this);
+        group->setHoverFrame(Shape1);
         const QStringList& captions = Layouts.at(g).captions;
         for (int i = 0; i < captions.size(); ++i) {
-            LabelButton* label = array->add(captions.at(i), i, this);
-            label->setObjectName(QStringLiteral("Digit%1_%2").arg(g).arg(captions.at(i)));
-            label->setAlignment(Qt::AlignCenter);
-            label->setAutoFillBackground(true);
-            TwipGeometry::place(label, Layouts.at(g).left, 1000 + rowOf(g, i) * 300, 400, 280);
-            label->installEventFilter(this);
+            LabelButton* label = group->add(captions.at(i), i, WakuFrame);
+            label->setObjectName(g == GengoGd ? QStringLiteral("GengoGd_%1").arg(captions.at(i))
+                                              : QStringLiteral("Digit%1_%2").arg(g).arg(captions.at(i)));
+            TwipGeometry::place(label, Layouts.at(g).left, 400 + rowOf(g, i) * 300, captions.at(i).size() > 1 ? 345 : 250, 285);
         }
-        connect(array, &LabelButtonArray::clicked, this,
+        connect(group, &DigitLabelGroup::clicked, this,
                 [this, g, captions](int i) { DigitGd_Click(Group(g), captions.at(i)); });
-        groups.append(array);
+        groups.append(group);
     }
 }
 
 void NenGappiForm::buildControls()
 {
-    TwipGeometry::place(new QLabel(QStringLiteral("日付"), this), 150, 100, 800, 270);
-    HidukeGd = new QLabel(this);
-    HidukeGd->setObjectName(QStringLiteral("HidukeGd"));
-    TwipGeometry::place(HidukeGd, 150, 370, 2000, 300);
+    DialogLook::titleLabel(QStringLiteral("日付"), this, 150, 100);
+    HidukeGd = DialogLook::resultLabel(QStringLiteral("HidukeGd"), this, 150, 400, 2000);
     Label1 = new LabelButtonArray(this);
-    TwipGeometry::place(Label1->add(QStringLiteral("閉る"), 0, this), 2500, 100, 900, 270);
-    TwipGeometry::place(Label1->add(QStringLiteral("OK"), 1, this), 2500, 400, 900, 270);
-    TwipGeometry::place(Label1->add(QStringLiteral("記憶呼び出し"), 2, this), 2200, 4800, 1300, 270);
+    DialogLook::command(Label1, QStringLiteral("OK"), 1, this, 2150, 120);
+    DialogLook::command(Label1, QStringLiteral("閉る"), 0, this, 2750, 120);
+    DialogLook::command(Label1, QStringLiteral("記憶呼び出し"), 2, this, 2150, 5100);
     Label1->resetOn(this);
     connect(Label1, &LabelButtonArray::clicked, this, &NenGappiForm::Label1_Click);
     OpFrame = new QFrame(this);
-    TwipGeometry::place(OpFrame, 150, 4700, 2000, 700);
+    OpFrame->setObjectName(QStringLiteral("OpFrame"));
+    TwipGeometry::place(OpFrame, 100, 4950, 1900, 700);
     inpTx = new QLineEdit(OpFrame);
     inpTx->setObjectName(QStringLiteral("inpTx"));
     TwipGeometry::place(inpTx, 0, 0, 500, 300);
-    Label3 = new QLabel(OpFrame);
-    TwipGeometry::place(Label3, 0, 350, 2000, 270);
+    Label3 = DialogLook::label(QString(), OpFrame, 0, 380);
     OpFrame->hide();
 }
 
 void NenGappiForm::Form_Load()
 {
-    const SharedState& s = SharedState::get();
+    SharedState& s = SharedState::get();
     const int mode = s.Hand.NenGappiMode;
+    s.Hand.NenGappiOut.clear();
     if (s.ken == Ken::Kagoshima) {
         Label3->setText(QStringLiteral("1=未経産 2=流産"));
         OpFrame->setVisible(mode != 0);
@@ -125,11 +139,14 @@ void NenGappiForm::Form_Load()
         OpFrame->setVisible(mode != 0 && mode != -1);
         Label1->at(2)->setVisible(mode != -1);
     }
+    Label3->adjustSize();
     date.presetToday(s.TodayDate);
     groups[Year1Gd]->at(3)->setVisible(s.Hand.NenGappiBirthMode == 1);
     if (ibaraki()) {
-        const QStringList lines = TextFile::read(DataPath::resolve(kiokuPath())).texts();
-        date.presetKioku(ValueReader::lineValues(lines.value(0)).value(0));
+        const TextFile kioku = TextFile::read(DataPath::resolve(kiokuPath()));
+        if (!kioku.ok() && !kioku.missing())
+            MsgBox::show(kioku.errorText, Kakunin);
+        date.presetKioku(ValueReader::lineValues(kioku.texts().value(0)).value(0));
     }
     NenGappiSetProc();
 }
@@ -141,6 +158,7 @@ QString& NenGappiForm::value(Group group)
     case Year2Gd: return date.Year2;
     case ManthGd: return date.Manth;
     case DayGd1: return date.Day1;
+    case GengoGd: return date.Gengo;
     case DayGd2: break;
     }
     return date.Day2;
@@ -148,22 +166,19 @@ QString& NenGappiForm::value(Group group)
 
 void NenGappiForm::DigitGd_Click(Group group, const QString& caption)
 {
-    value(group) = caption;
+    if (group == Year1Gd)
+        date.chooseYear1(caption);
+    else
+        value(group) = caption;
     NenGappiSetProc();
 }
 
 void NenGappiForm::paintGroups()
 {
     for (int g = 0; g < groups.size(); ++g) {
-        const QString chosen = value(Group(g));
-        for (const int i : groups[g]->indexes()) {
-            LabelButton* label = groups[g]->at(i);
-            const bool on = label->text() == chosen;
-            QPalette p = label->palette();
-            p.setColor(QPalette::Window, on ? SelectColor : palette().color(QPalette::Window));
-            label->setPalette(p);
-            label->setNormalColor(on ? QColor(Qt::white) : NormalColor);
-        }
+        const QString chosen = g == GengoGd && date.Year1 == QStringLiteral("6") ? QString() : value(Group(g));
+        if (!groups[g]->chooseCaption(chosen))
+            groups[g]->clear();
     }
 }
 
@@ -172,11 +187,11 @@ void NenGappiForm::NenGappiSetProc()
     if (OpFrame->isVisibleTo(this))
         inpTx->clear();
     HandOver& h = SharedState::get().Hand;
-    h.NenGappiOut = date.text();
+    h.NenGappiOut = date.fullText();
     h.NenGappiYearOut = date.yearOut();
     h.NenGappiManthOut = date.Manth;
     h.NenGappiDayOut = date.day();
-    HidukeGd->setText(h.NenGappiOut);
+    HidukeGd->setText(date.text());
     paintGroups();
 }
 
@@ -224,7 +239,7 @@ void NenGappiForm::closeStep()
     QDir().mkpath(QFileInfo(path).absolutePath());
     QString error;
     if (!TextFile::write(path, QStringList{line}, &error))
-        MsgBox::show(error, QStringLiteral("確認"));
+        MsgBox::show(error, Kakunin);
 }
 
 void NenGappiForm::recall()
@@ -236,7 +251,7 @@ void NenGappiForm::recall()
     }
     const QString kioku = s.Hand.IbaragiKiokuDate;
     if (!s.Site.has(QStringLiteral("KiokuRecall")) || !kioku.contains(QLatin1Char('.'))) {
-        MsgBox::show(QStringLiteral("記憶されていません。"), QStringLiteral("確認"));
+        MsgBox::show(QStringLiteral("記憶されていません。"), Kakunin);
         return;
     }
     HandOver& h = SharedState::get().Hand;
@@ -247,18 +262,26 @@ void NenGappiForm::recall()
     h.NenGappiDayOut = parts.value(2);
 }
 
-// The chart editor's remembered calving or insemination date of its open animal.
+// The calving or insemination date that the open chart editor remembers for its animal; with no
+// editor open there is no animal and nothing to recall.
 void NenGappiForm::recallChart()
 {
     HandOver& h = SharedState::get().Hand;
-    int found = -1;
-    for (int i = 0; i < h.KiokuList.size() && found < 0; ++i) {
-        const QStringList f = h.KiokuList.at(i).split(QLatin1Char('\''));
-        if (h.KiokuList.at(i).contains(QLatin1Char('\'')) && f.at(0) == h.KiokuNoukaCode && f.value(1) == h.KiokuMimiban)
-            found = i;
+    const NewInputView* editor = SharedState::get().OpenEditor;
+    QStringList line;
+    if (editor) {
+        const QString noukaCode = editor->mainGdText(19);
+        const QString mimiban = editor->mainGdText(3);
+        for (const QString& kioku : editor->kiokuList()) {
+            const QStringList f = kioku.split(QLatin1Char('\''));
+            if (f.size() > 1 && f.at(0) == noukaCode && f.at(1) == mimiban) {
+                line = f;
+                break;
+            }
+        }
     }
-    if (found >= 0 && (h.NenGappiMode == 1 || h.NenGappiMode == 2)) {
-        const QString kioku = h.KiokuList.at(found).split(QLatin1Char('\'')).value(h.NenGappiMode == 1 ? 2 : 3);
+    if (!line.isEmpty() && (h.NenGappiMode == 1 || h.NenGappiMode == 2)) {
+        const QString kioku = line.value(h.NenGappiMode == 1 ? 2 : 3);
         HidukeGd->setText(QStringLiteral("H") + kioku);
         if (kioku.contains(QLatin1Char('.'))) {
             const QStringList parts = kioku.split(QLatin1Char('.'));
@@ -267,18 +290,6 @@ void NenGappiForm::recallChart()
             h.NenGappiDayOut = parts.value(2);
         }
     }
-    if (found < 0 || HidukeGd->text() == QStringLiteral("H"))
-        MsgBox::show(QStringLiteral("記憶されていません。"), QStringLiteral("確認"));
-}
-
-bool NenGappiForm::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Enter) {
-        auto* label = qobject_cast<QWidget*>(watched);
-        const int extra = TwipGeometry::px(50);
-        Shape1->setGeometry(label->x() - extra, label->y(), label->width() + extra, label->height());
-        Shape1->show();
-        Shape1->raise();
-    }
-    return QDialog::eventFilter(watched, event);
+    if (line.isEmpty() || HidukeGd->text() == QStringLiteral("H"))
+        MsgBox::show(QStringLiteral("記憶されていません。"), Kakunin);
 }

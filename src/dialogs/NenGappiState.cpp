@@ -1,5 +1,7 @@
 #include "NenGappiState.h"
 
+#include "PickerText.h"
+
 #include <QStringList>
 
 bool NenGappiState::validYear1(const QString& caption)
@@ -9,17 +11,35 @@ bool NenGappiState::validYear1(const QString& caption)
     return captions.contains(caption);
 }
 
-void NenGappiState::presetToday(const QString& todayDate)
+bool NenGappiState::reiwaOf(const QString& todayDate, int& reiwa)
 {
     const QStringList parts = todayDate.split(QLatin1Char('/'));
-    if (parts.size() != 3) {
+    if (parts.size() != 3)
+        return false;
+    reiwa = parts.at(0).right(2).toInt() - 18;
+    return true;
+}
+
+void NenGappiState::presetToday(const QString& todayDate)
+{
+    if (!reiwaOf(todayDate, todayReiwa)) {
+        Gengo = QStringLiteral("H");
         Year1 = QStringLiteral("1");
         Year2 = QStringLiteral("5");
         return;
     }
-    const int reiwa = parts.at(0).right(2).toInt() - 18;
-    Year1 = QStringLiteral("0");
-    Year2 = QString::number(reiwa).right(1);
+    Gengo = QStringLiteral("R");
+    Year1 = todayReiwa >= 0 && todayReiwa < 30 ? QString::number(todayReiwa / 10) : QStringLiteral("0");
+    Year2 = QString::number(todayReiwa).right(1);
+}
+
+void NenGappiState::chooseYear1(const QString& caption)
+{
+    Year1 = caption;
+    if (caption == QStringLiteral("0"))
+        Gengo = QStringLiteral("R");
+    else if (caption == QStringLiteral("3"))
+        Gengo = QStringLiteral("H");
 }
 
 void NenGappiState::presetKioku(const QString& remembered)
@@ -32,7 +52,9 @@ void NenGappiState::presetKioku(const QString& remembered)
     const QString d = parts.value(2);
     if (y.size() == 2) {
         if (validYear1(y.left(1)))
-            Year1 = y.left(1);
+            chooseYear1(y.left(1));
+        if (Year1 == QStringLiteral("1") || Year1 == QStringLiteral("2"))
+            Gengo = y.toInt() <= todayReiwa ? QStringLiteral("R") : QStringLiteral("H");
         Year2 = y.right(1);
     } else if (!y.isEmpty()) {
         Year2 = QString::number(y.toInt() % 10);
@@ -50,12 +72,12 @@ void NenGappiState::presetKioku(const QString& remembered)
 
 QString NenGappiState::year() const
 {
-    return Year1 == QStringLiteral("0") ? Year2 : Year1 + Year2;
+    return PickerText::digits(Year1, Year2);
 }
 
 QString NenGappiState::day() const
 {
-    return Day1 == QStringLiteral("0") ? Day2 : Day1 + Day2;
+    return PickerText::digits(Day1, Day2);
 }
 
 QString NenGappiState::eraLetter() const
@@ -64,7 +86,9 @@ QString NenGappiState::eraLetter() const
         return QStringLiteral("S");
     if (Year1 == QStringLiteral("0"))
         return QStringLiteral("R");
-    return QStringLiteral("H");
+    if (Year1 == QStringLiteral("3"))
+        return QStringLiteral("H");
+    return Gengo == QStringLiteral("R") ? Gengo : QStringLiteral("H");
 }
 
 QString NenGappiState::text() const
@@ -75,4 +99,15 @@ QString NenGappiState::text() const
 QString NenGappiState::yearOut() const
 {
     return Manth.isEmpty() || day().isEmpty() ? QString() : year();
+}
+
+QString NenGappiState::fullText() const
+{
+    return yearOut().isEmpty() ? QString() : text();
+}
+
+QString NenGappiState::tenkiText() const
+{
+    const QString era = year().toInt() >= 30 ? QStringLiteral("H") : QStringLiteral("R");
+    return era + year() + QLatin1Char('.') + Manth + QLatin1Char('.') + day();
 }

@@ -3,6 +3,8 @@
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
+#include "print/mie_saga_okinawa/PrintMieForm.h"
+#include "print/oita_aichi/PrintOita.h"
 #include "print/tottori_miyazaki/PrintMiyazakiForm.h"
 #include "print/tottori_miyazaki/PrintTottoriForm.h"
 
@@ -12,6 +14,8 @@ void PrintDialogOpener::open(QWidget* parent)
     // Each prefecture's print dialog is opened here, one line each.
     case Ken::Tottori: { PrintTottoriForm form(parent); ModalHost::exec(form); break; }
     case Ken::Miyazaki: { PrintMiyazakiForm form(parent); ModalHost::exec(form); break; }
+    case Ken::Mie: { PrintMieForm form(parent); ModalHost::exec(form); break; }
+    case Ken::Oita: { PrintOita form(parent); ModalHost::exec(form); break; }
     case Ken::Tochigi:
     case Ken::Okinawa:
         MsgBox::show(QStringLiteral("印刷できません。お問い合わせください。"), QStringLiteral("確認"));

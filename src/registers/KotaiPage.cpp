@@ -10,6 +10,8 @@
 #include "RenameForm.h"
 #include "SibouKensaku.h"
 #include "common/DataPath.h"
+#include "common/FileErrorText.h"
+#include "common/SharedUtil.h"
 #include "GridColumns.h"
 #include "common/FlexGrid.h"
 #include "common/LabelButtonArray.h"
@@ -321,7 +323,8 @@ void KotaiPage::clearFarmer()
 void KotaiPage::TikuNameGd_Click()
 {
     KotaiGridSelectProc(true);
-    form.SetteiSaveProc();
+    if (!form.SetteiSaveProc())
+        return;
     YobidasiForm picker(this);
     ModalHost::exec(picker);
     GuideGd->setText(QStringLiteral("読込中・・・・・。"));
@@ -385,10 +388,11 @@ void KotaiPage::InpGd_Click(int index)
 {
     if (index != 3 && index != 5)
         return;
-    SharedState::get().Hand.NenGappiBirthMode = 1;
-    NenGappiForm picker(this);
-    ModalHost::exec(picker);
-    GappiGd[index == 3 ? 0 : 1]->setText(SharedState::get().Hand.NenGappiOut);
+    // The date shown stays when the picker comes back without a full date.
+    NenGappiForm::open(this, 0, 1);
+    const QString date = SharedState::get().Hand.NenGappiOut;
+    if (!date.isEmpty())
+        GappiGd[index == 3 ? 0 : 1]->setText(date);
 }
 
 void KotaiPage::SetGd_Click(int index)
@@ -454,17 +458,23 @@ bool KotaiPage::KotaiAkiRowProc(int& row)
     return false;
 }
 
+// Shows the refusal of a check and puts the focus on its box; true when the check passed.
+bool KotaiPage::passes(const TourokuCheck& check)
+{
+    if (check.ok())
+        return true;
+    MsgBox::show(check.text, check.title);
+    if (check.box >= 0)
+        form.inpTx[check.box]->setFocus();
+    return false;
+}
+
 bool KotaiPage::Touroku()
 {
     const SharedState& s = SharedState::get();
     const KotaiTouroku::Input in = input();
-    const TourokuCheck check = KotaiTouroku::check(form.inpTxTexts(), in, s.ken, s.CurrentNouka, NameHyojiGd->text());
-    if (!check.ok()) {
-        MsgBox::show(check.text, check.title);
-        if (check.box >= 0)
-            form.inpTx[check.box]->setFocus();
+    if (!passes(KotaiTouroku::check(form.inpTxTexts(), in, s.ken, s.CurrentNouka, NameHyojiGd->text())))
         return false;
-    }
     int aki = -1;
     if (!KotaiAkiRowProc(aki))
         return false;
@@ -505,7 +515,7 @@ bool KotaiPage::Sakujo()
         return false;
     QFile chart(DataPath::resolve(s.karteFolder() + QLatin1Char('/') + item));
     if (!chart.remove() && chart.exists()) {
-        MsgBox::show(QStringLiteral("ファイルを削除できません: %1（%2）").arg(chart.fileName(), chart.errorString()), Kakunin);
+        MsgBox::show(FileErrorText::removeFailed(chart.fileName(), chart), Kakunin);
         return false;
     }
     const int row = kotai.findKey(item.chopped(4));
@@ -529,6 +539,8 @@ bool KotaiPage::Rename()
         MsgBox::show(QStringLiteral("地域・氏名が入力されていません。"), QStringLiteral("入力確認"));
         return false;
     }
+    if (!passes(KotaiTouroku::noukaCodeCheck(s.CurrentNouka)))
+        return false;
     HandOver& h = s.Hand;
     h.RenameMimiIn = kotai.cell(r, KotaiTable::Mimi).trimmed();
     h.RenameMimiRawIn = kotai.cell(r, KotaiTable::Mimi);
@@ -617,11 +629,18 @@ bool KotaiPage::CsvIkkatu()
         MsgBox::show(QStringLiteral("組合員を選択してください。"), Kakunin);
         return false;
     }
+    if (!passes(KotaiTouroku::noukaCodeCheck(s.CurrentNouka)))
+        return false;
     IbaragiCsvForm picker(this);
     ModalHost::exec(picker);
     const QString name = SharedState::get().Hand.CsvNameOut;
     if (name.isEmpty())
         return false;
+    QString bad;
+    if (!SharedUtil::FileNameCheckProc(name, bad)) {
+        MsgBox::show(QStringLiteral("使用できない文字 %1 が入力されています。").arg(bad), QStringLiteral("CSV一括登録"));
+        return false;
+    }
     const TextFile file = TextFile::read(DataPath::resolve(CsvTouroku::folder() + QLatin1Char('/') + name));
     if (!file.ok()) {
         MsgBox::show(file.errorText, QStringLiteral("CSV一括登録"));

@@ -90,6 +90,7 @@ private:
     void commonEnd(int mode);
     QString currentKey(bool calf) const;
 
+    bool passes(const TourokuCheck& check);
     bool Touroku();
     bool Sakujo();
     bool Rename();

@@ -5,6 +5,8 @@
 #include "common/DataPath.h"
 #include "common/TextFile.h"
 #include "chart/KarteFile.h"
+#include "chart/KarteFileName.h"
+#include "common/FileErrorText.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -48,7 +50,7 @@ bool KotaiRename::used(const QString& folder, const QString& key)
 bool KotaiRename::renameKarte(const QString& folder, const QString& oldKey, const QString& newKey,
                               const NoukaInfo& nouka, const QStringList& row, QString* errorText)
 {
-    if (KarteFile::exists(folder, newKey + Sxd))
+    if (KarteFile::exists(folder, newKey + Sxd) || !KarteFileName::checkName(newKey + Sxd, errorText))
         return false;
     const QString oldPath = DataPath::resolve(folder + QLatin1Char('/') + oldKey + Sxd);
     KarteFile karte = KarteFile::read(oldPath);
@@ -59,7 +61,7 @@ bool KotaiRename::renameKarte(const QString& folder, const QString& oldKey, cons
     if (old.remove())
         return true;
     if (errorText)
-        *errorText = QStringLiteral("ファイルを削除できません: %1（%2）").arg(oldPath, old.errorString());
+        *errorText = FileErrorText::removeFailed(oldPath, old);
     QFile::remove(karte.path);
     return false;
 }
@@ -69,6 +71,8 @@ bool KotaiRename::renameTiryobo(const QString& oldKey, const QString& newKey, QS
     const QString from = tiryoboPath(oldKey);
     if (!QFileInfo(from).isFile())
         return true;
+    if (!KarteFileName::checkName(newKey + QStringLiteral(".txb"), errorText))
+        return false;
     const TextFile book = TextFile::read(from);
     if (!book.ok()) {
         if (errorText)

@@ -5,6 +5,7 @@
 #include "chart/KarteFileName.h"
 #include "chart/KarteKotaiRecord.h"
 #include "chart/KarteNoukaRecord.h"
+#include "chart/KarteText.h"
 #include "common/DataPath.h"
 #include "common/SharedUtil.h"
 
@@ -34,7 +35,17 @@ TourokuCheck KotaiTouroku::check(const QStringList& boxes, const Input& in, Ken 
         return TourokuCheck::refuse(QStringLiteral("畜種を選択してください。"), Kakunin);
     if (nameHyoji.isEmpty() || nameHyoji == QStringLiteral("-") || !nouka.chosen() || nouka.NoukaCode.trimmed().isEmpty())
         return TourokuCheck::refuse(QStringLiteral("地域・氏名が入力されていません。"), QStringLiteral("入力確認"));
-    return TourokuCheck::pass();
+    return noukaCodeCheck(nouka);
+}
+
+// The farmer code comes from the register, which an older version may have written with any
+// character: it is checked where it becomes part of a chart's name.
+TourokuCheck KotaiTouroku::noukaCodeCheck(const NoukaInfo& nouka)
+{
+    QString bad;
+    if (SharedUtil::FileNameCheckProc(KarteText::trim(nouka.NoukaCode), bad))
+        return TourokuCheck::pass();
+    return TourokuCheck::refuse(QStringLiteral("農家番号に使用できない文字 %1 があります。").arg(bad), Kakunin);
 }
 
 QString KotaiTouroku::key(const QString& nendo, const QString& code, const QString& mimi, bool calf)

@@ -31,6 +31,8 @@ public:
     // the chosen farmer (none chosen refuses, as does the page's empty farmer label).
     static TourokuCheck check(const QStringList& boxes, const Input& input, Ken ken,
                               const NoukaInfo& nouka, const QString& nameHyoji);
+    // Refuses a farmer code that cannot stand in a file name (FileNameCheckProc).
+    static TourokuCheck noukaCodeCheck(const NoukaInfo& nouka);
 
     // The chart key: "H", data year, "_", farmer code, "_", ear tag, "_0" (own) or "_1" (calf).
     static QString key(const QString& nendo, const QString& noukaCode, const QString& mimi, bool calf);

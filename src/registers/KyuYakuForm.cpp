@@ -93,8 +93,9 @@ void KyuYakuForm::Form_Load()
             ListGrid->setTextMatrix(r + 1, c, cells.at(c));
     }
     KyuYakuKouhoSetProc();
+    readErrors = errors;
     if (!errors.isEmpty())
-        MsgBox::show(errors.join(QLatin1Char('\n')), Kakunin);
+        MsgBox::show(errors.join(QLatin1Char('\n')) + QStringLiteral("\n印刷文字は保存できません。"), Kakunin);
 }
 
 QList<KyuYakuFile::Row> KyuYakuForm::rows() const
@@ -136,6 +137,12 @@ void KyuYakuForm::CmdGd_Click(int index)
     if (index == 0) {
         reject();
     } else if (index == 1) {
+        // A list read with an error lacks rows: saving it would drop their print texts.
+        if (!readErrors.isEmpty()) {
+            MsgBox::show(readErrors.join(QLatin1Char('\n')) + QStringLiteral("\n読み取れないファイルがあるため保存しません。"),
+                         Kakunin);
+            return;
+        }
         if (!MsgBox::ask(QStringLiteral("保存して終了します。"), Kakunin))
             return;
         QString error;

@@ -33,4 +33,6 @@ private:
     void buildControls();
     void Form_Load();
     QList<KyuYakuFile::Row> rows() const;
+
+    QStringList readErrors;  // the files that could not be read: nothing is saved then
 };

@@ -154,8 +154,16 @@ QStringList MasterForm::inpTxTexts() const
     return out;
 }
 
-void MasterForm::SetteiSaveProc()
+bool MasterForm::SetteiSaveProc()
 {
+    // Value reading cannot give back a value that holds a double quote: it is refused before
+    // anything is written, on the page that shows the box.
+    if (QLineEdit* box = sonota->quotedBox()) {
+        SentakuGd_Click(int(WakuFrame.indexOf(sonota)));
+        MsgBox::show(QStringLiteral(" \" は使用できません。"), QStringLiteral("確認"));
+        box->setFocus();
+        return false;
+    }
     setteiValue.TikuList.clear();
     for (int i = 0; i < TikuList0->count(); ++i)
         setteiValue.TikuList.append(TikuList0->item(i)->text());
@@ -163,6 +171,7 @@ void MasterForm::SetteiSaveProc()
     QStringList errors;
     if (!setteiValue.save(SharedState::get().ken, &errors))
         MsgBox::show(errors.join(QLatin1Char('\n')), QStringLiteral("確認"));
+    return true;
 }
 
 void MasterForm::SentakuGd_Click(int index)
@@ -193,8 +202,8 @@ void MasterForm::SentakuGd_Click(int index)
 void MasterForm::CmdGd_Click(int index)
 {
     if (index == 2) {
-        SetteiSaveProc();
-        accept();
+        if (SetteiSaveProc())
+            accept();
         return;
     }
     QStringList names;

@@ -29,8 +29,9 @@ public:
     explicit MasterForm(QWidget* parent = nullptr);
     ~MasterForm() override;
 
-    // Writes every register and setting from the window's lists and boxes.
-    void SetteiSaveProc();
+    // Writes every register and setting from the window's lists and boxes. False, with nothing
+    // written, when a settings box holds a value that could not be read back.
+    bool SetteiSaveProc();
 
     const MasterVariant& variant() const { return variantValue; }
     SetteiData& settei() { return setteiValue; }

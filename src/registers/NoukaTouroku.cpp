@@ -19,6 +19,10 @@ TourokuCheck NoukaTouroku::check(const QStringList& boxes, const Input& input, A
     }
     if (input.Code.trimmed().size() != 8)
         return TourokuCheck::refuse(QStringLiteral("コードの文字数を確認してください。"), NyuryokuKakunin, 7);
+    // The code names the farmer's chart files.
+    QString bad;
+    if (action == Action::Touroku && !SharedUtil::FileNameCheckProc(input.Code.trimmed(), bad))
+        return TourokuCheck::refuse(QStringLiteral("使用できない文字 %1 が入力されています。").arg(bad), Kakunin, 7);
     if (action == Action::Touroku && input.Yobi.isEmpty())
         return TourokuCheck::refuse(QStringLiteral("呼出文字を入力してください。"), NyuryokuKakunin, 9);
     return TourokuCheck::pass();

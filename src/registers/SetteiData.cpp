@@ -102,7 +102,7 @@ SetteiData SetteiData::load(Ken ken)
     for (int k = 0; k < 3; ++k)
         d.KouhoList[k] = d.readTracked(kouhoFileNames().at(k));
     const QStringList spt = d.readValuesTracked(InpSptFileName);
-    d.TensuAlarmFlag = int(ValueReader::leadingNumber(ValueReader::at(spt, 0)));
+    d.TensuAlarmFlag = ValueReader::leadingInt(ValueReader::at(spt, 0));
     d.TensuAlarmLimit = ValueReader::leadingNumber(ValueReader::at(spt, 1));
     d.SpCh = d.TensuAlarmFlag == 1 ? 1 : 0;
     d.TensuLimitText = numberText(d.TensuAlarmLimit);
@@ -117,7 +117,8 @@ bool SetteiData::save(Ken ken, QStringList* errors) const
     QList<std::pair<QString, QStringList>> files{
         {TikuFileName, TikuList},
         {NoukaFileName, NameList},
-        {PrintSetFileName, {YokoHosei.trimmed(), TateHosei.trimmed(), NobiHosei.trimmed()}},
+        {PrintSetFileName, {ValueReader::quoteIfNeeded(YokoHosei.trimmed()), ValueReader::quoteIfNeeded(TateHosei.trimmed()),
+                            ValueReader::quoteIfNeeded(NobiHosei.trimmed())}},
         {DoctorFileName, {ValueReader::quoteIfNeeded(DoctorName.trimmed()),
                           ValueReader::quoteIfNeeded(DoctorCode.trimmed())}},
         {DocAdFileName, {ValueReader::quoteIfNeeded(DocAd.trimmed())}},
@@ -126,8 +127,8 @@ bool SetteiData::save(Ken ken, QStringList* errors) const
         files.append({DocBunruiFileName, {DocBunruiSitei ? Sitei : QStringLiteral("指定外")}});
     for (int k = 0; k < 3; ++k)
         files.append({kouhoFileNames().at(k), KouhoList[k]});
-    files.append({InpSptFileName, {QString::number(SpCh), TensuLimitText.trimmed()}});
-    files.append({KaribanFileName, {Kariban.trimmed()}});
+    files.append({InpSptFileName, {QString::number(SpCh), ValueReader::quoteIfNeeded(TensuLimitText.trimmed())}});
+    files.append({KaribanFileName, {ValueReader::quoteIfNeeded(Kariban.trimmed())}});
 
     bool all = true;
     for (const auto& [name, lines] : files) {

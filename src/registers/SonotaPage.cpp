@@ -180,6 +180,14 @@ QStringList SonotaPage::kouhoItems(int k) const
     return items;
 }
 
+QLineEdit* SonotaPage::quotedBox() const
+{
+    for (QLineEdit* box : J_InpTx)
+        if (box->text().contains(QLatin1Char('"')))
+            return box;
+    return KaribanTx->text().contains(QLatin1Char('"')) ? KaribanTx : nullptr;
+}
+
 void SonotaPage::store(SetteiData& d) const
 {
     d.DoctorName = J_InpTx[0]->text();

@@ -39,6 +39,9 @@ public:
 
     void load(const SetteiData& data);
     void store(SetteiData& data) const;
+    // The first box whose text holds a double quote, which the settings files cannot hold (a
+    // value is read up to its closing quote); none when no box does.
+    QLineEdit* quotedBox() const;
     void applyVariant();
 
     void KouhoList_Click(int k);

@@ -14,6 +14,7 @@
 #include "chart/NewKarteForm.h"
 #include "codetables/MiyazakiYakkaForm.h"
 #include "codetables/YakkaTourokuForm.h"
+#include "notices/TuchiboForm.h"
 #include "registers/MasterForm.h"
 #include "common/CodeTableLoader.h"
 #include "common/DataPath.h"
@@ -363,7 +364,7 @@ void MainForm::setMenuItems()
     CmdGd(17)->setVisible(site.ShowExchange());
     CmdGd(18)->setVisible(site.ShowExchange());
     CmdGd(19)->setVisible(site.ShowSubmission());
-    CmdGd(5)->setVisible(s.ken == Ken::Kagoshima && !site.HideTuchibo());
+    CmdGd(5)->setVisible((s.ken == Ken::Kagoshima && !site.HideTuchibo()) || site.ShowTuchibo());
     CmdGd(6)->setText(farm ? QStringLiteral("診断書・治療簿入力") : QStringLiteral("カルテ入力"));
     CmdGd(12)->setVisible(farm);
     MeigouCh->setVisible(farm);
@@ -489,6 +490,7 @@ void MainForm::ShowSubForm(SubForm form)
     case SubForm::NewKarteForm: showModal<::NewKarteForm>(); break;
     case SubForm::BunruiForm: showModal<::BunruiForm>(); break;
     case SubForm::NewInputForm: showModal<::NewInputForm>(); break;
+    case SubForm::TuchiboForm: showModal<::TuchiboForm>(); break;
     // The windows of the other subsystems are opened here, one line each, as they are built.
     default: break;
     }

@@ -64,7 +64,7 @@ private slots:
             {n.SyosinDate, place(0, 5)}, {n.SyusinDate, place(0, 6)}, {n.TenkiDate, place(0, 7)},
             {n.Tenki, place(0, 8)}, {n.SinryoKaisu, place(0, 9)}, {n.IbaragiDocName, place(0, 10)},
             {n.SinryoSyurui, place(0, 12)}, {n.TeisyutuTuki, place(0, 13)}, {n.ByoName3, place(0, 14)},
-            {n.ByoCode3, place(0, 15)}, {n.karteKey(), place(0, 2) + place(0, 5)},
+            {n.ByoCode3, place(0, 15)},
             {d1.ByoName2, place(1, 2)}, {d1.ByoCode2, place(1, 3)}, {d1.HatubyoDate2, place(1, 4)},
             {d1.SyosinDate2, place(1, 5)}, {d1.SyusinDate2, place(1, 6)}, {d1.TenkiDate2, place(1, 7)},
             {d1.TiryoKaisu2, place(1, 9)}, {d1.BunbenDate, place(1, 12)}, {d1.JyuseiDate, place(1, 13)},

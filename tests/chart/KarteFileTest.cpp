@@ -54,7 +54,10 @@ private slots:
         QCOMPARE(parsed->Mimiban, QStringLiteral("12_34"));
         QVERIFY(!parsed->Kousi);
         QVERIFY(!KarteFileName::parse(QStringLiteral("H7_00010001_1234_2.sxd")));
-        QCOMPARE(KarteFileName::badCharacter(QStringLiteral("H7_1_12/3_0.sxd")), QLatin1Char('/'));
+        QString refusal;
+        QVERIFY(!KarteFileName::checkName(QStringLiteral("H7_1_12/3_0.sxd"), &refusal));
+        QVERIFY2(refusal.endsWith(QStringLiteral("（/）")), qPrintable(refusal));
+        QVERIFY(KarteFileName::checkName(QStringLiteral("H7_1_12-3_0.sxd"), nullptr));
 
         TempDataRoot root;
         SharedState::get().KarteNendo = QStringLiteral("7");
@@ -169,6 +172,21 @@ private slots:
         QCOMPARE(TestFixture::readBytes(path), before);
     }
 
+    // The totals of the data line are recomputed from the treatment lines at every save, so stale
+    // totals in a file are mended by the next save of the episode.
+    void staleTotalsAreRecomputedAtEverySave()
+    {
+        TempDataRoot root;
+        QStringList block = KarteFixture::block(QStringLiteral("乳房炎"), QStringLiteral("7.5.2"));
+        const QString fresh = block.at(3);
+        block[3] = KarteFixture::blockLine({"Data", "", "999", "1", "2", "3", "4", "5", "9,990"});
+        const QString path = TestFixture::writeCp932(root.file("H7/a.sxd"), KarteFixture::chart({block}));
+        const KarteFile file = readOk(path);
+        KarteEpisode episode = file.episodeAt(2);
+        QVERIFY(file.saveEpisode(episode, 2, 1, TensuKeisanProc(Ken::Tottori)));
+        QCOMPARE(TestFixture::readCp932(path).at(2 + 3), fresh);
+    }
+
     void firstOfTwoEqualKeysWins()
     {
         TempDataRoot root;
@@ -181,12 +199,36 @@ private slots:
         const int index = file.findEpisode(QString(), QStringLiteral("7.4.1"));
         QCOMPARE(index, 2);
         QCOMPARE(file.episodeAt(index).sinsatu(0).Gensyo, QStringLiteral("一つ目"));
-        // The key is the two texts joined: "乳房" + "炎7.4.1" finds the same episode.
-        QCOMPARE(file.findEpisode(QStringLiteral("乳房"), QStringLiteral("炎7.4.1")), 2 + 224);
         const KarteScan scan = KarteScan::read(path);
         QCOMPARE(scan.findEpisode(QString(), QStringLiteral("7.4.1")), 0);
         QCOMPARE(scan.findEpisode(QStringLiteral("乳房炎"), QStringLiteral("7.9.9")), -1);
         QCOMPARE(scan.episode(2)->sinsatu(0).Gensyo, QStringLiteral("二つ目"));
+    }
+
+    // The disease name and the first-examination date are compared apart: a name ending in a
+    // digit and a date that lacks it are another episode, in the chart and in the scan alike.
+    void keyFieldsAreComparedApart_data()
+    {
+        QTest::addColumn<QString>("byoName");
+        QTest::addColumn<QString>("syosinDate");
+        QTest::newRow("digit moved to the date") << QStringLiteral("乳房炎") << QStringLiteral("15.2.3");
+        QTest::newRow("digit moved to the name") << QStringLiteral("乳房炎1") << QStringLiteral("5.2.3");
+        QTest::newRow("name moved into the date") << QString() << QStringLiteral("乳房炎15.2.3");
+    }
+    void keyFieldsAreComparedApart()
+    {
+        QFETCH(QString, byoName);
+        QFETCH(QString, syosinDate);
+        TempDataRoot root;
+        const QString path = TestFixture::writeCp932(
+            root.file("H7/a.sxd"),
+            KarteFixture::chart({KarteFixture::block(QStringLiteral("乳房炎1"), QStringLiteral("5.2.3"), QStringLiteral("一つ目")),
+                                 KarteFixture::block(QStringLiteral("乳房炎"), QStringLiteral("15.2.3"), QStringLiteral("二つ目"))}));
+        const KarteFile file = readOk(path);
+        const KarteScan scan = KarteScan::read(path);
+        const int k = byoName == QStringLiteral("乳房炎1") ? 0 : byoName.isEmpty() ? -1 : 1;
+        QCOMPARE(scan.findEpisode(byoName, syosinDate), k);
+        QCOMPARE(file.findEpisode(byoName, syosinDate), k < 0 ? file.lineCount() : KarteScan::blockStart(k));
     }
 
     void headerOnlyChart()

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMetaEnum>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -571,6 +572,25 @@ private slots:
         click(form->CmdGd->at(12));
         QVERIFY(!form->isVisible());
         QCOMPARE(e.lines(), before);
+    }
+
+    // Each dialog the editor names opens that dialog's own window.
+    void everyDialogOpensItsWindow()
+    {
+        Editor e({KarteFixture::block("乳房炎", "7.5.1")});
+        openExisting("乳房炎", "7.5.1");
+        auto form = e.open();
+        QString shown;
+        ModalHost::setHandler([&shown](QDialog& dialog) {
+            shown = QString::fromLatin1(dialog.metaObject()->className());
+            return 0;
+        });
+        const QMetaEnum forms = QMetaEnum::fromType<SubForm>();
+        for (int i = 0; i < forms.keyCount(); ++i) {
+            shown.clear();
+            form->ShowSubForm(SubForm(forms.value(i)));
+            QCOMPARE(shown, QString::fromLatin1(forms.key(i)));
+        }
     }
 };
 

@@ -67,7 +67,7 @@ private slots:
         QTest::newRow("typographic apostrophe") << tottori << "1" << "1234" << "は’な" << " ’ は使用できません。";
         QTest::newRow("file name character") << tottori << "1" << "12/4" << "" << "使用できない文字 / が入力されています。";
         QTest::newRow("鹿児島県 control character") << int(Ken::Kagoshima) << "1" << "1\t2" << ""
-                                                   << "使用できない文字 \t が入力されています。";
+                                                   << "使用できない文字 タブ が入力されています。";
     }
 
     void newChartChecks()

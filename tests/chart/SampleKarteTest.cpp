@@ -20,12 +20,12 @@ private slots:
     {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QStringList>("keys");
-        QTest::newRow("three episodes") << "H7_00010001_1234_0.sxd" << QStringList{"第四胃変位7.4.3", "乳房炎7.5.20", "卵巣静止7.6.10"};
-        QTest::newRow("header with ’") << "H7_00010001_2345_0.sxd" << QStringList{"乳熱7.7.1"};
-        QTest::newRow("calf") << "H7_00010001_1234_1.sxd" << QStringList{"下痢症7.5.6"};
+        QTest::newRow("three episodes") << "H7_00010001_1234_0.sxd" << QStringList{"第四胃変位/7.4.3", "乳房炎/7.5.20", "卵巣静止/7.6.10"};
+        QTest::newRow("header with ’") << "H7_00010001_2345_0.sxd" << QStringList{"乳熱/7.7.1"};
+        QTest::newRow("calf") << "H7_00010001_1234_1.sxd" << QStringList{"下痢症/7.5.6"};
         QTest::newRow("no episode yet") << "H7_00010001_3456_0.sxd" << QStringList{};
-        QTest::newRow("other farmer") << "H7_00010002_4567_0.sxd" << QStringList{"子宮内膜炎7.6.2"};
-        QTest::newRow("second district") << "H7_00020001_5678_0.sxd" << QStringList{"蹄病7.8.2"};
+        QTest::newRow("other farmer") << "H7_00010002_4567_0.sxd" << QStringList{"子宮内膜炎/7.6.2"};
+        QTest::newRow("second district") << "H7_00020001_5678_0.sxd" << QStringList{"蹄病/7.8.2"};
     }
     void sampleCharts()
     {
@@ -47,7 +47,7 @@ private slots:
 
         QStringList fileKeys;
         for (const KarteNameRecord& n : file.nameRecords())
-            fileKeys.append(n.karteKey());
+            fileKeys.append(n.ByoName + QLatin1Char('/') + n.SyosinDate);
         QCOMPARE(fileKeys, keys);
         QCOMPARE(KarteScan::read(path).blockCount(), keys.size());
 

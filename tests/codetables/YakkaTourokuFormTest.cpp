@@ -329,6 +329,56 @@ private slots:
         QCOMPARE(SharedState::get().Tables.YakkaCodeTable, CodeTableLoader::tableOf(kDrugs));
     }
 
+    // A code file with one bad byte shows as an empty table with a message naming the file and
+    // the line; its "登録実行" refuses to write, so the file keeps every byte.
+    void unreadableFileIsNeverSavedOver_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("page");     // page option to choose
+        QTest::addColumn<QString>("category"); // fee category option to choose, or none
+        QTest::addColumn<int>("command");
+        QTest::newRow("drug prices") << "YakkaCode.ini" << "BunruiOp0" << "" << 1;
+        QTest::newRow("fee category 処置") << "SinryoCode2.ini" << "BunruiOp1" << "SinryiOp1" << 2;
+        QTest::newRow("house-call fees") << "LenCode.ini" << "BunruiOp2" << "" << 15;
+    }
+    void unreadableFileIsNeverSavedOver()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, page);
+        QFETCH(QString, category);
+        QFETCH(int, command);
+        Install install;
+        const QByteArray broken("\x92\x8d'\x83\x41\x83\x93'1g'*'312''1'V\r\n\x92\x8d'b\x80'1g'*'1''1'V\r\n");
+        const QString path = TestFixture::writeBytes(install.root.file("Code/" + name), broken);
+        CodeTableLoader::CodeTableLoadProc();
+        answerAll(MsgBox::Ok);
+        YakkaTourokuForm form;
+        form.findChild<QRadioButton*>(page)->setChecked(true);
+        if (!category.isEmpty())
+            form.findChild<QRadioButton*>(category)->setChecked(true);
+        QVERIFY2(messages().join("|").contains(name + QStringLiteral("（2 行目")), qPrintable(messages().join("|")));
+        MsgBox::clearLog();
+        form.CmdGd_Click(command);
+        QVERIFY2(messages().join("|").contains(name), qPrintable(messages().join("|")));
+        QVERIFY(!messages().contains(QStringLiteral("登録しました。")));
+        QCOMPARE(TestFixture::readBytes(path), broken);
+    }
+
+    // A drug whose name holds a character the code page holds twice goes back with its bytes
+    // when another drug's price is registered.
+    void unchangedLinesKeepTheirBytes()
+    {
+        Install install;
+        const QByteArray first("\x92\x8d'\x87\x90\xfa\x4a\xed\x40'1g'*'312''1'V\r\n");
+        const QString path = TestFixture::writeBytes(install.root.file("Code/YakkaCode.ini"),
+                                                     first + "\x92\x8d'b'1g'*'1''1'V\r\n");
+        YakkaTourokuForm form;
+        grid(form, 0)->setTextMatrix(2, 6, "2");
+        form.CmdGd_Click(1);
+        QCOMPARE(messages(), QStringList{"登録しました。"});
+        QCOMPARE(TestFixture::readBytes(path), first + "\x92\x8d'b'1g'*'2''1'V\r\n");
+    }
+
     void unencodableTextIsRefused()
     {
         Install install;

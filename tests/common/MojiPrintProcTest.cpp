@@ -101,13 +101,13 @@ private slots:
             << true << "" << QStringList{"C 1134 1701 113.4 5"} << 1;
         QTest::newRow("circle ignores the font number") << none << "0/0/1" << 1 << "" << 2 << 20.0 << 30.0 << 1 << 1
             << true << "" << QStringList{"C 1134 1701 113.4 3"} << 1;
-        QTest::newRow("Mie A4 ignores calibration") << mie << "1.5/-2/1.02" << 0 << "AB" << 0 << 20.0 << 30.0 << 1 << 0
+        QTest::newRow("Mie A4 ignores calibration") << mie << "1.5/-2/1.02" << -1 << "AB" << 0 << 20.0 << 30.0 << 1 << 0
             << true << "AB" << QStringList{"T AB 1134 1606 10"} << 1;
-        QTest::newRow("Mie A4 circle ignores calibration") << mie << "1.5/-2/1.02" << 0 << "" << 0 << 20.0 << 30.0 << 1 << 2
+        QTest::newRow("Mie A4 circle ignores calibration") << mie << "1.5/-2/1.02" << -1 << "" << 0 << 20.0 << 30.0 << 1 << 2
             << true << "" << QStringList{"C 1134 1701 170.1 5"} << 1;
-        QTest::newRow("Mie B4 calibrated") << mie << "1.5/-2/1.02" << 1 << "AB" << 0 << 20.0 << 30.0 << 1 << 0
+        QTest::newRow("Mie B4 calibrated") << mie << "1.5/-2/1.02" << 0 << "AB" << 0 << 20.0 << 30.0 << 1 << 0
             << true << "AB" << QStringList{"T AB 1219 1523 10"} << 1;
-        QTest::newRow("A4 choice outside Mie") << none << "1.5/-2/1.02" << 0 << "AB" << 0 << 20.0 << 30.0 << 1 << 0
+        QTest::newRow("A4 choice outside Mie") << none << "1.5/-2/1.02" << -1 << "AB" << 0 << 20.0 << 30.0 << 1 << 0
             << true << "AB" << QStringList{"T AB 1219 1523 10"} << 1;
 
         QTest::newRow("mode 4") << none << "0/0/1" << 1 << "AB" << 0 << 20.0 << 30.0 << 1 << 4

@@ -2,6 +2,7 @@
 #include "TestFixture.h"
 #include "TestRegistry.h"
 
+#include "common/BitmapPicture.h"
 #include "common/Pict2PrintProc.h"
 #include "common/PictPrintProc.h"
 #include "common/RecordingPrintDevice.h"
@@ -18,6 +19,19 @@ class PictPrintProcTest : public QObject
 
 private slots:
     void init() { SharedState::reset(); }
+
+    // A picture that cannot be read is named with the reason in Japanese, never in the image
+    // reader's own words.
+    void unreadablePictureSaysWhyInJapanese()
+    {
+        TempDataRoot root;
+        const QString picture = TestFixture::writeBytes(root.file("pict/pict_1.bmp"), "BMgarbage");
+        QString error;
+        QVERIFY(BitmapPicture::load(picture, &error).isNull());
+        QVERIFY2(error.startsWith(QStringLiteral("画像ファイルを読めません: ") + picture + QStringLiteral("（")), qPrintable(error));
+        QVERIFY2(!error.mid(error.indexOf(picture) + picture.size()).contains(QRegularExpression("[A-Za-z]")),
+                 qPrintable(error));
+    }
 
     void pictures_data()
     {

@@ -31,6 +31,25 @@ private slots:
         QCOMPARE(DataPath::map(system), root.path() + QLatin1Char('/') + relative);
     }
 
+    void pathsLeavingTheRootAreRefused_data()
+    {
+        QTest::addColumn<QString>("system");
+        QTest::newRow("up from the root") << "\\Nolvari\\..\\..\\etc\\passwd";
+        QTest::newRow("up from a year folder") << "C:\\Nolvari\\H7\\..\\..\\x";
+        QTest::newRow("up from outside") << "D:\\..\\..\\etc";
+        QTest::newRow("forward slashes") << "/Nolvari/set/../../../x";
+        QTest::newRow("current folder") << "\\Nolvari\\.\\set\\info.ini";
+    }
+    void pathsLeavingTheRootAreRefused()
+    {
+        QFETCH(QString, system);
+        TempDataRoot root;
+        QString refusal;
+        QCOMPARE(DataPath::map(system, &refusal), QString());
+        QVERIFY2(refusal.contains(system), qPrintable(refusal));
+        QCOMPARE(DataPath::map("\\Nolvari\\set\\..ini"), root.path() + "/set/..ini");
+    }
+
     void namesAreFoundIgnoringCase()
     {
         TempDataRoot root;

@@ -64,7 +64,7 @@ private slots:
     {
         SharedState& state = SharedState::get();
         state.setKen(QStringLiteral("三重県"));
-        state.MieSizeOpKioku = 0;
+        state.MieSizeOpKioku = -1;
         state.MieA4Flag = 1;
         state.Hand.OcrWidth = 7;
         state.PrintHosei = {1.5f, -2, 0};
@@ -75,10 +75,10 @@ private slots:
         QCOMPARE(page.OcrWidth, 7);
         QCOMPARE(page.nobi(), 1.0);
         QCOMPARE(state.PrintHosei.NobiHosei, 0.0f);
-        state.MieSizeOpKioku = 1;
+        state.MieSizeOpKioku = 0;
         QVERIFY(!PrintPageModel::current().mieA4Chosen());
         state.setKen(QStringLiteral("大分県"));
-        state.MieSizeOpKioku = 0;
+        state.MieSizeOpKioku = -1;
         QVERIFY(!PrintPageModel::current().mieA4Chosen());
     }
 

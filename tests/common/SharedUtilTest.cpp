@@ -42,6 +42,13 @@ private slots:
         QTest::newRow("asterisk then colon") << "a*b:c" << false << "*";
         QTest::newRow("bar last in list") << "a|b\\c" << false << "|";
         QTest::newRow("quote") << "a\"b" << false << "\"";
+        QTest::newRow("tab") << "12\t34" << false << "タブ";
+        QTest::newRow("line break after a colon") << "1:2\n" << false << "改行";
+        QTest::newRow("escape") << "12\x1b" << false << "制御文字";
+        QTest::newRow("right quote") << "12’34" << false << "’";
+        QTest::newRow("two dots") << ".." << false << "..";
+        QTest::newRow("dot inside") << "1.5" << true << "unchanged";
+        QTest::newRow("full-width blank") << "12　34" << true << "unchanged";
     }
 
     void fileNameCheck()

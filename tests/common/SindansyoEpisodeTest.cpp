@@ -125,6 +125,17 @@ private slots:
         const auto rule = course ? SindansyoPageCount::Counted::DatedOrCourse : SindansyoPageCount::Counted::Dated;
         QCOMPARE(SindansyoPageCount::pages(e, rule, perPage, maxPages), pages);
     }
+
+    // An examination number no page count can hold counts as none, never as an int out of range.
+    void hugeExaminationNumberCountsAsNone()
+    {
+        QStringList lines = header() + block("肺炎", "7.4.1", "dd");
+        QStringList fields = lines.at(2 + KarteBlock::sinsatuRow(1)).split(QLatin1Char('\''));
+        fields[1] = "5000000000";
+        lines[2 + KarteBlock::sinsatuRow(1)] = fields.join(QLatin1Char('\''));
+        const SindansyoEpisode e = SindansyoEpisode::fromLines(lines, "肺炎", "7.4.1");
+        QCOMPARE(SindansyoPageCount::lastSinsatuNumber(e, SindansyoPageCount::Counted::Dated), 0);
+    }
 };
 
 NOLVARI_TEST(SindansyoEpisodeTest)

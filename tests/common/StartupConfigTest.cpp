@@ -95,10 +95,41 @@ private slots:
         QVERIFY2(error.contains("info.ini"), qPrintable(error));
     }
 
-    void emptyDataYearIsAnError()
+    // A settings file that exists but does not decode stops the start-up with its name and line,
+    // instead of running as if it were empty (at a farm site every switch would be off).
+    void undecodableSettingsFileIsAnError_data()
     {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("site rows") << "SiteProfile.ini";
+        QTest::newRow("veterinarian") << "DoctorName.ini";
+        QTest::newRow("premium expiry") << "ManryoDay.ini";
+        QTest::newRow("member codes") << "CodeHenkan.ini";
+    }
+    void undecodableSettingsFileIsAnError()
+    {
+        QFETCH(QString, name);
         TempDataRoot root;
-        writeMinimal(root, {"鳥取県,0"}, "");
+        writeMinimal(root, {"茨城県,farm1"}, "5");
+        root.write("set/DellInfo.ini", {});
+        TestFixture::writeBytes(root.file("set/" + name), QByteArray("farm1,茨城県,FarmType\r\nx\x80\r\n"));
+        QString error;
+        QVERIFY(!StartupConfig::load(SharedState::get(), QDate(2024, 4, 1), &error));
+        QVERIFY2(error.contains(name + "（2 行目"), qPrintable(error));
+    }
+
+    void badDataYearIsAnError_data()
+    {
+        QTest::addColumn<QString>("nendo");
+        QTest::newRow("empty") << "";
+        QTest::newRow("path out of the root") << "7\\..\\..\\outside";
+        QTest::newRow("letters") << "H7";
+        QTest::newRow("full-width digit") << "７";
+    }
+    void badDataYearIsAnError()
+    {
+        QFETCH(QString, nendo);
+        TempDataRoot root;
+        writeMinimal(root, {"鳥取県,0"}, nendo);
         QString error;
         QVERIFY(!StartupConfig::load(SharedState::get(), QDate(2024, 4, 1), &error));
         QVERIFY2(error.contains("KiokuNendo.ini"), qPrintable(error));

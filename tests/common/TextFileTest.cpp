@@ -9,9 +9,50 @@
 #include <QDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 class TextFileTest : public QObject
 {
     Q_OBJECT
+
+    // Writes lines to path in a child process: under a file-size limit of 50 bytes (a full disk),
+    // or as the user "nobody" when the tests run as root. Whether the write succeeded and its
+    // error text.
+    static std::pair<bool, QString> writeInChild(const QString& path, const QStringList& lines, bool fullDisk)
+    {
+        int channel[2];
+        if (pipe(channel) != 0)
+            return {true, QString()};
+        const pid_t pid = fork();
+        if (pid == 0) {
+            close(channel[0]);
+            if (fullDisk) {
+                signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{50, 50};
+                setrlimit(RLIMIT_FSIZE, &limit);
+            } else if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+                _exit(2);
+            }
+            QString error;
+            const bool ok = TextFile::write(path, lines, &error);
+            const QByteArray text = error.toUtf8();
+            if (write(channel[1], text.constData(), size_t(text.size())) != text.size())
+                _exit(3);
+            _exit(ok ? 0 : 1);
+        }
+        close(channel[1]);
+        QByteArray text;
+        char buffer[512];
+        for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
+            text.append(buffer, n);
+        close(channel[0]);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        return {!(WIFEXITED(status) && WEXITSTATUS(status) == 1), QString::fromUtf8(text)};
+    }
 
 private slots:
     void cp932RoundTrip_data()
@@ -148,6 +189,37 @@ private slots:
         QCOMPARE(QDir(root.path()).entryList(QDir::Files), QStringList{"keep.ini"});
     }
 
+    // A small file on a full disk: the write (limited by a file-size limit in a child process)
+    // fails, is reported in Japanese with the file's name, and the old file stays whole. The same
+    // for a folder that cannot be written (the child drops root's rights first).
+    void failedWriteInChildKeepsOldFile_data()
+    {
+        QTest::addColumn<bool>("fullDisk");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("full disk") << true << QStringLiteral("ファイルが大きすぎます");
+        QTest::newRow("read-only folder") << false << QStringLiteral("フォルダに書き込む権限がありません");
+    }
+    void failedWriteInChildKeepsOldFile()
+    {
+        QFETCH(bool, fullDisk);
+        QFETCH(QString, reason);
+        TempDataRoot root;
+        const QString path = TestFixture::writeCp932(root.file("set/NameCode.ini"), {QStringLiteral("東谷,佐藤,00010001")});
+        const QByteArray before = TestFixture::readBytes(path);
+        const QString folder = QFileInfo(path).absolutePath();
+        QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);
+        if (!fullDisk)
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+        const QStringList lines(20, QStringLiteral("東谷,佐藤,00010001,東谷1-2,さ,12,本所,3,1-2,,"));
+        const auto [written, message] = writeInChild(path, lines, fullDisk);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!written);
+        QCOMPARE(TestFixture::readBytes(path), before);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"NameCode.ini"});
+        QVERIFY2(message.startsWith(QStringLiteral("ファイルを書き込めません: ") + path), qPrintable(message));
+        QVERIFY2(message.endsWith(QStringLiteral("（%1）").arg(reason)), qPrintable(message));
+    }
+
     void writesCrLfAfterEveryLine()
     {
         TempDataRoot root;
@@ -193,6 +265,10 @@ private slots:
         QTest::newRow("none") << "abc" << 0.0;
         QTest::newRow("empty") << "" << 0.0;
         QTest::newRow("leading dot") << ".5" << 0.5;
+        QTest::newRow("exponent") << "1.5e3" << 1500.0;
+        QTest::newRow("past the limit") << "1e30" << 0.0;
+        QTest::newRow("negative past the limit") << "-1e15" << 0.0;
+        QTest::newRow("too many digits") << QString(400, '9') << 0.0;
     }
     void leadingNumber()
     {

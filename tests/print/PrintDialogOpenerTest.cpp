@@ -6,6 +6,8 @@
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
 #include "print/PrintDialogOpener.h"
+#include "print/oita_aichi/PrintAichiForm.h"
+#include "print/oita_aichi/PrintOita.h"
 #include "print/tottori_miyazaki/PrintMiyazakiForm.h"
 #include "print/tottori_miyazaki/PrintTottoriForm.h"
 
@@ -27,6 +29,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("鳥取県") << "鳥取県" << "PrintTottoriForm" << "";
         QTest::newRow("宮崎県") << "宮崎県" << "PrintMiyazakiForm" << "";
+        QTest::newRow("三重県") << "三重県" << "PrintMieForm" << "";
+        QTest::newRow("大分県") << "大分県" << "PrintOita" << "";
         QTest::newRow("栃木県") << "栃木県" << "" << "印刷できません。お問い合わせください。";
         QTest::newRow("愛知県") << "愛知県" << "" << "";
     }
@@ -36,6 +40,7 @@ private slots:
         QFETCH(QString, dialog);
         QFETCH(QString, message);
         TempDataRoot root;
+        root.useSample();
         SharedState::get().setKen(ken);
         QString opened;
         ModalHost::setHandler([&opened](QDialog& d) {
@@ -47,7 +52,7 @@ private slots:
         QCOMPARE(MsgBox::log().isEmpty() ? QString() : MsgBox::log().last().text, message);
     }
 
-    // Every caption of the two dialogs shows whole.
+    // Every caption of the dialogs shows whole.
     void captionsShowWhole()
     {
         TempDataRoot root;
@@ -58,6 +63,13 @@ private slots:
         PrintMiyazakiForm miyazaki;
         miyazaki.show();
         QCOMPARE(TextFit::clipped(&miyazaki), QStringList());
+        SharedState::get().Site = SiteProfile::parseRow("OB,大分県,SiteOitaClinicB");
+        PrintOita oita;
+        oita.show();
+        QCOMPARE(TextFit::clipped(&oita), QStringList());
+        PrintAichiForm aichi;
+        aichi.show();
+        QCOMPARE(TextFit::clipped(&aichi), QStringList());
     }
 };
 

@@ -6,6 +6,7 @@
 #include "common/DataPath.h"
 #include "common/PrintDeviceSource.h"
 #include "common/SharedState.h"
+#include "dialogs/NenGappiForm.h"
 
 #include <cmath>
 
@@ -81,6 +82,30 @@ void openSample(const QString& root, const QString& kenName)
     s.PrintJobList = {QStringLiteral("H7_00010001_1234_0.sxd'第四胃変位'7.4.3")};
 }
 
+ModalHost::Handler pickDate(const QStringList& digits, int closeWith)
+{
+    return [digits, closeWith](QDialog& dialog) {
+        auto* picker = qobject_cast<NenGappiForm*>(&dialog);
+        if (!picker)
+            return 0;
+        for (int g = 0; g < digits.size(); ++g) {
+            if (!digits.at(g).isEmpty())
+                picker->DigitGd_Click(NenGappiForm::Group(g), digits.at(g));
+        }
+        picker->Label1_Click(closeWith);
+        return 1;
+    };
+}
+
+bool pdfWordNear(const QMap<QString, QPointF>& words, const QString& word, double x, double y)
+{
+    const QPointF at = words.value(word, QPointF(-100, -100));
+    if (std::abs(at.x() - x) <= 1.0 && std::abs(at.y() - y) <= 1.0)
+        return true;
+    qWarning("%s at (%.2f, %.2f), expected (%.2f, %.2f)", qPrintable(word), at.x(), at.y(), x, y);
+    return false;
+}
+
 std::shared_ptr<RecordingPrintDevice> recordPrints()
 {
     auto device = std::make_shared<RecordingPrintDevice>();
@@ -111,6 +136,24 @@ bool hasItem(const RecordingPrintDevice& device, const QString& text, int page, 
             continue;
         const QPointF at = itemPointMm(op, align);
         if (std::abs(at.x() - x) <= tol && std::abs(at.y() - y) <= tol)
+            return true;
+    }
+    return false;
+}
+
+bool hasFormItem(const RecordingPrintDevice& device, const QString& text, int page, double size, int align, double x,
+                 double y, double tol)
+{
+    for (const auto& op : device.ofKind(RecordingPrintDevice::Kind::Text)) {
+        if (op.text != text || op.page != page || std::abs(op.fontSize - size) > 0.01)
+            continue;
+        RecordingPrintDevice measure;
+        measure.setFontName(op.fontName);
+        measure.setFontSize(op.fontSize);
+        const double w = measure.textWidth(op.text) / 56.7;
+        const double ax = op.xMm() + (align == 3 ? w / 2 : align == 4 ? w : 0);
+        const double ay = op.yMm() + measure.textHeight(op.text) / 56.7 / 2;
+        if (std::abs(ax - x) <= tol && std::abs(ay - y) <= tol)
             return true;
     }
     return false;

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "chart/KarteBlock.h"
+#include "common/ModalHost.h"
 #include "common/RecordingPrintDevice.h"
 #include "print/common/SindansyoPrintContext.h"
 
+#include <QMap>
 #include <QPointF>
 #include <QString>
 #include <QStringList>
@@ -39,6 +41,15 @@ SindansyoPrintContext sampleContext(Ken ken);
 // the print job.
 void openSample(const QString& root, const QString& kenName);
 
+// The date picker driven as a person would: digit by digit (year tens, units, month, day tens,
+// units; an empty text leaves the group unpicked), then "OK" (1) or "閉る" (0). Any other dialog
+// is left alone (0).
+ModalHost::Handler pickDate(const QStringList& digits, int closeWith);
+
+// True when pdftotext found word with its top-left corner within 1 mm of (x, y); otherwise a
+// warning says where it was.
+bool pdfWordNear(const QMap<QString, QPointF>& words, const QString& word, double x, double y);
+
 // A recording device handed out by PrintDeviceSource, kept by the test.
 std::shared_ptr<RecordingPrintDevice> recordPrints();
 
@@ -50,6 +61,11 @@ bool hasItem(const RecordingPrintDevice& device, const QString& text, int page, 
              double y, double tol = 0.05);
 // The text ops of a page that hold text, for failure messages.
 QString itemsOf(const RecordingPrintDevice& device, const QString& text);
+// True when some text op on the page holds text at the size with its point at (x, y) page mm as
+// the drawn forms place it (PrintTextAlignProc): y the vertical middle, x its start (align 2),
+// middle (3) or end (4), measured in the op's face.
+bool hasFormItem(const RecordingPrintDevice& device, const QString& text, int page, double size, int align, double x,
+                 double y, double tol = 0.05);
 // True when a circle of the radius (mm) is drawn on the page about the point.
 bool hasCircle(const RecordingPrintDevice& device, int page, double x, double y, double radius, double tol = 0.05);
 // True when an OCR digit glyph starts its first stroke where MojiPrintProc draws digit at the box

@@ -18,23 +18,6 @@
 
 namespace {
 
-// The picker driven as a person would: digit by digit (year tens, units, month, day tens, units;
-// an empty text leaves the group unpicked), then "OK" (1) or "閉る" (0).
-ModalHost::Handler pickDate(const QStringList& digits, int closeWith)
-{
-    return [digits, closeWith](QDialog& dialog) {
-        auto* picker = qobject_cast<NenGappiForm*>(&dialog);
-        if (!picker)
-            return 0;
-        for (int g = 0; g < digits.size(); ++g) {
-            if (!digits.at(g).isEmpty())
-                picker->DigitGd_Click(NenGappiForm::Group(g), digits.at(g));
-        }
-        picker->Label1_Click(closeWith);
-        return 1;
-    };
-}
-
 const QString SampleEntry = QStringLiteral("H7_00010001_1234_0.sxd'第四胃変位'7.4.3");
 
 } // namespace

@@ -16,7 +16,10 @@
 #include "common/StartupConfig.h"
 #include "dialogs/NenGappiForm.h"
 #include "print/PrintDialogOpener.h"
+#include "print/mie_saga_okinawa/PrintMieForm.h"
 #include "print/tottori_miyazaki/PrintMiyazakiForm.h"
+
+#include <QRadioButton>
 
 #include <QCheckBox>
 #include <QImage>
@@ -95,7 +98,7 @@ SindansyoChart secondEpisode()
 
 } // namespace
 
-// The sample installation switched to 鳥取県 and to 宮崎県, with a site row and a chart of two
+// The sample installation switched to 鳥取県, 宮崎県 and 三重県, with a site row and a chart of two
 // episodes: the chart editor's print command hands the first episode to the prefecture's dialog,
 // which prints it onto the recording device and as a PDF.
 class SampleCertificateTest : public QObject
@@ -104,10 +107,11 @@ class SampleCertificateTest : public QObject
 
     QTemporaryDir dir;
     OpenChart editor;
+    bool mieA4 = false;   // the Mie dialog prints on A4 (else B4)
 
     void install(const QString& info, const QString& siteRow, bool miyazaki)
     {
-        const QString root = TestFixture::copySample(dir.path() + (miyazaki ? "/mz" : "/tt"));
+        const QString root = TestFixture::copySample(dir.path() + "/" + info.section(',', 0, 0));
         DataPath::setRoot(root);
         TestFixture::writeCp932(root + "/set/info.ini", {info});
         QStringList rows = TestFixture::readCp932(root + "/set/SiteProfile.ini");
@@ -135,14 +139,9 @@ class SampleCertificateTest : public QObject
     // start, close.
     void printFromTheDialog(const QList<int>& options)
     {
-        ModalHost::setHandler([options](QDialog& dialog) {
-            if (auto* picker = qobject_cast<NenGappiForm*>(&dialog)) {
-                const QStringList digits = {"0", "7", "9", "2", "0"};
-                for (int g = 0; g < digits.size(); ++g)
-                    picker->DigitGd_Click(NenGappiForm::Group(g), digits.at(g));
-                picker->Label1_Click(1);
-                return 1;
-            }
+        ModalHost::setHandler([this, options](QDialog& dialog) {
+            if (qobject_cast<NenGappiForm*>(&dialog))
+                return pickDate({"0", "7", "9", "2", "0"}, 1)(dialog);
             auto* print = qobject_cast<SindansyoPrintDialog*>(&dialog);
             if (!print)
                 return 0;
@@ -151,6 +150,8 @@ class SampleCertificateTest : public QObject
                 for (int i : options)
                     WindowMouse::click(mz->PrintCh[i]);
             }
+            if (auto* mie = qobject_cast<PrintMieForm*>(print))
+                WindowMouse::click(mie->SizeOp[mieA4 ? 0 : 1]);
             WindowMouse::click(print->CmdGd->at(1));
             WindowMouse::click(print->CmdGd->at(0));
             return 0;
@@ -166,15 +167,6 @@ class SampleCertificateTest : public QObject
         PrintDeviceSource::setFactory([pdf](const QString&) { return QtPrintDevice::toPdf(pdf); });
         printFromTheDialog(options);
         return pdf;
-    }
-
-    static bool near(const QMap<QString, QPointF>& words, const QString& word, double x, double y)
-    {
-        const QPointF at = words.value(word, QPointF(-100, -100));
-        if (qAbs(at.x() - x) <= 1.0 && qAbs(at.y() - y) <= 1.0)
-            return true;
-        qWarning("%s at (%.2f, %.2f), expected (%.2f, %.2f)", qPrintable(word), at.x(), at.y(), x, y);
-        return false;
     }
 
 private slots:
@@ -215,9 +207,54 @@ private slots:
         int pages = 0;
         const QMap<QString, QPointF> words = PdfWords::topLeftMm(printPdf({}), &pages);
         QCOMPARE(pages, 2);
-        QVERIFY(near(words, "山本", X0 + 86, Y0 + 61 - 11.0 / 6));
-        QVERIFY(near(words, "H30", X0 + 106.5, Y0 + 37 - 8.0 / 6));
-        QVERIFY(near(words, "9,830", X0 + 148 - 10.0 / 6 * 5, Y0 + 275 - 10.0 / 6));
+        QVERIFY(pdfWordNear(words, "山本", X0 + 86, Y0 + 61 - 11.0 / 6));
+        QVERIFY(pdfWordNear(words, "H30", X0 + 106.5, Y0 + 37 - 8.0 / 6));
+        QVERIFY(pdfWordNear(words, "9,830", X0 + 148 - 10.0 / 6 * 5, Y0 + 275 - 10.0 / 6));
+    }
+
+    // Seven visits on the B4 form and on A4: two pages, the header on the first, the totals on
+    // the second, the veterinarian and the chart date on both.
+    void mie()
+    {
+        install("三重県,MIE", "", false);
+        auto device = recordPrints();
+        printFromTheDialog({});
+        QCOMPARE(device->paper(), PrintDevice::Paper::JisB4);
+        QCOMPARE(device->ofKind(RecordingPrintDevice::Kind::NewPage).size(), 2);
+        for (int page : {1, 2}) {
+            QVERIFY(hasItem(*device, "1234", page, 12, 1, 114, 325));
+            QVERIFY(hasItem(*device, "20", page, 10, 1, 92, 307));             // the chart date
+        }
+        QVERIFY(hasItem(*device, "山本 一郎", 1, 11, 1, 169, 55.5));
+        QVERIFY(!hasItem(*device, "山本 一郎", 2, 11, 1, 169, 55.5));
+        QVERIFY(hasItem(*device, "第四胃変位", 1, 8.5, 1, 23.5, 90));
+        QVERIFY(hasItem(*device, "経過6", 1, 10, 1, 24, 272.2 + 8));
+        QVERIFY(hasItem(*device, "7", 2, 9, 1, 18, 134.5 + 25));             // visit 7, day 7
+        QVERIFY(hasItem(*device, "925", 2, 9.5, 2, 194, 301.5));
+        QVERIFY(!hasItem(*device, "925", 1, 9.5, 2, 194, 301.5));
+        QCOMPARE(device->ofKind(RecordingPrintDevice::Kind::Picture).size(), 1);
+
+        mieA4 = true;
+        printFromTheDialog({});
+        mieA4 = false;
+        QCOMPARE(device->paper(), PrintDevice::Paper::A4);
+        QVERIFY(hasItem(*device, "山本 一郎", 3, 10.5, 1, 139.5, 41));
+        QVERIFY(hasItem(*device, "925", 4, 9.5, 2, 162, 237));
+
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        int pages = 0;
+        QMap<QString, QPointF> words = PdfWords::topLeftMm(printPdf({}), &pages);
+        QCOMPARE(pages, 2);
+        QVERIFY(pdfWordNear(words, "山本", 169, 55.5 - 11.0 / 6));
+        QVERIFY(pdfWordNear(words, "H30", 113, 62 - 10.0 / 6));
+        QVERIFY(pdfWordNear(words, "925", 194 - 9.5 / 6 * 3, 301.5 - 9.5 / 6));
+        mieA4 = true;
+        words = PdfWords::topLeftMm(printPdf({}), &pages);
+        mieA4 = false;
+        QCOMPARE(pages, 2);
+        QVERIFY(pdfWordNear(words, "山本", 139.5, 41 - 10.5 / 6));
+        QVERIFY(pdfWordNear(words, "925", 162 - 9.5 / 6 * 3, 237 - 9.5 / 6));
     }
 
     void miyazaki()
@@ -249,9 +286,9 @@ private slots:
         int pages = 0;
         const QMap<QString, QPointF> words = PdfWords::topLeftMm(printPdf({}), &pages);
         QCOMPARE(pages, 3);
-        QVERIFY(near(words, "山本", 148.0, 64.5 - 16.0 / 6));
-        QVERIFY(near(words, "H30", 115.5, 46.5 - 8.0 / 6));
-        QVERIFY(near(words, "1,234", 195.0 - 10.0 / 6 * 5, 260.5 - 10.0 / 6));
+        QVERIFY(pdfWordNear(words, "山本", 148.0, 64.5 - 16.0 / 6));
+        QVERIFY(pdfWordNear(words, "H30", 115.5, 46.5 - 8.0 / 6));
+        QVERIFY(pdfWordNear(words, "1,234", 195.0 - 10.0 / 6 * 5, 260.5 - 10.0 / 6));
     }
 };
 

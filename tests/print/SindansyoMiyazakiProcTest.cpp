@@ -277,6 +277,28 @@ private slots:
         }
     }
 
+    // The price of a drug line is the unit price times the quantity; a product no amount can be
+    // prints nothing instead of an integer out of range.
+    void drugPrices_data()
+    {
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<QString>("yen");
+        QTest::newRow("1.5 at 100") << "100" << "1.5" << "150";
+        QTest::newRow("rounds to 0") << "0.2" << "1" << "";
+        QTest::newRow("product past the limit") << "99999999999999" << "99999999999999" << "";
+        QTest::newRow("price past the limit") << "1e30" << "1" << "";
+    }
+    void drugPrices()
+    {
+        QFETCH(QString, price);
+        QFETCH(QString, quantity);
+        QFETCH(QString, yen);
+        MiyazakiDataGrid grid;
+        grid.Yakka = {{"1234", "1", price}};
+        QCOMPARE(MiyazakiSinsatuProc::CodeKingakuMiyazakiProc(grid, "1234", quantity), yen);
+    }
+
     void codesWithoutZeros()
     {
         SharedState::get().ken = Ken::Miyazaki;

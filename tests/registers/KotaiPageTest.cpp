@@ -138,14 +138,24 @@ private slots:
     {
         MasterSetup::startAs("鳥取県");
         MasterForm form;
-        ModalHost::setHandler([](QDialog& dialog) {
+        int birthMode = 0;
+        ModalHost::setHandler([&birthMode](QDialog& dialog) {
+            birthMode = SharedState::get().Hand.NenGappiBirthMode;
             static_cast<LabelButton*>(dialog.findChild<QLabel*>("Digit2_4"))->click();
             static_cast<LabelButton*>(dialog.findChild<QLabel*>("Digit4_8"))->click();
             return 0; // closed without its labels: the date it showed stays
         });
         form.kotai->InpGd_Click(3);
         QCOMPARE(form.kotai->GappiGd[0]->text(), QStringLiteral("R7.4.8"));
-        QCOMPARE(SharedState::get().Hand.NenGappiBirthMode, 1);
+        QCOMPARE(birthMode, 1);
+        QCOMPARE(SharedState::get().Hand.NenGappiBirthMode, 0);
+        // A picker left without a full date leaves the date as it was.
+        ModalHost::setHandler([](QDialog& dialog) {
+            static_cast<LabelButton*>(dialog.findChild<QLabel*>("Digit2_5"))->click();
+            return 0;
+        });
+        form.kotai->InpGd_Click(3);
+        QCOMPARE(form.kotai->GappiGd[0]->text(), QStringLiteral("R7.4.8"));
     }
 
     // With no farmer chosen the page shows none and writes nothing.

@@ -56,6 +56,12 @@ private slots:
         QTest::newRow("typographic apostrophe") << "" << "1234" << 4 << "黒’白" << "成乳牛" << true << " ’ は使用できません。";
         QTest::newRow("slash in the ear tag") << "" << "12/4" << -1 << "" << "成乳牛" << true << "使用できない文字 / が入力されています。";
         QTest::newRow("last bad character named") << "" << "1:*4" << -1 << "" << "成乳牛" << true << "使用できない文字 * が入力されています。";
+        QTest::newRow("鹿児島県 tab in the number") << "鹿児島県" << "12\t4" << -1 << "" << "成乳牛" << true
+                                                 << "使用できない文字 タブ が入力されています。";
+        QTest::newRow("line break in a tag with a hyphen") << "" << "12-\n4" << -1 << "" << "成乳牛" << true
+                                                           << "使用できない文字 改行 が入力されています。";
+        QTest::newRow("鹿児島県 dots") << "鹿児島県" << ".." << -1 << "" << "成乳牛" << true
+                                      << "使用できない文字 .. が入力されています。";
         QTest::newRow("no species") << "" << "1234" << -1 << "" << "" << true << "畜種を選択してください。";
         QTest::newRow("no farmer chosen") << "" << "1234" << -1 << "" << "成乳牛" << false << "地域・氏名が入力されていません。";
     }
@@ -87,6 +93,19 @@ private slots:
         const TourokuCheck c = KotaiTouroku::check(boxes, in, KenInfo::fromName(ken), nouka, "東谷  山本 一郎  00010001  中央市東谷1-2");
         QCOMPARE(c.text, message);
         QCOMPARE(c.title, message.startsWith("地域") ? QStringLiteral("入力確認") : message.isEmpty() ? QString() : QStringLiteral("確認"));
+    }
+
+    // A farmer code from an old register that cannot stand in a file name refuses the register.
+    void farmerCodeOfTheRegisterIsChecked()
+    {
+        QStringList boxes(15);
+        boxes[3] = "1234";
+        NoukaInfo nouka = farmer();
+        nouka.NoukaCode = "..\\..\\..";
+        const TourokuCheck c = KotaiTouroku::check(boxes, animal("1234"), Ken::Sonota, nouka, "東谷  山本 一郎");
+        QCOMPARE(c.text, QStringLiteral("農家番号に使用できない文字 \\ があります。"));
+        nouka.NoukaCode = "0001\t001";
+        QCOMPARE(KotaiTouroku::noukaCodeCheck(nouka).text, QStringLiteral("農家番号に使用できない文字 タブ があります。"));
     }
 
     void keysAndRows()
@@ -196,6 +215,15 @@ private slots:
                  (QStringList{"H7_00010001_9999_0,H5.1.1[出荷]", newKey + ",H5.6.9[死亡]"}));
         // A used number is refused before anything changes.
         QVERIFY(!KotaiRename::renameKarte(folder, "H7_00010001_7777_0", newKey, farmer(), row, nullptr));
+        // So is a key that cannot be a file name: the chart and the book stay where they are.
+        const QString badKey = KotaiRename::newKey("7", "..\\..\\..", "0123456789", newKey);
+        QString error;
+        QVERIFY(!KotaiRename::renameKarte(folder, newKey, badKey, farmer(), row, &error));
+        QVERIFY2(error.contains(badKey), qPrintable(error));
+        QVERIFY(!KotaiRename::renameTiryobo(newKey, badKey, &error));
+        QVERIFY(QFile::exists(folder + "/" + newKey + ".sxd"));
+        QVERIFY(QFile::exists(root.file("cb/" + newKey + ".txb")));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot), QStringList{newKey + ".sxd"});
     }
 
     void csvLines_data()
@@ -217,6 +245,8 @@ private slots:
         QTest::newRow("apostrophe") << "ハ'ナ,0123456789,H30.1.2,,," << false << "";
         QTest::newRow("typographic apostrophe") << "ハナ,0123456789,H30.1.2,,,黒’白" << false << "";
         QTest::newRow("file-name character in the tag") << "ハナ,01234/6789,H30.1.2,,," << false << "";
+        QTest::newRow("tab in the tag") << "ハナ,01234\t6789,H30.1.2,,," << false << "";
+        QTest::newRow("line break in the tag") << "ハナ,012345678\r,H30.1.2,,," << false << "";
         QTest::newRow("five fields") << "ハナ,0123456789,H30.1.2,," << false << "";
     }
     void csvLines()

@@ -4,6 +4,7 @@
 #include "MasterSetup.h"
 
 #include "common/DataPath.h"
+#include "common/ValueReader.h"
 #include "common/LabelButtonArray.h"
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
@@ -195,6 +196,33 @@ private slots:
                  QStringLiteral("東谷,山本 一郎,00010001,鳥取県中央市東谷1-2,や,101,東谷出張所,01,12-3,,"));
     }
 
+    // A double quote cannot be read back from a settings file ('"佐藤", 誠' would read as two
+    // values): leaving the window refuses it with nothing written, and the name without it
+    // reads back whole.
+    void quoteInASettingsBoxIsRefused()
+    {
+        MasterSetup::startAs("鳥取県");
+        MasterForm form;
+        const QByteArray before = TestFixture::readBytes(DataPath::file("set\\DoctorName.ini"));
+        form.SentakuGd_Click(0);
+        form.sonota->J_InpTx[0]->setText("\"佐藤\", 誠");
+        form.CmdGd_Click(2);
+        QCOMPARE(MsgBox::log().last().text, QStringLiteral(" \" は使用できません。"));
+        QVERIFY(form.result() != int(QDialog::Accepted));
+        QCOMPARE(form.currentPage(), int(form.WakuFrame.indexOf(form.sonota)));
+        QCOMPARE(TestFixture::readBytes(DataPath::file("set\\DoctorName.ini")), before);
+        form.sonota->J_InpTx[0]->setText("佐藤, 誠");
+        form.sonota->KaribanTx->setText("9\"000");
+        form.CmdGd_Click(2);
+        QVERIFY(form.result() != int(QDialog::Accepted));
+        QCOMPARE(TestFixture::readBytes(DataPath::file("set\\DoctorName.ini")), before);
+        form.sonota->KaribanTx->setText("9000");
+        form.CmdGd_Click(2);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(ValueReader::readFile(DataPath::file("set\\DoctorName.ini")).mid(0, 2),
+                 (QStringList{"佐藤, 誠", "1234"}));
+    }
+
     void settingsPageValuesAreSavedOnLeaving()
     {
         MasterSetup::startAs("鳥取県");
@@ -266,6 +294,24 @@ private slots:
         QCOMPARE(TestFixture::readCp932(DataPath::file("set\\TourokuNameC.ini")), (QStringList{"注'ペニシリン：1V'ペニ"}));
         ModalHost::setHandler([](QDialog&) { return 0; });
         page->DataGrid_Click(0, 1); // heading row: no dialog, nothing written
+    }
+
+    // A registered-name file that does not decode is reported with its line when the category
+    // shows, and a click on a drug neither opens the name dialog nor rewrites the file.
+    void unreadableDrugNameFileIsNeverSavedOver()
+    {
+        MasterSetup::startAs("鳥取県");
+        SharedState::get().Tables.YakkaCodeTable = {"注射'ペニシリン'1V'*'300'''", ""};
+        const QByteArray broken("\x92\x8d'\x83\x79\x83\x6a\x83\x56\x83\x8a\x83\x93\x81\x46\x31V'\x83\x79\x83\x6a\r\n\x80\r\n");
+        const QString path = TestFixture::writeBytes(DataPath::file("set\\TourokuNameC.ini"), broken);
+        MasterForm form;
+        QVERIFY2(MsgBox::log().size() == 1 && MsgBox::log().first().text.contains("TourokuNameC.ini（2 行目"),
+                 qPrintable(MsgBox::log().isEmpty() ? QString() : MsgBox::log().first().text));
+        bool opened = false;
+        ModalHost::setHandler([&opened](QDialog&) { opened = true; return 0; });
+        form.kusuri->DataGrid_Click(1, 1);
+        QVERIFY(!opened);
+        QCOMPARE(TestFixture::readBytes(path), broken);
     }
 };
 

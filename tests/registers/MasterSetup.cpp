@@ -12,7 +12,7 @@ void startAs(const QString& ken, const QString& siteKey)
     s.TodayDate = "2025/6/12";
     s.TwipPerMm = 56.7f;
     s.ColorSet = {QColor(248, 248, 227), QColor(221, 239, 221), QColor(255, 0, 0), QColor(238, 255, 181)};
-    s.SiteRows = SiteProfile::load(SiteProfile::filePath());
+    SiteProfile::load(SiteProfile::filePath(), s.SiteRows, nullptr);
     s.Site = SiteProfile::lookup(s.SiteRows, s.ken, siteKey, QString());
     s.ManryoFlag = s.Site.ManryoSite() ? 1 : 0;
 }

@@ -44,6 +44,13 @@ private slots:
         QTest::newRow("blank inside the code counts") << -1 << "" << "0001 001" << "" << false << "" << "";
         QTest::newRow("no call-up initial") << -1 << "" << "00010001" << "" << true
                                             << "呼出文字を入力してください。" << "入力確認";
+        QTest::newRow("code leaving the folder") << -1 << "" << "..\\..\\.." << "や" << true
+                                                 << "使用できない文字 \\ が入力されています。" << "確認";
+        QTest::newRow("tab in the code") << -1 << "" << "0001\t001" << "や" << true
+                                         << "使用できない文字 タブ が入力されています。" << "確認";
+        QTest::newRow("code of dots") << -1 << "" << "........" << "や" << true
+                                      << "使用できない文字 ........ が入力されています。" << "確認";
+        QTest::newRow("an old bad code can be deleted") << -1 << "" << "..\\..\\.." << "" << false << "" << "";
         QTest::newRow("delete needs no initial") << -1 << "" << "00010001" << "" << false << "" << "";
     }
     void checks()

@@ -98,6 +98,37 @@ private slots:
         QCOMPARE(TestFixture::readCp932(KyuYakuFile::path()), (QStringList{"注'ペニ'休薬期間　牛3日'ペニシリン：1V"}));
     }
 
+    // A print-text or registered-name file that does not decode is named with its line, and the
+    // list, which lacks its rows, is never saved over the files.
+    void withdrawalTextsOfUnreadableFilesAreNotSaved_data()
+    {
+        QTest::addColumn<QString>("broken");
+        QTest::newRow("print texts") << "SubSet1.ini";
+        QTest::newRow("registered names") << "TourokuNameN.ini";
+    }
+    void withdrawalTextsOfUnreadableFilesAreNotSaved()
+    {
+        QFETCH(QString, broken);
+        TempDataRoot root;
+        root.write("set/TourokuNameC.ini", {"注'ビタミン注：10mL1管'ビタミン"});
+        root.write("set/TourokuNameN.ini", {"内'整腸剤：1g'整腸"});
+        root.write("set/SubSet1.ini", {"注'ビタミン'休薬期間　牛3日'ビタミン注：10mL1管"});
+        const QByteArray bad = TestFixture::readBytes(root.file("set/" + broken)) + QByteArray("x\x80\r\n");
+        TestFixture::writeBytes(root.file("set/" + broken), bad);
+        const QByteArray subset = TestFixture::readBytes(KyuYakuFile::path());
+        MsgBox::setResponder([](const MsgBox::Call&) { return MsgBox::Ok; });
+        KyuYakuForm form;
+        QVERIFY2(MsgBox::log().size() == 1 && MsgBox::log().first().text.contains(broken + "（2 行目"),
+                 qPrintable(MsgBox::log().isEmpty() ? QString() : MsgBox::log().first().text));
+        form.ListGrid_Click(1, 2);
+        form.inpTx->setText("休薬期間　牛5日");
+        form.CmdGd_Click(2);
+        form.CmdGd_Click(1);
+        QVERIFY(MsgBox::log().last().text.contains(broken));
+        QCOMPARE(TestFixture::readBytes(KyuYakuFile::path()), subset);
+        QCOMPARE(TestFixture::readBytes(root.file("set/" + broken)), bad);
+    }
+
     // A new installation with an empty data folder is filled from the window: a district, a
     // farmer and an animal with its chart, without a file written by hand.
     void freshInstallationFilledFromTheWindow()

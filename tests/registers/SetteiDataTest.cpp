@@ -50,6 +50,33 @@ private slots:
         QCOMPARE(bytes(root, name), before);
     }
 
+    // Characters the code page holds twice (NEC and IBM rows) come back with the bytes they were
+    // read with; a changed line does not disturb the bytes of the others.
+    void duplicateCodesComeBackByteForByte_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("NameCode NEC row") << "NameCode.ini"
+                                          << QByteArray("\x93\x8c\x92\x4a,\x87\x90\x8e\x52,00010001,,\x82\xe2,,,,-,,\r\n");
+        QTest::newRow("TikuName IBM row") << "TikuName.ini" << QByteArray("\xfa\x4a\x92\x6e\x8b\xe6\r\n\xed\x40\r\n");
+        QTest::newRow("DocAd NEC-selected IBM row") << "DocAd.ini" << QByteArray("\xed\x40\x92\xac1-2\r\n");
+        QTest::newRow("Gensyo") << "Gensyo.ini" << QByteArray("\x87\x90\r\n\r\n");
+    }
+    void duplicateCodesComeBackByteForByte()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        TempDataRoot root;
+        TestFixture::writeBytes(root.file("set/" + name), content);
+        SetteiData data = SetteiData::load(Ken::Sonota);
+        QVERIFY(data.readErrors.isEmpty());
+        QVERIFY(data.save(Ken::Sonota));
+        QCOMPARE(bytes(root, name), content);
+        data.TikuList.append(QStringLiteral("新地区"));
+        QVERIFY(data.save(Ken::Sonota));
+        QVERIFY(bytes(root, name).startsWith(content));
+    }
+
     void valuesShownWhenLoaded()
     {
         TempDataRoot root;
@@ -91,6 +118,33 @@ private slots:
         const QStringList doctor = ValueReader::readFile(root.file("set/DoctorName.ini"));
         QCOMPARE(doctor.mid(0, 2), (QStringList{"佐藤,誠", "12"}));
         QCOMPARE(SetteiData::load(Ken::Sonota).DocAd, QStringLiteral("本町2-5, 診療所"));
+    }
+
+    // Every value of a file read by values comes back whole and in its place, "," or not.
+    void valuesWithACommaReadBackInPlace()
+    {
+        TempDataRoot root;
+        SetteiData data;
+        data.YokoHosei = "1,5";
+        data.TateHosei = "2";
+        data.TensuLimitText = "1,000";
+        data.Kariban = "9,000";
+        QVERIFY(data.save(Ken::Sonota));
+        QCOMPARE(ValueReader::readFile(root.file("set/PrintSet.ini")), (QStringList{"1,5", "2", ""}));
+        QCOMPARE(ValueReader::readFile(root.file("set/InpSpt.ini")), (QStringList{"0", "1,000"}));
+        QCOMPARE(SetteiData::load(Ken::Sonota).Kariban, QStringLiteral("9,000"));
+    }
+
+    // Numbers the system cannot hold count as invalid, 0, rather than overflowing.
+    void hugeAlarmValuesCountAsZero()
+    {
+        TempDataRoot root;
+        root.write("set/InpSpt.ini", {"1e10", "1e20"});
+        const SetteiData data = SetteiData::load(Ken::Sonota);
+        QCOMPARE(data.TensuAlarmFlag, 0);
+        QCOMPARE(data.SpCh, 0);
+        QCOMPARE(data.TensuAlarmLimit, 0.0);
+        QCOMPARE(data.TensuLimitText, QStringLiteral("0"));
     }
 
     void addressOfAnOlderVersionIsNotCut()

@@ -36,6 +36,7 @@ const QStringList siteRows = {
     "IBAUTO,茨城県,FarmType,AutoNouka,AutoNoukaTexts=該当なし:中央ランチ",
     "BUNRUI,三重県,ShowBunruiFrame",
     "KGDIST,鹿児島県,ManryoSite,HideTuchibo",
+    "GMBOOK,群馬県,ShowTuchibo",
     "OITAA,大分県,FixedNouka=本院:大分 太郎:00090001",
 };
 
@@ -154,6 +155,8 @@ private slots:
         QTest::newRow("鹿児島") << "鹿児島県,0" << card << QList<int>{5} << QStringList{} << kotaiNo << name << "";
         QTest::newRow("鹿児島 district site") << "鹿児島県,KGDIST" << card << QList<int>{} << QStringList{}
                                               << kotaiNo << name << "";
+        QTest::newRow("群馬 with the notification book") << "群馬県,GMBOOK" << card << QList<int>{5}
+                                                         << QStringList{} << earTag << name << "";
         QTest::newRow("宮崎") << "宮崎県,0" << card << QList<int>{14} << QStringList{} << earTag << nameNo << "";
         QTest::newRow("大分") << "大分県,OITAA" << card << QList<int>{} << QStringList{} << earTag << name << "";
         QTest::newRow("三重 with class filter") << "三重県,BUNRUI" << card << QList<int>{}
@@ -197,6 +200,22 @@ private slots:
         QVERIFY(!form.loadOk());
         QCOMPARE(MsgBox::log().size(), 1);
         QVERIFY(MsgBox::log().at(0).text.contains("info.ini"));
+    }
+
+    // Missing code files do not stop the start-up: one message lists them all, and their tables
+    // stay empty.
+    void missingCodeFilesAreListedAtStartup()
+    {
+        Installation inst("鳥取県,0");
+        QFile::remove(inst.root.file("Code/SinryoCode3.ini"));
+        QFile::remove(inst.root.file("Code/LenCode.ini"));
+        MainForm form;
+        QVERIFY(form.loadOk());
+        QCOMPARE(MsgBox::log().size(), 1);
+        const QString text = MsgBox::log().first().text;
+        QVERIFY2(text.contains("SinryoCode3.ini") && text.contains("LenCode.ini") && !text.contains("SinryoCode4.ini"),
+                 qPrintable(text));
+        QCOMPARE(SharedState::get().Tables.LenCodeTable, QStringList{QString()});
     }
 
     void gridsAndStates()
@@ -279,7 +298,8 @@ private slots:
         // The windows built so far open for real.
         const bool built = opened == QList<SubForm>{SubForm::MiyazakiYakkaForm}
                            || opened == QList<SubForm>{SubForm::LastBunbenForm}
-                           || opened == QList<SubForm>{SubForm::MasterForm};
+                           || opened == QList<SubForm>{SubForm::MasterForm}
+                           || opened == QList<SubForm>{SubForm::TuchiboForm};
         QCOMPARE(!shown.isEmpty(), built);
         QCOMPARE(form.state(), MainForm::State::Menu);
         QVERIFY(MsgBox::log().isEmpty());

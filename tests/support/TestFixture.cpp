@@ -8,6 +8,7 @@
 #include "common/PrintDeviceSource.h"
 #include "common/SharedState.h"
 #include "print/common/SindansyoPrintDialog.h"
+#include "print/mie_saga_okinawa/PrintMieForm.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -30,6 +31,7 @@ void TestFixture::resetGlobals()
     ModalHost::setHandler(nullptr);
     PrintDeviceSource::setFactory(nullptr);
     SindansyoPrintDialog::setNendoPicker(nullptr);
+    PrintMieForm::kioku() = {};
 }
 
 QString TestFixture::writeBytes(const QString& localPath, const QByteArray& bytes)

@@ -79,12 +79,18 @@ bool WindowMouse::moveToCell(FlexGrid* grid, int row, int col)
     return move(grid, cellPoint(grid, row, col));
 }
 
+bool WindowMouse::clickRow(QListWidget* list, int row)
+{
+    QListWidgetItem* item = list->item(row);
+    if (!item)
+        return false;
+    showWindow(list);
+    list->scrollToItem(item);
+    return click(list->viewport(), list->visualItemRect(item).center());
+}
+
 bool WindowMouse::clickItem(QListWidget* list, const QString& text)
 {
     const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
-    if (found.isEmpty())
-        return false;
-    showWindow(list);
-    list->scrollToItem(found.first());
-    return click(list->viewport(), list->visualItemRect(found.first()).center());
+    return !found.isEmpty() && clickRow(list, list->row(found.first()));
 }

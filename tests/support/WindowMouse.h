@@ -34,6 +34,8 @@ public:
     static QPoint cellPoint(const FlexGrid* grid, int row, int col);
     static bool clickCell(FlexGrid* grid, int row, int col);
     static bool moveToCell(FlexGrid* grid, int row, int col);
+    // A click on a row of a list, where the row shows.
+    static bool clickRow(QListWidget* list, int row);
 
     // Clicks the first entry of a list that reads exactly text; false when there is none or the
     // click missed it.

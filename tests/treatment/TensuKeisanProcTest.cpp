@@ -98,6 +98,10 @@ private slots:
         QTest::newRow("price cancelled out") << QStringList{"125//", "-125//"} << QStringList{"", "", "", "", "0", "0", "", ""};
         QTest::newRow("past a 16-bit point count") << QStringList{"400000/10/"}
                                                    << QStringList{"400000", "40000", "10", "", "40010", "40000", "400,100", ""};
+        QTest::newRow("price past the limit") << QStringList{"1e30/10/", "100//"}
+                                              << QStringList{"100", "10", "10", "", "20", "10", "200", ""};
+        QTest::newRow("points past the limit") << QStringList{"/1e300/1e20", "/5/"}
+                                               << QStringList{"", "", "5", "", "5", "0", "50", ""};
         QTest::newRow("lines in every examination")
             << QStringList(140, QStringLiteral("10/1/1")) << QStringList{"1400", "140", "140", "140", "280", "280", "2,800", ""};
     }

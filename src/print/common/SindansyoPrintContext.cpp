@@ -6,7 +6,7 @@
 
 int SindansyoPrintContext::ch(const QString& control) const
 {
-    return int(ValueReader::leadingNumber(controls.value(control)));
+    return ValueReader::leadingInt(controls.value(control));
 }
 
 QString SindansyoPrintContext::arrayName(const QString& control, int index)
@@ -38,6 +38,7 @@ SindansyoPrintContext SindansyoPrintContext::take(const SharedState& state, cons
         c.BunsyoCh = editor->bunsyoCh();
         c.MainGd15 = editor->mainGdText(15);
         c.MainGd16 = editor->mainGdText(16);
+        c.SinryoKaiChGd = editor->sinryoKaiChGdText();
         c.DataGrid = editor->dataGrid();
     }
     return c;

@@ -32,6 +32,7 @@ public:
     int BunsyoCh = 0;
     QString MainGd15;
     QString MainGd16;
+    QString SinryoKaiChGd;  // the examination-day count with one count a day (empty: as stored)
     MiyazakiDataGrid DataGrid;
 
     // The installation and the current selection.

@@ -93,7 +93,10 @@ void SindansyoPrintDialog::Form_Load()
     SharedState& s = SharedState::get();
     WidgetColor::setBackColor(this, s.ColorSet.DialogBackColor);
     GuideGd->clear();
-    DoctorInfoFile::load(s.DoctorInfo);
+    if (reportSettingFiles)
+        settingProblems = DoctorInfoFile::loadChecked(s.DoctorInfo);
+    else
+        DoctorInfoFile::load(s.DoctorInfo);
     HidukeGd->setText(s.Hand.PrintHiduke);
     HidukeGd->adjustSize();
     if (s.Hand.PrintNendo.isEmpty())
@@ -103,6 +106,9 @@ void SindansyoPrintDialog::Form_Load()
     for (QCheckBox* box : findChildren<QCheckBox*>())
         WidgetColor::setBackColor(box, s.ColorSet.DialogBackColor);
     optionsLoad();
+    if (!settingProblems.isEmpty())
+        MsgBox::show(QStringLiteral("設定ファイルを読み込めませんでした。\n") + settingProblems.join(QLatin1Char('\n')),
+                     QStringLiteral("確認"));
 }
 
 QLabel* SindansyoPrintDialog::addLabel(const QString& text, int left, int top, const QColor& color, double points)
@@ -155,10 +161,13 @@ void SindansyoPrintDialog::CmdGd_Click(int index)
         closeCommand();
         accept();
         break;
-    case 1: PrintStart(); break;
+    case 1:
+        printCommand = 1;
+        PrintStart();
+        break;
     case 2: HidukeSelect(); break;
     case 3: NendoSelect(); break;
-    default: break;
+    default: extraCommand(index); break;
     }
 }
 
@@ -217,11 +226,12 @@ void SindansyoPrintDialog::PrintStart()
     }
     SharedState::get().Hand.PrintHiduke = HidukeGd->text();
     printStartBegin();
-    SindansyoPrintRun::run(printContext(), SharedState::get().PrintJobList,
+    const int pages = SindansyoPrintRun::run(printContext(), SharedState::get().PrintJobList,
                            [this](PrintDevice& device, const SindansyoPrintContext& context, const PrintJobEntry& entry) {
                                return body(device, context, entry);
                            },
                            [this](const QString& text) { showStatus(text); });
+    printStartEnd(pages);
 }
 
 void SindansyoPrintDialog::done(int result)

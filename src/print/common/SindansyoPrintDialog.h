@@ -63,6 +63,12 @@ protected:
     // optionsLoad(). The derived dialog calls it at the end of its constructor.
     void Form_Load();
 
+    // A dialog that reports its settings files sets reportSettingFiles before Form_Load(): a
+    // missing or short DocAd.ini or Doctorname.ini then gives empty values, and the load names
+    // the files of settingProblems (optionsLoad() may add its own) in one message.
+    bool reportSettingFiles = false;
+    QStringList settingProblems;
+
     // Hooks of a prefecture's dialog.
     virtual void optionsLoad() {}
     // Before the common refusals (Tottori: the site's veterinarian number).
@@ -71,6 +77,10 @@ protected:
     virtual QString printStartCheck() { return QString(); }
     // After the checks, before the first entry (Miyazaki: the OCR stroke width).
     virtual void printStartBegin() {}
+    // After the run over every entry, with the pages printed (Oita: its settings saved).
+    virtual void printStartEnd(int pages) { Q_UNUSED(pages); }
+    // A command of the prefecture's own (CmdGd indexes beyond 3).
+    virtual void extraCommand(int index) { Q_UNUSED(index); }
     virtual SindansyoPrintRun::Result body(PrintDevice& device, const SindansyoPrintContext& context,
                                            const PrintJobEntry& entry) = 0;
     // "閉る" before the window unloads (options kept only by this command).
@@ -87,6 +97,8 @@ protected:
     QFrame* addRule(int x1, int y1, int x2, int y2, const QColor& color);
 
     void PrintStart();
+    // The index of the command that started the print (1, or a prefecture's own print command).
+    int printCommand = 1;
     void showStatus(const QString& text);
 
 private:

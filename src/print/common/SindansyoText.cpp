@@ -1,5 +1,8 @@
 #include "SindansyoText.h"
 
+#include "common/SharedUtil.h"
+#include "common/SindansyoEpisode.h"
+
 bool SindansyoText::mimibanPrinted(const QString& karteFile, const QString& tag)
 {
     return karteFile.section(QLatin1Char('.'), 0, 0).endsWith(QLatin1Char('0'))
@@ -15,4 +18,30 @@ QStringList SindansyoText::meigouParts(const QString& field)
 QString SindansyoText::withoutEra(QString year)
 {
     return year.remove(QLatin1Char('H')).remove(QLatin1Char('R'));
+}
+
+QStringList SindansyoText::vitalTexts(const QString& tpr)
+{
+    QStringList texts(3);
+    const QStringList parts = tpr.split(QLatin1Char(' '));
+    if (tpr.isEmpty() || parts.size() != 3)
+        return texts;
+    const QString labels[] = {QStringLiteral("T."), QStringLiteral("P."), QStringLiteral("R.")};
+    for (int i = 0; i < 3; ++i) {
+        const QStringList pieces = parts.at(i).split(QLatin1Char('='));
+        const QString value = pieces.size() == 2 ? SharedUtil::Trim(pieces.at(1)) : QString();
+        if (pieces.size() == 2 && (i == 0 || !value.isEmpty()))
+            texts[i] = labels[i] + value;
+    }
+    return texts;
+}
+
+QString SindansyoText::keikaText(const SindansyoEpisode& episode, int row)
+{
+    QString text = SharedUtil::Trim(episode.cell(row + 1, 2));
+    for (int f = 3; f <= 10; ++f) {
+        if (!episode.cell(row + 8, f).isEmpty())
+            text += QLatin1Char(' ') + episode.cell(row + 8, f);
+    }
+    return text;
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class SindansyoEpisode;
+
 // Readings of chart values that several certificate layouts print alike.
 class SindansyoText
 {
@@ -16,4 +18,14 @@ public:
     static QStringList meigouParts(const QString& field);
     // A date's year without its era letters "H" and "R".
     static QString withoutEra(QString year);
+    // The vital signs of an examination's T.P.R. text ("T=39.2 P=84 R=32") as they print: "T."
+    // and the temperature (also when it is empty), "P." and the pulse, "R." and the respiration
+    // (each only when a value follows); an empty text where an item prints nothing. All three are
+    // empty unless the text splits at " " into exactly three items, and an item that does not
+    // split at "=" into exactly two pieces is empty.
+    static QStringList vitalTexts(const QString& tpr);
+    // The course text of the examination whose line 0 is block row row: its symptoms and course
+    // (line 1 field 2, trimmed), then " " and each findings field 3 to 10 of line 8 that is not
+    // empty.
+    static QString keikaText(const SindansyoEpisode& episode, int row);
 };

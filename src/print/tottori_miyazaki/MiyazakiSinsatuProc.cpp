@@ -107,7 +107,7 @@ void printPictureAndKeika(PrintDevice& device, const Slot& s)
     if (s.m.site("SiteMiyazakiZero"))
         Pict2PrintProc(device, picture, 19.0f, y);
     else
-        PictPrintProc(device, int(ValueReader::leadingNumber(picture)), 32.0f, y);
+        PictPrintProc(device, ValueReader::leadingInt(picture), 32.0f, y);
     QString text = SharedUtil::Trim(s.line(1, 2));
     for (int f = 3; f <= 10; ++f) {
         if (!s.line(8, f).isEmpty())
@@ -306,6 +306,9 @@ QString MiyazakiSinsatuProc::CodeKingakuMiyazakiProc(const MiyazakiDataGrid& gri
     if (!tanka)
         return QString();
     const float yen = float(ValueReader::leadingNumber(quantity)) * float(ValueReader::leadingNumber(*tanka));
+    // A product past what an amount can be is no amount: it would not round into an integer.
+    if (!(std::fabs(yen) < float(ValueReader::NumberLimit)))
+        return QString();
     const long whole = std::lround(yen);
     return whole == 0 ? QString() : QString::number(whole);
 }

@@ -161,7 +161,7 @@ QString birthYear(const MiyazakiSource& m)
 {
     const QString year = trimmedPart(m.e.kotai(4), 0);
     if (m.seireki() && year.startsWith(QLatin1Char('R')))
-        return QString::number(int(ValueReader::leadingNumber(year.mid(1))) + 2018);
+        return QString::number(qint64(ValueReader::leadingInt(year.mid(1))) + 2018);
     return year;
 }
 
@@ -299,7 +299,7 @@ QString hidukeYear(const MiyazakiSource& m, bool oldPaper)
 {
     const QString year = SindansyoText::withoutEra(trimmedPart(m.c.PrintHiduke, 0));
     if (!oldPaper && m.seireki() && ValueReader::leadingNumber(year) < 20)
-        return QString::number(int(ValueReader::leadingNumber(year)) + 2018);
+        return QString::number(ValueReader::leadingInt(year) + 2018);
     return year;
 }
 
@@ -543,7 +543,7 @@ SindansyoPrintRun::Result printCertificate(PrintDevice& device, const SindansyoP
     const Table h = earlier ? earlierH() : tableH();
     const Table i = earlier ? earlierI() : tableI();
     const Table l = earlier ? earlierL() : tableL();
-    const int chosen = int(std::floor(ValueReader::leadingNumber(context.text(QStringLiteral("PageTx")))));
+    const int chosen = ValueReader::leadingInt(context.text(QStringLiteral("PageTx")));
     int printed = 0;
     for (m.page = 0; m.page < m.pages; ++m.page) {
         if (m.ch(2) && chosen != m.page + 1)

@@ -370,17 +370,10 @@ void printSlotDate(PrintDevice& device, const Slot& s)
 
 void printVitals(PrintDevice& device, const Slot& s)
 {
-    const QStringList parts = s.line(0, 3).split(QLatin1Char(' '));
-    if (s.line(0, 3).isEmpty() || parts.size() != 3)
-        return;
-    const struct { QString label; float x; bool evenEmpty; } columns[] = {
-        {QStringLiteral("T."), 12, true}, {QStringLiteral("P."), 24, false}, {QStringLiteral("R."), 34, false}};
-    for (int i = 0; i < 3; ++i) {
-        const QStringList pieces = parts.at(i).split(QLatin1Char('='));
-        if (pieces.size() != 2 || (pieces.at(1).isEmpty() && !columns[i].evenEmpty))
-            continue;
-        MojiPrintProc(device, columns[i].label + pieces.at(1), 10, Mincho, X0 + columns[i].x, s.base + 2.5f, Left, 0);
-    }
+    const QStringList texts = SindansyoText::vitalTexts(s.line(0, 3));
+    const float xs[] = {12, 24, 34};
+    for (int i = 0; i < 3; ++i)
+        MojiPrintProc(device, texts.at(i), 10, Mincho, X0 + xs[i], s.base + 2.5f, Left, 0);
 }
 
 bool hasPlTest(const Slot& s)
@@ -394,11 +387,7 @@ bool hasPlTest(const Slot& s)
 
 void printKeika(PrintDevice& device, const Slot& s)
 {
-    QString text = SharedUtil::Trim(s.line(1, 2));
-    for (int f = 3; f <= 10; ++f) {
-        if (!s.line(8, f).isEmpty())
-            text += QLatin1Char(' ') + s.line(8, f);
-    }
+    const QString text = SindansyoText::keikaText(s.t.e, s.row);
     const float y = s.base + 6;
     if (ValueReader::leadingNumber(s.line(8, 2)) > 0)
         WrapPrintProc(device, text, 9, Mincho, Left, X0 + 11, y, 13, 3.2f);
@@ -499,7 +488,7 @@ void printPlAndPicture(PrintDevice& device, const Slot& s)
         MarkPrintProc(device, s.line(k, 4), x, y);
     }
     float y = s.at(20, 5);
-    PictPrintProc(device, int(ValueReader::leadingNumber(s.line(8, 2).section(QLatin1Char(':'), 0, 0))), X0 + 49, y);
+    PictPrintProc(device, ValueReader::leadingInt(s.line(8, 2).section(QLatin1Char(':'), 0, 0)), X0 + 49, y);
 }
 
 void printSlots(PrintDevice& device, Tottori& t)
