@@ -7,5 +7,5 @@ charts=${1:-30000}
 cd "$(dirname "$0")/.."
 export CCACHE_BASEDIR="$PWD"
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DNOLVARI_TESTS=OFF > /dev/null
-cmake --build build-bench --target bench_nolvari > /dev/null
+cmake --build build-bench --target bench_nolvari --parallel "${BENCH_JOBS:-2}" > /dev/null
 exec build-bench/bench/bench_nolvari "$charts" "build-bench/installation-$charts"
