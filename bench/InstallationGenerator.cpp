@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 QString farmerCode(int f) { return QStringLiteral("%1").arg(10000 + f, 8, 10, QLatin1Char('0')); }
@@ -26,11 +27,15 @@ bool InstallationGenerator::generate(int farmers, int animals, QString* errorTex
 
 bool InstallationGenerator::copySettings(QString* errorText)
 {
-    QDirIterator it(sample + QStringLiteral("/set"), QDir::Files);
-    QDir().mkpath(target + QStringLiteral("/set"));
+    // Everything of the sample but its charts: settings, registers and code tables.
+    QDirIterator it(sample, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString from = it.next();
-        const QString to = target + QStringLiteral("/set/") + it.fileName();
+        const QString relative = from.mid(sample.size() + 1);
+        if (relative.startsWith(QStringLiteral("H7/")))
+            continue;
+        const QString to = target + QLatin1Char('/') + relative;
+        QDir().mkpath(QFileInfo(to).absolutePath());
         QFile::remove(to);
         if (!QFile::copy(from, to)) {
             *errorText = QStringLiteral("cannot copy %1").arg(from);

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-// Writes a large synthetic installation: the sample's settings, a farmer register of `farmers`
-// farmers and `animals` charts per farmer in the data year's folder, each chart a copy of a
-// sample chart (three episodes) under its own farmer and ear tag.
+// Writes a large synthetic installation: the sample's settings and code tables, a farmer register
+// of `farmers` farmers and `animals` charts per farmer in the data year's folder, each chart a
+// copy of a sample chart (three episodes) under its own farmer and ear tag.
 class InstallationGenerator
 {
 public:

@@ -12,7 +12,7 @@ BackUpPlan BackUpPlan::karte(const QString& driveRoot)
     BackUpPlan plan;
     plan.kind = Karte;
     plan.folder = driveFolder(driveRoot, QStringLiteral("BackUp"));
-    plan.add(s.karteFolder(), s.KarteFileList, VerifiedCopy::Mode::WhenDiffers);
+    plan.add(s.karteFolder(), s.KarteFileList.names(), VerifiedCopy::Mode::WhenDiffers);
     const QString set = DataPath::file(QStringLiteral("set"));
     plan.add(set, fileNames(set), VerifiedCopy::Mode::Always);
     return plan;

@@ -21,16 +21,16 @@ KarteFile KarteFile::read(const QString& localPath)
     file.errorLine = scan.errorLine;
     if (!scan.ok())
         return file;
-    file.lines.reserve(scan.raw.size());
-    for (int i = 0; i < scan.raw.size(); ++i) {
-        const std::optional<QString> text = Cp932::decode(scan.raw.at(i));
+    file.lines.reserve(scan.lineCount());
+    for (int i = 0; i < scan.lineCount(); ++i) {
+        const std::optional<QString> text = Cp932::decode(scan.rawLine(i));
         if (!text) {
             file.errorLine = i;
             file.errorText = KarteScan::damageText(localPath, i, QStringLiteral("読み取れない文字があります"));
             file.lines.clear();
             return file;
         }
-        file.lines.append(TextLine::read(scan.raw.at(i).toByteArray(), *text));
+        file.lines.append(TextLine::read(scan.rawLine(i).toByteArray(), *text));
     }
     file.nouka_ = scan.nouka();
     file.kotai_ = scan.kotai();

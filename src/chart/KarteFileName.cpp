@@ -57,13 +57,7 @@ QString KarteFileName::path(const QString& fileName)
     return SharedState::get().kartePath(fileName);
 }
 
-QString KarteFileName::noukaKey(const QString& nendo, const QString& noukaCode)
+QString KarteFileName::noukaPrefix(const QString& nendo, const QString& noukaCode)
 {
-    return QStringLiteral("H") + nendo.trimmed() + noukaCode.trimmed();
-}
-
-bool KarteFileName::hasNoukaKey(const QString& fileName, const QString& key)
-{
-    const QStringList parts = fileName.split(QLatin1Char('_'));
-    return parts.size() >= 2 && parts.at(0) + parts.at(1) == key;
+    return QStringLiteral("H") + nendo.trimmed() + QLatin1Char('_') + noukaCode.trimmed() + QLatin1Char('_');
 }

@@ -25,10 +25,9 @@ public:
     // not have the chart form.
     static std::optional<KarteFileName> parse(const QString& fileName);
 
-    // The farmer's key of the data year, "H" + year + farmer code, and whether a chart file name's
-    // first two "_"-parts joined equal it (the charts of one farmer in the chart file list).
-    static QString noukaKey(const QString& nendo, const QString& noukaCode);
-    static bool hasNoukaKey(const QString& fileName, const QString& key);
+    // The start of the names of one farmer's charts of a data year: "H", the year, "_", the farmer
+    // code, "_" (year and code trimmed).
+    static QString noukaPrefix(const QString& nendo, const QString& noukaCode);
 
     // Whether a name may be written as a file name (SharedUtil::FileNameCheckProc: no \ / : * ? "
     // < > |, "’" or control character); refusal names the name and the offending character.

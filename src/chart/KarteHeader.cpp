@@ -4,35 +4,28 @@
 #include "KarteText.h"
 
 #include "common/Cp932.h"
-#include "common/FileErrorText.h"
 #include "common/TextFile.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 namespace {
 // The header lines are short; a chunk of this size nearly always holds both.
-constexpr qint64 headChunk = 16384;
+constexpr qint64 headChunk = 4096;
 } // namespace
 
 KarteHeader KarteHeader::read(const QString& localPath)
 {
     KarteHeader header;
-    QFile file(localPath);
-    if (!QFileInfo(localPath).isFile()) {
+    QByteArray content;
+    TextFile::Status status = TextFile::readBytes(localPath, content, &header.errorText, headChunk);
+    QList<QByteArrayView> lines;
+    TextFile::lineViews(content, lines, 3);
+    if (status == TextFile::Status::Ok && lines.size() < 3 && content.size() >= headChunk) {
+        status = TextFile::readBytes(localPath, content, &header.errorText);
+        TextFile::lineViews(content, lines, 3);
+    }
+    if (status == TextFile::Status::Missing)
         header.errorText = KarteScan::missingText(localPath);
+    if (status != TextFile::Status::Ok)
         return header;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        header.errorText = FileErrorText::readFailed(localPath);
-        return header;
-    }
-    QByteArray content = file.read(headChunk);
-    QList<QByteArray> lines = TextFile::splitLines(content);
-    if (lines.size() < 3 && !file.atEnd()) {
-        content += file.readAll();
-        lines = TextFile::splitLines(content);
-    }
     QStringList texts;
     for (int i = 0; i < 2 && i < lines.size(); ++i) {
         const std::optional<QString> text = Cp932::decode(lines.at(i));
@@ -48,6 +41,7 @@ KarteHeader KarteHeader::read(const QString& localPath)
         return header;
     }
     header.status = Status::Ok;
+    header.errorText.clear();
     header.noukaLine = texts.at(0);
     header.kotaiLine = texts.at(1);
     header.noukaFields = KarteText::headerFields(texts.at(0));

@@ -2,30 +2,85 @@
 
 #include "KarteText.h"
 #include "common/Cp932.h"
+#include "common/KarteFolderList.h"
 #include "common/TextFile.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
-#include <algorithm>
+#include <cstring>
 
 namespace {
-int separatorCount(QByteArrayView line)
-{
-    // "'" (0x27) is never the second byte of a double-byte character in the code page.
-    return int(std::count(line.begin(), line.end(), '\''));
-}
 
-// The tag, with its separator, that starts each line of a block.
-const QList<QByteArray>& tagBytes()
+// The tag, with its separator, that starts each line of a block ("Name'", "Data'", "Sinsatu'"),
+// compared as one word: a scan checks it on every line of every chart.
+class BlockTag
 {
-    static const QList<QByteArray> tags = [] {
-        QList<QByteArray> out;
+public:
+    explicit BlockTag(const QByteArray& tag) : bytes(tag)
+    {
+        Q_ASSERT(tag.size() <= 8);
+        char head[8] = {};
+        char ones[8] = {};
+        std::memcpy(head, tag.constData(), size_t(tag.size()));
+        std::memset(ones, 0xFF, size_t(tag.size()));
+        std::memcpy(&word, head, 8);
+        std::memcpy(&mask, ones, 8);
+    }
+    bool starts(QByteArrayView line) const
+    {
+        if (line.size() < 8)
+            return line.startsWith(bytes);
+        quint64 head;
+        std::memcpy(&head, line.data(), 8);
+        return (head & mask) == word;
+    }
+
+private:
+    QByteArray bytes;
+    quint64 word = 0;
+    quint64 mask = 0;
+};
+
+const QList<BlockTag>& blockTags()
+{
+    static const QList<BlockTag> tags = [] {
+        QList<BlockTag> out;
         for (int r = 0; r < KarteBlock::LineCount; ++r)
-            out.append(KarteBlock::tag(r).toLatin1() + '\'');
+            out.append(BlockTag(KarteBlock::tag(r).toLatin1() + '\''));
         return out;
     }();
     return tags;
 }
-}
+
+// Reports the progress of a whole-year scan at its start, at most every interval while it runs,
+// and at its end.
+class ProgressReport
+{
+public:
+    ProgressReport(const KarteScan::ProgressFn& report, int total) : report(report)
+    {
+        progress.total = total;
+        if (report)
+            report(progress);
+        timer.start();
+    }
+    void chartRead(const QString& fileName)
+    {
+        ++progress.done;
+        if (!report || (progress.done < progress.total && timer.elapsed() < KarteScan::progressIntervalMs))
+            return;
+        progress.fileName = fileName;
+        report(progress);
+        timer.restart();
+    }
+
+private:
+    const KarteScan::ProgressFn& report;
+    KarteScan::Progress progress;
+    QElapsedTimer timer;
+};
+
+} // namespace
 
 int KarteScan::blockStart(int k)
 {
@@ -51,31 +106,19 @@ void KarteScan::fail(int line, const QString& reason)
     errorText = damageText(path, line, reason);
 }
 
-std::optional<QString> KarteScan::decode(int line)
+std::optional<QString> KarteScan::decode(int line, QString* report) const
 {
-    std::optional<QString> text = Cp932::decode(raw.at(line));
-    if (!text)
-        fail(line, QStringLiteral("読み取れない文字があります"));
+    std::optional<QString> text = Cp932::decode(lines_.at(line));
+    if (!text && report)
+        *report = damageText(path, line, QStringLiteral("読み取れない文字があります"));
     return text;
 }
 
 KarteScan KarteScan::read(const QString& localPath)
 {
     KarteScan scan;
-    scan.path = localPath;
-    if (!QFileInfo(localPath).isFile()) {
-        scan.missing = true;
-        scan.errorText = missingText(localPath);
-        return scan;
-    }
-    QByteArray content;
-    QList<QByteArrayView> views;
-    QString why;
-    if (!TextFile::readRawViews(localPath, content, views, &why)) {
-        scan.errorText = why;
-        return scan;
-    }
-    return check(localPath, content);
+    scan.load(localPath);
+    return scan;
 }
 
 KarteScan KarteScan::check(const QString& localPath, const QByteArray& content)
@@ -83,39 +126,58 @@ KarteScan KarteScan::check(const QString& localPath, const QByteArray& content)
     KarteScan scan;
     scan.path = localPath;
     scan.content_ = content;
-    scan.raw = TextFile::lineViews(scan.content_);
-    if (scan.checkHeader())
-        scan.checkBlocks();
-    if (!scan.ok())
-        scan.names_.clear();
+    scan.checkContent();
     return scan;
+}
+
+void KarteScan::load(const QString& localPath)
+{
+    path = localPath;
+    errorText.clear();
+    errorLine = -1;
+    missing = false;
+    lines_.clear();
+    const TextFile::Status status = TextFile::readBytes(localPath, content_, &errorText);
+    if (status == TextFile::Status::Missing) {
+        missing = true;
+        errorText = missingText(localPath);
+    }
+    if (status == TextFile::Status::Ok)
+        checkContent();
+}
+
+void KarteScan::checkContent()
+{
+    KarteText::splitCounting(content_, lines_, fieldCounts_);
+    if (checkHeader())
+        checkBlocks();
 }
 
 bool KarteScan::checkHeader()
 {
-    if (raw.size() < 2) {
-        fail(int(raw.size()), QStringLiteral("農家と個体の行がありません"));
+    if (lines_.size() < 2) {
+        fail(int(lines_.size()), QStringLiteral("農家と個体の行がありません"));
         return false;
     }
-    const std::optional<QString> noukaLine = decode(0);
-    if (!noukaLine)
-        return false;
-    const std::optional<QString> kotaiLine = decode(1);
-    if (!kotaiLine)
-        return false;
-    QString reason;
-    const std::optional<KarteNoukaRecord> nouka = KarteNoukaRecord::parse(*noukaLine, &reason);
-    if (!nouka) {
-        fail(0, reason);
+    QString report;
+    for (int line = 0; line < 2; ++line) {
+        const std::optional<QString> text = decode(line, &report);
+        QString reason;
+        if (text && line == 0) {
+            if (const std::optional<KarteNoukaRecord> nouka = KarteNoukaRecord::parse(*text, &reason)) {
+                nouka_ = *nouka;
+                continue;
+            }
+        } else if (text) {
+            if (const std::optional<KarteKotaiRecord> kotai = KarteKotaiRecord::parse(*text, &reason)) {
+                kotai_ = *kotai;
+                continue;
+            }
+        }
+        errorLine = line;
+        errorText = text ? damageText(path, line, reason) : report;
         return false;
     }
-    const std::optional<KarteKotaiRecord> kotai = KarteKotaiRecord::parse(*kotaiLine, &reason);
-    if (!kotai) {
-        fail(1, reason);
-        return false;
-    }
-    nouka_ = *nouka;
-    kotai_ = *kotai;
     return true;
 }
 
@@ -127,43 +189,57 @@ bool KarteScan::checkBlocks()
         fail(start, QStringLiteral("病歴が途中で切れています（%1 行しかありません）").arg(lines - start));
         return false;
     }
+    const QList<BlockTag>& tags = blockTags();
     for (int start = 2; start < lines; start += KarteBlock::LineCount) {
         for (int r = 0; r < KarteBlock::LineCount; ++r) {
-            const QByteArrayView line = raw.at(start + r);
-            if (!line.startsWith(tagBytes().at(r))) {
+            const QByteArrayView line = lines_.at(start + r);
+            if (!tags.at(r).starts(line)) {
                 fail(start + r, QStringLiteral("行の種類が違います（%1 の行のはずです）").arg(KarteBlock::tag(r)));
                 return false;
             }
-            if (separatorCount(line) < KarteBlock::FieldCount) {
-                fail(start + r, QStringLiteral("項目が16個ありません"));
+            // A field more, or text after the last one, would be lost when the episode is saved.
+            const int fields = fieldCounts_.at(start + r);
+            if (fields != KarteBlock::FieldCount) {
+                fail(start + r, QStringLiteral("項目が16個ではありません（%1 個）").arg(fields));
+                return false;
+            }
+            if (KarteText::textAfterLastField(line)) {
+                fail(start + r, QStringLiteral("最後の項目の後に文字があります"));
                 return false;
             }
         }
-        const std::optional<QString> name = decode(start);
-        if (!name)
-            return false;
-        names_.append(KarteNameRecord::fromFields(KarteText::fields(*name, KarteBlock::FieldCount)));
     }
     return true;
 }
 
-QList<KarteScan> KarteScan::readList(const QString& localFolder, const QStringList& fileNames, QStringList* reports)
+std::optional<KarteNameRecord> KarteScan::nameRecord(int k, QString* report) const
 {
-    QList<KarteScan> out;
-    for (const QString& name : fileNames) {
-        KarteScan scan = read(localFolder + QLatin1Char('/') + name);
-        if (scan.ok())
-            out.append(scan);
-        else if (reports)
-            reports->append(scan.errorText);
-    }
-    return out;
+    const std::optional<QStringList> fields = blockLine(k, 0, report);
+    if (!fields)
+        return std::nullopt;
+    return KarteNameRecord::fromFields(*fields);
 }
 
-int KarteScan::findEpisode(const QString& byoName, const QString& syosinDate) const
+std::optional<QList<KarteNameRecord>> KarteScan::nameRecords(QString* report) const
 {
-    for (int k = 0; k < names_.size(); ++k) {
-        if (names_.at(k).isEpisode(byoName, syosinDate))
+    QList<KarteNameRecord> names;
+    names.reserve(blockCount());
+    for (int k = 0; k < blockCount(); ++k) {
+        std::optional<KarteNameRecord> name = nameRecord(k, report);
+        if (!name)
+            return std::nullopt;
+        names.append(std::move(*name));
+    }
+    return names;
+}
+
+int KarteScan::findEpisode(const QString& byoName, const QString& syosinDate, QString* report) const
+{
+    for (int k = 0; k < blockCount(); ++k) {
+        const std::optional<KarteNameRecord> name = nameRecord(k, report);
+        if (!name)
+            return -1;
+        if (name->isEpisode(byoName, syosinDate))
             return k;
     }
     return -1;
@@ -177,12 +253,9 @@ std::optional<QStringList> KarteScan::blockLine(int k, int row, QString* report)
             *report = damageText(path, line, QStringLiteral("その行はありません"));
         return std::nullopt;
     }
-    const std::optional<QString> text = Cp932::decode(raw.at(line));
-    if (!text) {
-        if (report)
-            *report = damageText(path, line, QStringLiteral("読み取れない文字があります"));
+    const std::optional<QString> text = decode(line, report);
+    if (!text)
         return std::nullopt;
-    }
     return KarteText::fields(*text, KarteBlock::FieldCount);
 }
 
@@ -196,4 +269,55 @@ std::optional<KarteEpisode> KarteScan::episode(int k, QString* report) const
         episode.block().setRow(r, *fields);
     }
     return episode;
+}
+
+bool KarteScan::forEachChart(const QString& localFolder, const QStringList& fileNames, const ChartFn& visit,
+                             QStringList* reports, const ProgressFn& progress)
+{
+    ProgressReport report(progress, int(fileNames.size()));
+    const QString folder = localFolder + QLatin1Char('/');
+    KarteScan scan;
+    for (const QString& name : fileNames) {
+        scan.load(folder + name);
+        report.chartRead(name);
+        if (!scan.ok()) {
+            if (reports)
+                reports->append(scan.errorText);
+            continue;
+        }
+        if (!visit(scan))
+            return false;
+    }
+    return true;
+}
+
+bool KarteScan::forEachChart(const KarteFolderList& list, const ChartFn& visit, QStringList* reports,
+                             const ProgressFn& progress)
+{
+    return forEachChart(list.folder(), list.names(), visit, reports, progress);
+}
+
+bool KarteScan::forEachEpisode(const QString& localFolder, const QStringList& fileNames, const EpisodeFn& visit,
+                               QStringList* reports, const ProgressFn& progress)
+{
+    const auto chart = [&](const KarteScan& scan) {
+        QString report;
+        const std::optional<QList<KarteNameRecord>> names = scan.nameRecords(&report);
+        if (!names) {
+            if (reports)
+                reports->append(report);
+            return true;
+        }
+        for (int k = 0; k < names->size(); ++k)
+            if (!visit(scan, k, names->at(k)))
+                return false;
+        return true;
+    };
+    return forEachChart(localFolder, fileNames, chart, reports, progress);
+}
+
+bool KarteScan::forEachEpisode(const KarteFolderList& list, const EpisodeFn& visit, QStringList* reports,
+                               const ProgressFn& progress)
+{
+    return forEachEpisode(list.folder(), list.names(), visit, reports, progress);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -29,7 +31,8 @@ public:
     // True when a header value holds a character that would split or break the line.
     static bool badHeaderValue(const QString& value);
 
-    // The fields of a block line (split at "'"), each trimmed, at least count of them.
+    // The parts of a line split at "'", each trimmed, at least count of them: the fields, then
+    // what follows the last "'" (empty in a sound line).
     static QStringList fields(const QString& line, int count);
 
     // The fields of a header line: "’" read as "'", then split, each trimmed.
@@ -45,7 +48,16 @@ public:
     // A header line with every "’" replaced by "'", as an appending writer stores it.
     static QString normaliseHeader(const QString& line);
 
-    // The number of fields of a line: every field is followed by "'".
+    // The number of fields of a line: every field is followed by "'", so "a'b'" and "a'b'c" both
+    // have two (the "c" is no field).
     static int fieldCount(const QString& line);
+    // True when something other than blanks follows the last "'" of the line: a field not ended,
+    // which a writer of the line's fields would drop.
+    static bool textAfterLastField(QByteArrayView line);
+    // A chart's bytes split into lines as TextFile::lineViews splits them, with the fieldCount() of
+    // each line ("'" is never part of a double-byte character of the code page), in one pass over
+    // the bytes (a whole-year scan does this for every chart). The
+    // lists are emptied first and their memory reused.
+    static void splitCounting(QByteArrayView content, QList<QByteArrayView>& lines, QList<int>& fieldCounts);
 
 };

@@ -79,7 +79,7 @@ std::optional<QString> Cp932::decode(QByteArrayView bytes, qsizetype* errorOffse
 {
     if (isAscii(bytes))
         return QString::fromLatin1(bytes.data(), bytes.size());
-    QByteArray utf8;
+    thread_local QByteArray utf8;  // reused: scans decode many short lines
     qsizetype failedAt = 0;
     if (!decoder().run(bytes, utf8, failedAt)) {
         if (errorOffset)

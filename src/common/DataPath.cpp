@@ -1,6 +1,7 @@
 #include "DataPath.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -92,21 +93,51 @@ QString DataPath::resolve(const QString& localPath)
     return current;
 }
 
+namespace {
+// The test of a file name against a wildcard pattern, ignoring case: "*.sxd" is a plain ending.
+class NamePattern
+{
+public:
+    explicit NamePattern(const QString& pattern)
+    {
+        const QString rest = pattern.mid(1);
+        if (pattern.startsWith(QLatin1Char('*')) && !rest.contains(QLatin1Char('*')) && !rest.contains(QLatin1Char('?'))
+            && !rest.contains(QLatin1Char('[')))
+            ending = rest;
+        else
+            re = QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern),
+                                    QRegularExpression::CaseInsensitiveOption);
+    }
+    bool matches(const QString& name) const
+    {
+        if (!ending.isNull())
+            return name.endsWith(ending, Qt::CaseInsensitive);
+        return re.match(name).hasMatch();
+    }
+
+private:
+    QString ending;
+    QRegularExpression re;
+};
+} // namespace
+
 QStringList DataPath::list(const QString& localFolder, const QString& pattern)
 {
-    QDir dir(resolve(localFolder));
-    if (!dir.exists())
-        return {};
-    const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
-                                QRegularExpression::CaseInsensitiveOption);
-    QStringList names;
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (re.match(name).hasMatch())
-            names.append(name);
+    // Names only: the iterator takes each entry's kind from the directory itself, where a listing
+    // of file information would read the status of every file.
+    QDirIterator it(resolve(localFolder), QDir::Files | QDir::Hidden | QDir::System);
+    const NamePattern matcher(pattern);
+    QList<std::pair<QString, QString>> keyed;
+    while (it.hasNext()) {
+        it.next();
+        QString name = it.fileName();
+        if (matcher.matches(name))
+            keyed.append({name.toCaseFolded(), std::move(name)});
     }
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
-    });
+    std::sort(keyed.begin(), keyed.end());
+    QStringList names;
+    names.reserve(keyed.size());
+    for (auto& entry : keyed)
+        names.append(std::move(entry.second));
     return names;
 }

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <algorithm>
 
@@ -113,9 +114,7 @@ void FlexGrid::setRows(int n)
 {
     const int old = rowCount();
     setRowCount(std::max(0, n));
-    for (int r = old; r < n; ++r)
-        for (int c = 0; c < columnCount(); ++c)
-            styleCell(r, c);
+    styleCells(old, n, 0, columnCount());
     if (old < fixedRowCount || n < fixedRowCount)
         updateFrozen();
 }
@@ -128,9 +127,7 @@ void FlexGrid::setCols(int n)
         colAlignments.append(AlignGeneral);
         fixedAlignments.append(AlignLeft);
     }
-    for (int c = old; c < n; ++c)
-        for (int r = 0; r < rowCount(); ++r)
-            styleCell(r, c);
+    styleCells(0, rowCount(), old, n);
 }
 
 void FlexGrid::setFixedRows(int n)
@@ -151,8 +148,8 @@ QTableWidgetItem* FlexGrid::cell(int row, int col)
     QTableWidgetItem* it = item(row, col);
     if (!it) {
         it = new QTableWidgetItem();
+        styleItem(it, row, col);
         setItem(row, col, it);
-        styleCell(row, col);
     }
     return it;
 }
@@ -189,14 +186,38 @@ Qt::Alignment FlexGrid::qtAlignment(Alignment alignment, bool fixed) const
 
 void FlexGrid::styleCell(int row, int col)
 {
-    const bool fixed = isFixed(row, col);
     QTableWidgetItem* it = item(row, col);
-    if (!it && !fixed)
-        return;
-    if (!it) {
+    if (it) {
+        styleItem(it, row, col);
+    } else if (isFixed(row, col)) {
+        // Styled before it joins the grid, so that the views hear of the new cell once.
         it = new QTableWidgetItem();
+        styleItem(it, row, col);
         setItem(row, col, it);
     }
+}
+
+void FlexGrid::styleCells(int firstRow, int lastRow, int firstCol, int lastCol)
+{
+    firstRow = std::max(firstRow, 0);
+    firstCol = std::max(firstCol, 0);
+    lastRow = std::min(lastRow, rowCount());
+    lastCol = std::min(lastCol, columnCount());
+    if (firstRow >= lastRow || firstCol >= lastCol)
+        return;
+    {
+        // Told cell by cell, the views would work out where each of thousands of cells shows.
+        const QSignalBlocker quiet(model());
+        for (int r = firstRow; r < lastRow; ++r)
+            for (int c = firstCol; c < lastCol; ++c)
+                styleCell(r, c);
+    }
+    emit model()->dataChanged(model()->index(firstRow, firstCol), model()->index(lastRow - 1, lastCol - 1));
+}
+
+void FlexGrid::styleItem(QTableWidgetItem* it, int row, int col) const
+{
+    const bool fixed = isFixed(row, col);
     it->setBackground(fixed ? backColorFixed : backColor);
     if (fixed)
         it->setFlags(Qt::ItemIsEnabled);
@@ -209,9 +230,7 @@ void FlexGrid::styleCell(int row, int col)
 
 void FlexGrid::restyleAll()
 {
-    for (int r = 0; r < rowCount(); ++r)
-        for (int c = 0; c < columnCount(); ++c)
-            styleCell(r, c);
+    styleCells(0, rowCount(), 0, columnCount());
 }
 
 void FlexGrid::setColWidthTwips(int col, int twips)
@@ -248,8 +267,7 @@ void FlexGrid::setDefaultRowHeightTwips(int twips)
 
 void FlexGrid::applyColAlignment(int col)
 {
-    for (int r = 0; r < rowCount(); ++r)
-        styleCell(r, col);
+    styleCells(0, rowCount(), col, col + 1);
 }
 
 void FlexGrid::setColAlignment(int col, Alignment alignment)

@@ -126,7 +126,12 @@ private:
     QTableWidgetItem* cell(int row, int col);
     const QTableWidgetItem* cellAt(int row, int col) const;
     bool isFixed(int row, int col) const { return row < fixedRowCount || col < fixedColCount; }
+    // Gives a cell the look of its place (heading or not, column alignment); a cell without an
+    // item gets one only in the heading rows and columns.
     void styleCell(int row, int col);
+    // The same for a range of rows and columns (ends excluded), announced to the views at once.
+    void styleCells(int firstRow, int lastRow, int firstCol, int lastCol);
+    void styleItem(QTableWidgetItem* item, int row, int col) const;
     void restyleAll();
     void applyColAlignment(int col);
     Qt::Alignment qtAlignment(Alignment alignment, bool fixed) const;

@@ -31,5 +31,5 @@ QString SharedState::kartePath(const QString& karteFileName) const
 
 void SharedState::refreshKarteFileList()
 {
-    KarteFileList = DataPath::list(karteFolder(), QStringLiteral("*.sxd"));
+    KarteFileList.refresh(karteFolder());
 }

@@ -2,6 +2,7 @@
 
 #include "CodeTables.h"
 #include "HandOver.h"
+#include "KarteFolderList.h"
 #include "Ken.h"
 #include "KyuYakuRecord.h"
 #include "SinryoKirokuRecord.h"
@@ -126,7 +127,7 @@ public:
     double TensuAlarmLimit = 0;
 
     CodeTables Tables;
-    QStringList KarteFileList;
+    KarteFolderList KarteFileList;  // the chart files of the data year's folder
     QStringList PrintJobList;  // chart file name, disease name and first-exam date joined by "'"
 
     // The visit records of the last treatment-record tally of the run (empty before the first),
@@ -143,6 +144,6 @@ public:
     QString karteFolder() const;
     // The local path of a chart file of the data year.
     QString kartePath(const QString& karteFileName) const;
-    // Re-reads KarteFileList from the chart folder.
+    // Brings KarteFileList up to date with the chart folder (a status call while nothing changed).
     void refreshKarteFileList();
 };

@@ -9,7 +9,11 @@
 #include <QHash>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <limits>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -76,36 +80,78 @@ QList<QByteArray> TextFile::splitLines(const QByteArray& content, QList<qsizetyp
 QList<QByteArrayView> TextFile::lineViews(const QByteArray& content)
 {
     QList<QByteArrayView> out;
-    const char* data = content.constData();
-    const qsizetype n = content.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = data[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        out.append(QByteArrayView(data + start, i - start));
-        if (c == '\r' && i + 1 < n && data[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        out.append(QByteArrayView(data + start, n - start));
+    lineViews(content, out);
     return out;
 }
 
-bool TextFile::readRawViews(const QString& localPath, QByteArray& content, QList<QByteArrayView>& views,
-                            QString* errorText)
+void TextFile::lineViews(QByteArrayView content, QList<QByteArrayView>& out, qsizetype maxLines)
 {
-    QFile file(localPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (errorText)
-            *errorText = file.exists() ? FileErrorText::readFailed(localPath)
-                                       : QStringLiteral("ファイルがありません: %1").arg(localPath);
-        return false;
+    out.clear();
+    const char* p = content.data();
+    const char* const end = p + content.size();
+    while (p < end && out.size() != maxLines) {
+        const char* lf = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)));
+        if (!lf)
+            lf = end;
+        const char* cr = static_cast<const char*>(std::memchr(p, '\r', size_t(lf - p)));
+        out.append(QByteArrayView(p, (cr ? cr : lf) - p));
+        if (cr && cr + 1 != lf)
+            p = cr + 1;  // a line ended by CR alone
+        else
+            p = lf == end ? end : lf + 1;
     }
-    content = file.readAll();
-    views = lineViews(content);
+}
+
+namespace {
+QString missingFileText(const QString& localPath)
+{
+    return QStringLiteral("ファイルがありません: %1").arg(localPath);
+}
+
+// Reads what the descriptor holds into buffer, up to maxBytes when maxBytes >= 0. The buffer's
+// memory from the file read before serves as long as it is large enough.
+bool readAll(int fd, QByteArray& buffer, qint64 maxBytes)
+{
+    // A reader still holding the last file's bytes keeps them; this file gets memory of its own.
+    if (!buffer.isDetached())
+        buffer = QByteArray();
+    const qint64 limit = maxBytes >= 0 ? maxBytes : std::numeric_limits<qint64>::max();
+    buffer.resize(std::min<qint64>(std::max<qint64>(buffer.capacity(), 4096), limit));
+    qint64 size = 0;
+    while (size < limit) {
+        if (size == buffer.size())
+            buffer.resize(std::min(size * 2, limit));
+        const ssize_t got = ::read(fd, buffer.data() + size, size_t(buffer.size() - size));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0 && errno == EAGAIN)
+            break;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            break;
+        size += got;
+    }
+    buffer.resize(size);
     return true;
+}
+} // namespace
+
+TextFile::Status TextFile::readBytes(const QString& localPath, QByteArray& buffer, QString* errorText,
+                                     qint64 maxBytes)
+{
+    // Not blocking: a pipe of that name must not stop the program; it reads as empty.
+    const int fd = ::open(QFile::encodeName(localPath).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const bool read = fd >= 0 && readAll(fd, buffer, maxBytes);
+    const int error = errno;
+    if (fd >= 0)
+        ::close(fd);
+    if (read)
+        return Status::Ok;
+    const bool missing = error == ENOENT || error == ENOTDIR || error == EISDIR;
+    if (errorText)
+        *errorText = missing ? missingFileText(localPath) : FileErrorText::readFailed(localPath);
+    return missing ? Status::Missing : Status::ReadError;
 }
 
 bool TextFile::readRaw(const QString& localPath, QList<QByteArray>& rawLines, QString* errorText)
@@ -113,7 +159,7 @@ bool TextFile::readRaw(const QString& localPath, QList<QByteArray>& rawLines, QS
     QFile file(localPath);
     if (!file.exists()) {
         if (errorText)
-            *errorText = QStringLiteral("ファイルがありません: %1").arg(localPath);
+            *errorText = missingFileText(localPath);
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
@@ -138,7 +184,7 @@ TextFile TextFile::read(const QString& localPath)
     QFile file(localPath);
     if (!QFileInfo(localPath).isFile()) {
         result.status = Status::Missing;
-        result.errorText = QStringLiteral("ファイルがありません: %1").arg(localPath);
+        result.errorText = missingFileText(localPath);
         return result;
     }
     if (!file.open(QIODevice::ReadOnly)) {

@@ -47,11 +47,16 @@ public:
     // The raw lines without decoding, for scans that need a few fields of a few lines.
     // Returns false (with errorText) when the file is missing or unreadable.
     static bool readRaw(const QString& localPath, QList<QByteArray>& rawLines, QString* errorText = nullptr);
-    // The whole file's bytes and a view of each line into them (no copy per line).
-    static bool readRawViews(const QString& localPath, QByteArray& content, QList<QByteArrayView>& lineViews,
-                             QString* errorText = nullptr);
+    // The file's bytes (at most maxBytes of them when maxBytes >= 0) read into buffer, whose memory
+    // is reused while nothing else shares it: scans read thousands of files through one buffer.
+    // Missing when there is no file of that name (a folder counts as none), ReadError when it
+    // cannot be read; errorText names the file in both cases.
+    static Status readBytes(const QString& localPath, QByteArray& buffer, QString* errorText = nullptr,
+                            qint64 maxBytes = -1);
     static QList<QByteArray> splitLines(const QByteArray& content, QList<qsizetype>* starts = nullptr);
     static QList<QByteArrayView> lineViews(const QByteArray& content);
+    // The same into out, whose memory is reused; with maxLines >= 0 only the first maxLines.
+    static void lineViews(QByteArrayView content, QList<QByteArrayView>& out, qsizetype maxLines = -1);
 
     static bool write(const QString& localPath, const QList<TextLine>& lines, QString* errorText = nullptr);
     // Writes lines of text over the file: a line whose text equals a line of the file it replaces

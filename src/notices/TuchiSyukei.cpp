@@ -60,7 +60,7 @@ QString twoDigits(const QString& part)
 // A chart without lines, or whose first line is empty, holds no farmer: it is passed over.
 bool emptyKarte(const KarteScan& chart)
 {
-    return chart.errorLine == 0 && (chart.raw.isEmpty() || chart.raw.first().isEmpty());
+    return chart.errorLine == 0 && (chart.lineCount() == 0 || chart.rawLine(0).isEmpty());
 }
 
 QString listed(const QString& heading, const QStringList& items)
@@ -159,7 +159,12 @@ void TuchiSyukei::addKarte(const KarteNoukaRecord& nouka, const KarteKotaiRecord
 
 void TuchiSyukei::addKarte(const KarteScan& chart)
 {
-    addKarte(chart.nouka(), chart.kotai(), chart.nameRecords());
+    QString report;
+    const std::optional<QList<KarteNameRecord>> names = chart.nameRecords(&report);
+    if (names)
+        addKarte(chart.nouka(), chart.kotai(), *names);
+    else
+        addDamaged(report);
 }
 
 void TuchiSyukei::finish()

@@ -243,9 +243,9 @@ void TuchiboForm::startSyukei()
                                    s.ken == Ken::Kagoshima && s.Site.has(QStringLiteral("SiteKagoshimaVetA"))};
     const auto progress = [this](int done, int total) { setProgress(done, total); };
     const QString folder = s.karteFolder();
-    const TuchiSyukei syukei = s.ken == Ken::Kagoshima ? TuchiSyukei::SyukeiKagosimaProc(joken, folder, s.KarteFileList, progress)
-                               : s.ken == Ken::Gunma   ? TuchiSyukei::SyukeiGunmaProc(joken, folder, s.KarteFileList, progress)
-                                                       : TuchiSyukei::SyukeiOkinawaProc(joken, folder, s.KarteFileList, progress);
+    const TuchiSyukei syukei = s.ken == Ken::Kagoshima ? TuchiSyukei::SyukeiKagosimaProc(joken, folder, s.KarteFileList.names(), progress)
+                               : s.ken == Ken::Gunma   ? TuchiSyukei::SyukeiGunmaProc(joken, folder, s.KarteFileList.names(), progress)
+                                                       : TuchiSyukei::SyukeiOkinawaProc(joken, folder, s.KarteFileList.names(), progress);
     showSyukei(syukei);
     MsgBox::show(syukei.closingText(), QStringLiteral("集計"));
     setRunning(false);

@@ -39,10 +39,18 @@ bool KenanPrefill::fill(const QString& localKartePath, const QString& byoName, c
     data.K_InpText[4] = kotai.Seibetu;
     data.K_InpText[5] = QString(kotai.BirthDay).remove(QLatin1Char('R')).remove(QLatin1Char('H'));
     data.K_InpText[6] = kotai.Mimiban;
-    const int k = scan.findEpisode(byoName, syosinDate);
+    QString report;
+    const int k = scan.findEpisode(byoName, syosinDate, &report);
+    if (k < 0 && !report.isEmpty()) {
+        *errorText = report;
+        return false;
+    }
     if (k < 0)
         return true;
-    const KarteNameRecord& name = scan.nameRecord(k);
+    const std::optional<KarteNameRecord> found = scan.nameRecord(k, errorText);
+    if (!found)
+        return false;
+    const KarteNameRecord& name = *found;
     const std::optional<QStringList> data2 = scan.blockLine(k, 2, errorText);
     if (!data2)
         return false;

@@ -225,7 +225,7 @@ void SinryoKirokuForm::Form_Load()
     SharedState& s = SharedState::get();
     NenTx->setText(s.ReiwaNen);
     infoGd->hide();
-    File1 = s.KarteFileList;
+    File1 = s.KarteFileList.names();
     SubFrame[0]->hide();
 
     DataGrid->setCols(G::GridCols);

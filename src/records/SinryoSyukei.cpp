@@ -180,7 +180,7 @@ void SinryoSyukei::addKarte(const Member& member, const KarteScan& chart)
 {
     if (chart.lineCount() < 2)
         return;
-    const std::optional<QString> kotai = Cp932::decode(chart.raw.at(1));
+    const std::optional<QString> kotai = Cp932::decode(chart.rawLine(1));
     const QString id = kotai ? animalId(*kotai) : QString();
     if (id.isEmpty())
         return;

@@ -341,7 +341,7 @@ void KotaiPage::TikuNameGd_Click()
     NameHyojiGd->setText(QStringList{n.NoukaTiku, n.NoukaName, n.NoukaCode, n.NoukaJyusyo}.join(QStringLiteral("  ")));
     s.refreshKarteFileList();
     ToridasiList = KotaiYomikomi::toridasi(s.KarteFileList, s.KarteNendo, n.NoukaCode);
-    KotaiYomikomi::read(kotai, ToridasiList, s.karteFolder(), n.NoukaCode.trimmed(), s.ken);
+    KotaiYomikomi::read(kotai, ToridasiList, s.KarteFileList.folder(), n.NoukaCode.trimmed(), s.ken);
     KotaiGridSetProc();
     GuideGd->hide();
 }

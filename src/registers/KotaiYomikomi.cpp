@@ -2,18 +2,10 @@
 
 #include "chart/KarteFileName.h"
 #include "chart/KarteHeader.h"
-#include "common/DataPath.h"
+#include "chart/KarteText.h"
+#include "common/KarteFolderList.h"
 
 namespace {
-const QChar Sep = QLatin1Char('\'');
-
-QString normalised(const QString& line)
-{
-    QString out = line;
-    out.replace(QChar(u'\u2019'), Sep);
-    return out;
-}
-
 bool hasDot(const QString& text)
 {
     return text.contains(QLatin1Char('.'));
@@ -43,26 +35,21 @@ void olderLayouts(QStringList& cols, const QStringList& f, Ken ken)
 }
 } // namespace
 
-QStringList KotaiYomikomi::toridasi(const QStringList& list, const QString& nendo, const QString& code)
+QStringList KotaiYomikomi::toridasi(const KarteFolderList& list, const QString& nendo, const QString& code)
 {
-    const QString key = KarteFileName::noukaKey(nendo, code);
-    QStringList out;
-    for (const QString& name : list) {
-        if (KarteFileName::hasNoukaKey(name, key))
-            out.append(name);
-    }
-    return out;
+    return list.withPrefix(KarteFileName::noukaPrefix(nendo, code));
 }
 
 std::optional<QStringList> KotaiYomikomi::row(const QString& fileName, const QString& line0,
                                               const QString& line1, const QString& code,
                                               Ken ken)
 {
-    if (normalised(line0).isEmpty() || line1.isEmpty())
+    if (line0.isEmpty() || line1.isEmpty())
         return std::nullopt;
-    const QStringList f = normalised(line1).split(Sep);
-    if (f.size() < 14)
+    const QString normal = KarteText::normaliseHeader(line1);
+    if (KarteText::fieldCount(normal) < 14)
         return std::nullopt;
+    const QStringList f = normal.split(QLatin1Char('\''));
     QString base = fileName;
     if (base.endsWith(QStringLiteral(".sxd"), Qt::CaseInsensitive))
         base.chop(4);
@@ -81,7 +68,7 @@ void KotaiYomikomi::read(KotaiTable& table, const QStringList& names, const QStr
     for (const QString& name : names) {
         if (r >= table.capacity())
             break;
-        const KarteHeader header = KarteHeader::read(DataPath::resolve(folder + QLatin1Char('/') + name));
+        const KarteHeader header = KarteHeader::read(folder + QLatin1Char('/') + name);
         if (!header.ok())
             continue;
         if (const std::optional<QStringList> cols = row(name, header.noukaLine, header.kotaiLine, code, ken))

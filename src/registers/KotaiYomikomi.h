@@ -8,14 +8,16 @@
 #include <QStringList>
 #include <optional>
 
+class KarteFolderList;
+
 // Reading the animals of a farmer for the animal page: the farmer's chart files of the data year
 // and, from the two header lines of each, one row of the animal grid.
 class KotaiYomikomi
 {
 public:
-    // The names of the chart file list whose first two "_"-parts joined equal "H", the data year
-    // and the farmer code, in the list's order.
-    static QStringList toridasi(const QStringList& karteFileList, const QString& nendo,
+    // The farmer's chart files of the listing (their names start with "H<year>_<code>_"), in the
+    // list's order.
+    static QStringList toridasi(const KarteFolderList& karteFileList, const QString& nendo,
                                 const QString& noukaCode);
 
     // The grid row (columns 1 to 10) of a chart from its header lines; nothing when the chart is

@@ -4,18 +4,8 @@
 #include "chart/KarteHeader.h"
 
 #include "chart/KarteScan.h"
-
-#include <QDir>
-
-QString KotaiList::fileKey(const QString& karteNendo, const QString& noukaCode)
-{
-    return KarteFileName::noukaKey(karteNendo, noukaCode);
-}
-
-bool KotaiList::keyMatches(const QString& fileName, const QString& key)
-{
-    return KarteFileName::hasNoukaKey(fileName, key);
-}
+#include "chart/KarteText.h"
+#include "common/KarteFolderList.h"
 
 bool KotaiList::belongsTo(const QStringList& kotaiFields, const QString& fileName,
                           const QString& noukaCode)
@@ -31,23 +21,30 @@ QStringList KotaiList::rowOf(const QStringList& kotaiFields, const QString& file
             kotaiFields.value(5), kotaiFields.value(4), kotaiFields.value(7), fileName};
 }
 
-KotaiList::Result KotaiList::build(const QString& localFolder, const QStringList& karteFileList,
+KotaiList::Result KotaiList::build(const KarteFolderList& karteFileList, const QString& karteNendo,
+                                   const QString& noukaCode)
+{
+    return build(karteFileList.folder(), karteFileList.withPrefix(KarteFileName::noukaPrefix(karteNendo, noukaCode)),
+                 karteNendo, noukaCode);
+}
+
+KotaiList::Result KotaiList::build(const QString& localFolder, const QStringList& fileNames,
                                    const QString& karteNendo, const QString& noukaCode)
 {
     Result result;
-    const QString key = fileKey(karteNendo, noukaCode);
-    const QDir folder(localFolder);
-    for (const QString& name : karteFileList) {
-        if (!keyMatches(name, key))
+    const QString prefix = KarteFileName::noukaPrefix(karteNendo, noukaCode);
+    const QString folder = localFolder + QLatin1Char('/');
+    for (const QString& name : fileNames) {
+        if (!name.startsWith(prefix))
             continue;
-        const KarteHeader header = KarteHeader::read(folder.filePath(name));
+        const KarteHeader header = KarteHeader::read(folder + name);
         if (!header.ok()) {
             result.damaged.append(header.errorText);
             continue;
         }
         if (!belongsTo(header.kotaiFields, name, noukaCode))
             continue;
-        if (header.kotaiFields.size() < minKotaiFields) {
+        if (KarteText::fieldCount(KarteText::normaliseHeader(header.kotaiLine)) < minKotaiFields) {
             result.damaged.append(KarteScan::damageText(name, 1, QStringLiteral("個体の行の項目が足りません")));
             continue;
         }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class KarteFolderList;
+
 // The animal list of a farmer: one row per chart file of the data year that belongs to him, built
 // from the chart's animal record; its search by ear tag or name and its class-letter filter.
 // A row holds the grid's nine columns: 0 row number, 1 ear tag or individual number, 2 always
@@ -23,10 +25,6 @@ public:
         QStringList damaged;  // one text per skipped chart of the farmer that could not be used
     };
 
-    // "H", the data year and the farmer code, both trimmed, without separator.
-    static QString fileKey(const QString& karteNendo, const QString& noukaCode);
-    // True when the first two "_"-parts of the file name joined give the key.
-    static bool keyMatches(const QString& fileName, const QString& key);
     // True when the chart belongs to the farmer: field 13 names the file, or else the code part of
     // the file name contains the farmer code.
     static bool belongsTo(const QStringList& kotaiFields, const QString& fileName,
@@ -34,10 +32,13 @@ public:
     // The row of one chart (row number left empty).
     static QStringList rowOf(const QStringList& kotaiFields, const QString& fileName);
 
-    // Builds the list from the chart files of the folder, in the order of karteFileList, and
-    // numbers the rows.
-    static Result build(const QString& localFolder, const QStringList& karteFileList,
-                        const QString& karteNendo, const QString& noukaCode);
+    // Builds the list from the farmer's chart files of the listing (their names start with
+    // "H<year>_<code>_"), in list order, and numbers the rows. Only the two header lines of each
+    // are read; a chart whose animal line has fewer than 11 fields is reported and not listed.
+    static Result build(const KarteFolderList& karteFileList, const QString& karteNendo, const QString& noukaCode);
+    // The same from the named files of a folder.
+    static Result build(const QString& localFolder, const QStringList& fileNames, const QString& karteNendo,
+                        const QString& noukaCode);
 
     // True when the first character is one of the ASCII letters a-z, A-Z.
     static bool EijiCheckProc(const QString& text);

@@ -680,7 +680,7 @@ void MainForm::KotaiListSetProc()
     KotaiGrid->setRows(1);
     KotaiGrid->hide();
     const KotaiList::Result list =
-        KotaiList::build(s.karteFolder(), s.KarteFileList, s.KarteNendo, s.CurrentNouka.NoukaCode);
+        KotaiList::build(s.KarteFileList, s.KarteNendo, s.CurrentNouka.NoukaCode);
     KotaiGrid->setRows(int(list.rows.size()) + 1);
     for (int r = 0; r < list.rows.size(); ++r)
         for (int c = 0; c < KotaiList::colCount; ++c)

@@ -51,8 +51,11 @@ QList<QStringList> RirekiList::build(const KarteScan& scan, const QString& karte
                                      QString* report)
 {
     QList<QStringList> rows;
-    for (int k = 0; k < scan.blockCount(); ++k) {
-        const KarteNameRecord& name = scan.nameRecord(k);
+    const std::optional<QList<KarteNameRecord>> names = scan.nameRecords(report);
+    if (!names)
+        return rows;
+    for (int k = 0; k < names->size(); ++k) {
+        const KarteNameRecord& name = names->at(k);
         if (!latestOutcome) {
             rows.append(plainRow(name, karteFile));
             continue;

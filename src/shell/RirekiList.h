@@ -17,9 +17,10 @@ public:
     static constexpr int colCount = 10;
     static constexpr int gridRows = 35;  // rows the history shows without growing
 
-    // The rows of a chart read soundly. With latestOutcome a row shows the later of the outcomes
-    // of disease 1 (the "Name" record) and disease 2 (the "Data" record after it); a "Data" record
-    // that cannot be read counts as empty and is reported.
+    // The rows of a chart read soundly; none, with the report, when a "Name" record cannot be read.
+    // With latestOutcome a row shows the later of the outcomes of disease 1 (the "Name" record) and
+    // disease 2 (the "Data" record after it); a "Data" record that cannot be read counts as empty
+    // and is reported.
     static QList<QStringList> build(const KarteScan& scan, const QString& karteFile, bool latestOutcome,
                                     QString* report = nullptr);
 

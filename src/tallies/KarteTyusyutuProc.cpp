@@ -29,7 +29,7 @@ bool teisyutuMatches(const SyukeiJoken& joken, const KarteNameRecord& name, cons
 // without a report.
 bool emptyKarte(const KarteScan& chart)
 {
-    return chart.errorLine == 0 && (chart.raw.isEmpty() || chart.raw.first().isEmpty());
+    return chart.errorLine == 0 && (chart.lineCount() == 0 || chart.rawLine(0).isEmpty());
 }
 
 } // namespace
@@ -62,8 +62,11 @@ QList<QStringList> KarteTyusyutuProc::chartLines(const SyukeiJoken& joken, const
     QList<QStringList> out;
     if (chart.kotai().KarteName + QStringLiteral(".sxd") != fileName)
         return out;
+    const std::optional<QList<KarteNameRecord>> names = chart.nameRecords(report);
+    if (!names)
+        return out;
     for (int k = 0; k < chart.blockCount(); ++k) {
-        const KarteNameRecord& name = chart.nameRecord(k);
+        const KarteNameRecord& name = names->at(k);
         if (!matches(joken, name))
             continue;
         const std::optional<QStringList> data2 = chart.blockLine(k, 2, report);

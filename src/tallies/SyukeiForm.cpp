@@ -418,7 +418,7 @@ void SyukeiForm::KarteTyusyutuProc()
     SharedState& s = SharedState::get();
     setRunning(true);
     const KarteTyusyutuProc::Result result = KarteTyusyutuProc::run(
-        j, s.karteFolder(), s.KarteFileList, [this](int done, int total) { showProgress(done, total); });
+        j, s.karteFolder(), s.KarteFileList.names(), [this](int done, int total) { showProgress(done, total); });
     syukei = SyukeiList::build(result.lines, rules());
     bandRows.clear();
     marks.clear();

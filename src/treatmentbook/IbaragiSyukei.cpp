@@ -117,8 +117,15 @@ QList<QStringList> IbaragiSyukei::ZenTyusyutuProc(const QStringList& karteFiles,
         }
         if (chart.kotai().KarteName + QStringLiteral(".sxd") != fileName)
             continue;
+        QString nameReport;
+        const std::optional<QList<KarteNameRecord>> names = chart.nameRecords(&nameReport);
+        if (!names) {
+            if (reports)
+                reports->append(nameReport);
+            continue;
+        }
         for (int k = 0; k < chart.blockCount(); ++k) {
-            const KarteNameRecord& name = chart.nameRecord(k);
+            const KarteNameRecord& name = names->at(k);
             if (!DocOpSetProc(name.IbaragiDocName, doctors, chosen) || !inPeriod(name, period))
                 continue;
             QString report;

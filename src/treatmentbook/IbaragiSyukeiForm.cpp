@@ -195,7 +195,7 @@ void IbaragiSyukeiForm::ZenTyusyutuProc()
     QApplication::processEvents();
     QStringList reports;
     const QList<QStringList> rows = IbaragiSyukei::ZenTyusyutuProc(
-        SharedState::get().KarteFileList, p, doctors, DocOp->chosen(), nullptr, &reports);
+        SharedState::get().KarteFileList.names(), p, doctors, DocOp->chosen(), nullptr, &reports);
     clearGrid();
     for (int i = 0; i < rows.size(); ++i)
         addRow(QStringList{QString::number(i + 1)} + rows.at(i));

@@ -76,7 +76,11 @@ TiryoboNotice ToridasiFile::duplicate(const KarteScan& chart) const
     const QString key = karteKey();
     if (key.isEmpty())
         return std::nullopt;
-    for (const KarteNameRecord& name : chart.nameRecords()) {
+    QString report;
+    const std::optional<QList<KarteNameRecord>> names = chart.nameRecords(&report);
+    if (!names)
+        return TiryoboMessage{report};
+    for (const KarteNameRecord& name : *names) {
         if ((name.ByoName + name.SyosinDate).compare(key, Qt::CaseInsensitive) == 0)
             return TiryoboMessage{QStringLiteral("病名と初診日が同じカルテがありますので作成できません。")};
     }

@@ -5,6 +5,7 @@
 #include "chart/KarteFile.h"
 #include "chart/KarteFileName.h"
 #include "chart/KarteScan.h"
+#include "chart/KarteText.h"
 #include "common/Cp932.h"
 #include "common/SharedState.h"
 #include "treatment/TensuKeisanProc.h"
@@ -68,7 +69,7 @@ private slots:
     {
         TempDataRoot root;
         QStringList second = KarteFixture::block(QStringLiteral("乳房炎"), QStringLiteral("7.5.2"));
-        second[6] = KarteFixture::line({"Sinsatu", "1", "", "", "", "", "", "", "", "", "", "", "", "纊"});
+        second[6] = KarteFixture::blockLine({"Sinsatu", "1", "", "", "", "", "", "", "", "", "", "", "", "纊"});
         const QByteArray original = cp932(KarteFixture::chart(
             {KarteFixture::block(QStringLiteral("第四胃変位"), QStringLiteral("7.4.1")), second,
              KarteFixture::block(QStringLiteral("卵巣静止"), QStringLiteral("7.6.3"))}, true));
@@ -178,7 +179,7 @@ private slots:
         TempDataRoot root;
         QStringList block = KarteFixture::block(QStringLiteral("乳房炎"), QStringLiteral("7.5.2"));
         const QString fresh = block.at(3);
-        block[3] = KarteFixture::line({"Data", "", "999", "1", "2", "3", "4", "5", "9,990"});
+        block[3] = KarteFixture::blockLine({"Data", "", "999", "1", "2", "3", "4", "5", "9,990"});
         const QString path = TestFixture::writeCp932(root.file("H7/a.sxd"), KarteFixture::chart({block}));
         const KarteFile file = readOk(path);
         KarteEpisode episode = file.episodeAt(2);
@@ -252,14 +253,20 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("line");
-        QTest::addColumn<bool>("listed"); // a listing reads the header and name lines only
+        QTest::addColumn<bool>("listed");   // a scan checks the structure and decodes the header lines
+        QTest::addColumn<bool>("episodes"); // an episode scan decodes the name lines as well
 
         const QStringList good = KarteFixture::chart({KarteFixture::block(QStringLiteral("乳房炎"), QStringLiteral("7.5.2")),
                                                       KarteFixture::block(QStringLiteral("卵巣静止"), QStringLiteral("7.6.3"))});
         QStringList fewFields = good;
         fewFields[2 + 224 + 30].chop(1);
+        QStringList manyFields = good;
+        manyFields[2 + 224 + 40] += QStringLiteral("余り'");
+        QStringList cutShort = good;
+        cutShort[2 + 7] += QStringLiteral("余り");
+
         QStringList wrongTag = good;
-        wrongTag[2 + 2] = KarteFixture::line({"Sinsatu", "1"});
+        wrongTag[2 + 2] = KarteFixture::blockLine({"Sinsatu", "1"});
         QStringList shortHeader = good;
         shortHeader[1] = QStringLiteral("Main'成乳牛'''H28.4.12'雌'はなこ''包''1234'黒白'");
         const auto broken = [&](const QString& text) {
@@ -268,14 +275,16 @@ private slots:
             return bytes;
         };
 
-        QTest::newRow("empty file") << QByteArray() << 0 << false;
-        QTest::newRow("one line") << cp932(good.mid(0, 1)) << 1 << false;
-        QTest::newRow("block cut short") << cp932(good.mid(0, 2 + 224 + 100)) << 2 + 224 << false;
-        QTest::newRow("line with 15 fields") << cp932(fewFields) << 2 + 224 + 30 << false;
-        QTest::newRow("line out of place") << cp932(wrongTag) << 4 << false;
-        QTest::newRow("animal line of 12 fields") << cp932(shortHeader) << 1 << false;
-        QTest::newRow("undecodable name line") << broken(QStringLiteral("卵巣静止")) << 2 + 224 << false;
-        QTest::newRow("undecodable treatment line") << broken(QStringLiteral("薬A")) << 2 + 224 + 5 << true;
+        QTest::newRow("empty file") << QByteArray() << 0 << false << false;
+        QTest::newRow("one line") << cp932(good.mid(0, 1)) << 1 << false << false;
+        QTest::newRow("block cut short") << cp932(good.mid(0, 2 + 224 + 100)) << 2 + 224 << false << false;
+        QTest::newRow("line with 15 fields") << cp932(fewFields) << 2 + 224 + 30 << false << false;
+        QTest::newRow("line with 17 fields") << cp932(manyFields) << 2 + 224 + 40 << false << false;
+        QTest::newRow("text after the last field") << cp932(cutShort) << 2 + 7 << false << false;
+        QTest::newRow("line out of place") << cp932(wrongTag) << 4 << false << false;
+        QTest::newRow("animal line of 12 fields") << cp932(shortHeader) << 1 << false << false;
+        QTest::newRow("undecodable name line") << broken(QStringLiteral("卵巣静止")) << 2 + 224 << true << false;
+        QTest::newRow("undecodable treatment line") << broken(QStringLiteral("薬A")) << 2 + 224 + 5 << true << true;
     }
     void damagedChartsAreReportedAndKept()
     {
@@ -302,22 +311,61 @@ private slots:
         QVERIFY(!file.saveHeader(KarteFixture::noukaLine(), KarteFixture::kotaiLine()));
         QCOMPARE(TestFixture::readBytes(path), content);
 
+        // A scan passes over the damaged chart with the reader's report, or, where the damage is a
+        // line that does not decode, reports it in the same words when that line is asked for.
         const QString goodName = QStringLiteral("H7_00010001_5678_0.sxd");
         TestFixture::writeCp932(root.file("H7/" + goodName), KarteFixture::chart({}));
         QStringList reports;
-        const QList<KarteScan> list = KarteScan::readList(root.file("H7"), {name, goodName}, &reports);
-        QCOMPARE(list.size(), listed ? 2 : 1);
-        QCOMPARE(list.last().path, root.file("H7/" + goodName));
-        if (!listed) {
+        QStringList scanned;
+        QStringList episodeReports;
+        QList<int> episodesRead;
+        KarteScan::forEachChart(root.file("H7"), {name, goodName}, [&](const KarteScan& scan) {
+            scanned.append(scan.path);
+            for (int k = 0; k < scan.blockCount(); ++k) {
+                QString report;
+                if (scan.episode(k, &report))
+                    episodesRead.append(k);
+                else
+                    episodeReports.append(report);
+            }
+            return true;
+        }, &reports);
+        QCOMPARE(scanned.size(), listed ? 2 : 1);
+        QCOMPARE(scanned.last(), root.file("H7/" + goodName));
+        if (listed) {
+            QVERIFY(reports.isEmpty());
+            QCOMPARE(episodesRead, QList<int>{0});
+            QCOMPARE(episodeReports, QStringList{file.errorText});
+        } else {
             QCOMPARE(reports, QStringList{file.errorText});
-            return;
+            QVERIFY(episodesRead.isEmpty());
         }
-        // Reading further lines of the listed chart reports the damage the same way.
-        QVERIFY(reports.isEmpty());
-        QString report;
-        QVERIFY(!list.first().episode(1, &report));
-        QCOMPARE(report, file.errorText);
-        QVERIFY(list.first().episode(0));
+
+        QFETCH(bool, episodes);
+        QStringList names;
+        reports.clear();
+        KarteScan::forEachEpisode(root.file("H7"), {name}, [&](const KarteScan&, int, const KarteNameRecord& n) {
+            names.append(n.ByoName);
+            return true;
+        }, &reports);
+        QCOMPARE(names, episodes ? QStringList({"乳房炎", "卵巣静止"}) : QStringList());
+        QCOMPARE(reports, episodes ? QStringList() : QStringList{file.errorText});
+    }
+
+    void fieldsAreTheTextsEndedByTheSeparator()
+    {
+        QCOMPARE(KarteText::fieldCount(QStringLiteral("a'b'")), 2);
+        QCOMPARE(KarteText::fieldCount(QStringLiteral("a'b'c")), 2);
+        QVERIFY(KarteText::textAfterLastField(QByteArrayView("a'b'c")));
+        QVERIFY(!KarteText::textAfterLastField(QByteArrayView("a'b'  ")));
+
+        // Blanks after the last field are no damage: nothing a save keeps is lost with them.
+        TempDataRoot root;
+        QStringList lines = KarteFixture::chart({KarteFixture::block(QStringLiteral("乳房炎"), QStringLiteral("7.5.2"))});
+        lines[2 + 7] += QStringLiteral("  ");
+        const QString path = TestFixture::writeCp932(root.file("H7/a.sxd"), lines);
+        QVERIFY(readOk(path).ok());
+        QVERIFY(KarteScan::read(path).episode(0));
     }
 
     void missingChartIsReported()

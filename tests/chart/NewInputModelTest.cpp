@@ -148,7 +148,7 @@ private slots:
     void gatheringCountsAndKeepsUnnamedFields()
     {
         QStringList block = KarteFixture::block("乳房炎", "7.5.1");
-        block[1] = KarteFixture::line({"Data", "", "", "", "", "", "", "", "kept8", "", "kept10"});
+        block[1] = KarteFixture::blockLine({"Data", "", "", "", "", "", "", "", "kept8", "", "kept10"});
         Chart chart({block});
         openExisting("乳房炎", "7.5.1");
         NewInputModel model = readModel();

@@ -71,13 +71,13 @@ private slots:
         state.KarteNendo = QStringLiteral("7");
         state.refreshKarteFileList();
         QStringList reports;
-        const QList<KarteScan> charts = KarteScan::readList(state.karteFolder(), state.KarteFileList, &reports);
-        QVERIFY(reports.isEmpty());
         QStringList names;
-        for (const KarteScan& scan : charts) {
+        QVERIFY(KarteScan::forEachChart(state.KarteFileList, [&](const KarteScan& scan) {
             if (scan.nouka().NoukaCode == QStringLiteral("00010001"))
                 names.append(scan.kotai().meigouName() + QLatin1Char('/') + scan.nouka().NoukaTiku);
-        }
+            return true;
+        }, &reports));
+        QVERIFY(reports.isEmpty());
         QCOMPARE(names, (QStringList{"はなこ/東谷", "はなこの子/東谷", "もも/東谷", "さくら/東谷"}));
     }
 };

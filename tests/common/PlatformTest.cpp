@@ -68,7 +68,7 @@ private slots:
         SharedState& s = SharedState::get();
         s.KarteNendo = "5";
         s.refreshKarteFileList();
-        QCOMPARE(s.KarteFileList, (QStringList{"H5_a.sxd", "h5_b.sxd", "H5_C.SXD"}));
+        QCOMPARE(s.KarteFileList.names(), (QStringList{"H5_a.sxd", "h5_b.sxd", "H5_C.SXD"}));
         QVERIFY(s.karteFolder().endsWith("/H5"));
         s.KarteNendo = "7";
         s.refreshKarteFileList();

@@ -148,7 +148,7 @@ private slots:
         QVERIFY(StartupConfig::load(s, QDate(2024, 4, 1), &error));
         QCOMPARE(s.KarteNendo, QStringLiteral("5"));
         QVERIFY(s.karteFolder().endsWith("/H5"));
-        QCOMPARE(s.KarteFileList, (QStringList{"h5_00010001_03_0.SXD", "H5_00010001_12_0.sxd"}));
+        QCOMPARE(s.KarteFileList.names(), (QStringList{"h5_00010001_03_0.SXD", "H5_00010001_12_0.sxd"}));
     }
 
     void missingChartFolderGivesEmptyList()

@@ -220,7 +220,7 @@ private slots:
         SinryoSyukei::Joken j = period("7", "6", "1", "6", "20");
         j.tottori = true;
         j.kyuYaku = {{"C", "x", "ペニG", "7日"}};
-        const QStringList files = SharedState::get().KarteFileList;
+        const QStringList files = SharedState::get().KarteFileList.names();
         const QString folder = SharedState::get().karteFolder();
         const QList<SinryoSyukei::Member> members{{"山本 一郎", "00010001"}, {"川口 花子", "00010002"}};
         const SinryoSyukei done = SinryoSyukei::run(j, members, folder, files);
@@ -260,7 +260,7 @@ private slots:
         j.ibaragi = true;
         const QList<SinryoSyukei::Member> members{{"山本 一郎", "00010001"}};
         const SharedState& s = SharedState::get();
-        SinryoSyukei done = SinryoSyukei::run(j, members, s.karteFolder(), s.KarteFileList);
+        SinryoSyukei done = SinryoSyukei::run(j, members, s.karteFolder(), s.KarteFileList.names());
         QCOMPARE(column(done.rows(), G::SyotiCol),
                  (QStringList{"注射", "文書料", "再診料", "経口", "注射", "再診料", "文書料"}));
         QCOMPARE(column(done.rows(), G::BunruiCol), (QStringList{"5", "3", "1", "2", "5", "1", "3"}));
@@ -269,10 +269,10 @@ private slots:
         QCOMPARE(done.records().at(0).TiryoLines.size(), 4);
 
         j.docSurname = "鈴木";
-        done = SinryoSyukei::run(j, members, s.karteFolder(), s.KarteFileList);
+        done = SinryoSyukei::run(j, members, s.karteFolder(), s.KarteFileList.names());
         QCOMPARE(done.rows().size(), 6);
         j.docSurname = "高橋";
-        QCOMPARE(SinryoSyukei::run(j, members, s.karteFolder(), s.KarteFileList).rows().size(), 0);
+        QCOMPARE(SinryoSyukei::run(j, members, s.karteFolder(), s.KarteFileList.names()).rows().size(), 0);
     }
 
     void damagedChart()
@@ -287,7 +287,7 @@ private slots:
         SharedState::get().refreshKarteFileList();
         const SharedState& s = SharedState::get();
         const SinryoSyukei done = SinryoSyukei::run(period("7", "6", "1", "6", "30"), {{"山本 一郎", "00010001"}},
-                                                    s.karteFolder(), s.KarteFileList);
+                                                    s.karteFolder(), s.KarteFileList.names());
         QCOMPARE(done.rows().size(), 1);
         QCOMPARE(done.reports.size(), 1);
         QVERIFY(done.closingText().startsWith("終了しました。"));

@@ -131,7 +131,7 @@ private slots:
                  (QStringList{"Main'東谷'山本 一郎'00010001'鳥取県中央市東谷1-2'''''''''''",
                               "Main'乳用子牛'''H30.3.15'雌'モモ''包''0123456789'黒白''H7_00010001_0123456789_0''-''"}));
         QCOMPARE(column(*page, KotaiTable::Mimi).size(), 5);
-        QVERIFY(SharedState::get().KarteFileList.contains("H7_00010001_0123456789_0.sxd"));
+        QVERIFY(SharedState::get().KarteFileList.names().contains("H7_00010001_0123456789_0.sxd"));
     }
 
     void birthDateFromThePicker()

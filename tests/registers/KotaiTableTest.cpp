@@ -1,6 +1,7 @@
 #include "TestFixture.h"
 #include "TestRegistry.h"
 
+#include "common/KarteFolderList.h"
 #include "registers/KotaiTable.h"
 #include "registers/KotaiYomikomi.h"
 
@@ -143,9 +144,17 @@ private slots:
         QVERIFY(!KotaiYomikomi::row("H7_00010001_1_0.sxd", "", line1, "00010001", Ken::Sonota));
         QVERIFY(!KotaiYomikomi::row("H7_00010001_1_0.sxd", "Main'", "Main'成'", "00010001", Ken::Sonota));
         QVERIFY(!KotaiYomikomi::row("H70_0010001_1_0.sxd", "Main'", line1, "00010001", Ken::Sonota));
-        QCOMPARE(KotaiYomikomi::toridasi({"H7_00010001_1_0.sxd", "H7_00010002_1_0.sxd", "H70_0010001_2_0.sxd", "x.sxd"},
-                                         " 7", "00010001 "),
-                 (QStringList{"H7_00010001_1_0.sxd", "H70_0010001_2_0.sxd"}));
+    }
+
+    void farmersChartsByNamePrefix()
+    {
+        TempDataRoot root;
+        for (const char* name : {"H7_00010001_1_0.sxd", "h7_00010001_2_0.sxd", "H7_00010002_1_0.sxd",
+                                 "H70_0010001_2_0.sxd", "H7_000100011_1_0.sxd", "x.sxd"})
+            root.write(QStringLiteral("H7/") + name, {"x"});
+        KarteFolderList list;
+        list.refresh(root.file("H7"));
+        QCOMPARE(KotaiYomikomi::toridasi(list, " 7", "00010001 "), QStringList{"H7_00010001_1_0.sxd"});
     }
 
     void readsOnlyTheFarmersCharts()
@@ -157,9 +166,9 @@ private slots:
         root.write("H7/H7_00010001_3_0.sxd", {head0});
         TestFixture::writeBytes(root.file("H7/H7_00010001_4_0.sxd"), QByteArray("Main'\r\n\x80\r\n"));
         KotaiTable t(2);
-        const QStringList names = KotaiYomikomi::toridasi(
-            {"H7_00010001_4_0.sxd", "H7_00010001_3_0.sxd", "H7_00010001_1_0.sxd", "H7_00010001_2_0.sxd"}, "7", "00010001");
-        KotaiYomikomi::read(t, names, root.path() + "/H7", "00010001", Ken::Sonota);
+        KarteFolderList list;
+        list.refresh(root.file("H7"));
+        KotaiYomikomi::read(t, KotaiYomikomi::toridasi(list, "7", "00010001"), list.folder(), "00010001", Ken::Sonota);
         QCOMPARE(t.cell(1, KotaiTable::Meigou), QStringLiteral("タロ"));
         QCOMPARE(t.cell(2, KotaiTable::Meigou), QStringLiteral("ハナ"));
     }

@@ -3,6 +3,7 @@
 #include "TestRegistry.h"
 
 #include "chart/KarteHeader.h"
+#include "chart/KarteScan.h"
 #include "shell/KotaiList.h"
 
 #include <QtTest>
@@ -82,28 +83,39 @@ private slots:
     void fieldCountAndOwnership_data()
     {
         QTest::addColumn<QStringList>("kotai");
+        QTest::addColumn<bool>("cutShort");  // the last field lacks its "'"
         QTest::addColumn<bool>("listed");
         QTest::addColumn<bool>("reported");
         const QStringList full = KarteFixture::kotai("0012", "はな", "H5_1234_0012_0");
-        QTest::newRow("11 fields") << full.mid(0, 11) << true << false;
-        QTest::newRow("10 fields") << full.mid(0, 10) << false << true;
+        QTest::newRow("11 fields") << full.mid(0, 11) << false << true << false;
+        QTest::newRow("10 fields") << full.mid(0, 10) << false << false << true;
+        QTest::newRow("10 fields and one not ended") << full.mid(0, 11) << true << false << true;
         QTest::newRow("field 13 of another chart")
-            << KarteFixture::kotai("0012", "はな", "H5_9999_0012_0") << true << false;
+            << KarteFixture::kotai("0012", "はな", "H5_9999_0012_0") << false << true << false;
     }
 
     void fieldCountAndOwnership()
     {
         QFETCH(QStringList, kotai);
+        QFETCH(bool, cutShort);
         TempDataRoot root;
         const QString name = "H5_1234_0012_0.sxd";
-        // The fields as the reader counts them: the parts of the line split at "'".
-        const QString line = kotai.join('\'');
-        TestFixture::writeCp932(root.file("H5/" + name), {"Main'東谷'", line});
+        QString line = KarteFixture::line(kotai);
+        if (cutShort)
+            line.chop(1);
+        const QString path = TestFixture::writeCp932(root.file("H5/" + name), {KarteFixture::noukaLine(), line});
         const KotaiList::Result result = KotaiList::build(root.file("H5"), {name}, "5", "1234");
         QFETCH(bool, listed);
         QCOMPARE(result.rows.size(), listed ? 1 : 0);
         QFETCH(bool, reported);
         QCOMPARE(!result.damaged.isEmpty(), reported);
+        // The chart scan counts the fields of the same line the same way (and needs 14 of them).
+        const int fields = int(kotai.size()) - (cutShort ? 1 : 0);
+        const KarteScan scan = KarteScan::read(path);
+        if (fields >= KarteKotaiRecord::NewKarteFields)
+            return;
+        QCOMPARE(scan.errorLine, 1);
+        QVERIFY2(scan.errorText.contains(QStringLiteral("（%1 項目）").arg(fields)), qPrintable(scan.errorText));
     }
 
     void damagedChartsAreReportedAndSkipped()

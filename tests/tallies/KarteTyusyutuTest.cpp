@@ -32,7 +32,7 @@ SyukeiEpisode episode(const QString& byo, const QString& syosin, const QString& 
 
 KarteTyusyutuProc::Result scan(const SyukeiInstallation& inst, const SyukeiJoken& joken)
 {
-    return KarteTyusyutuProc::run(joken, inst.folder(), SharedState::get().KarteFileList);
+    return KarteTyusyutuProc::run(joken, inst.folder(), SharedState::get().KarteFileList.names());
 }
 
 QStringList column(const QList<QStringList>& lines, int value)

@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+Q_DECLARE_METATYPE(TiryoLine)
+
 namespace {
 // TyusyaOut: name, standard, unit price, base B, base A, surcharge B, surcharge A, B total,
 // A total, method, quantity, surcharge conditions.
@@ -116,6 +118,5 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(TiryoLine)
 NOLVARI_TEST(TiryoLineTest)
 #include "TiryoLineTest.moc"

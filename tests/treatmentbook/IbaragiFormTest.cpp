@@ -296,8 +296,10 @@ private slots:
         QCOMPARE(toridasi.last(), "1");
         const KarteScan chart = KarteScan::read(SharedState::get().kartePath(BookSetup::karte()));
         QCOMPARE(chart.blockCount(), before + 1);
-        QCOMPARE(chart.nameRecords().last().ByoName, "乳房炎");
-        QCOMPARE(chart.nameRecords().last().SyosinDate, "5.3.12");
+        const std::optional<QList<KarteNameRecord>> names = chart.nameRecords();
+        QVERIFY(names);
+        QCOMPARE(names->last().ByoName, "乳房炎");
+        QCOMPARE(names->last().SyosinDate, "5.3.12");
     }
 
     // The partner's frame and the display sizes: hidden at the group's site without a partner,

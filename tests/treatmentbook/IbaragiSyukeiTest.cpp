@@ -124,7 +124,7 @@ private slots:
         QStringList reports;
         int calls = 0;
         const QList<QStringList> rows = IbaragiSyukei::ZenTyusyutuProc(
-            s.KarteFileList, {"5", "3"}, {"高橋", "伊藤", "渡辺"}, IbaragiSyukei::Zenin,
+            s.KarteFileList.names(), {"5", "3"}, {"高橋", "伊藤", "渡辺"}, IbaragiSyukei::Zenin,
             [&calls](int, int) { ++calls; }, &reports);
         QCOMPARE(calls, s.KarteFileList.size());
         QCOMPARE(reports.size(), 1);
@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(rows.at(1).mid(0, 4), (QStringList{"はなこ", "1012", "1111", "下痢"}));
 
         const QList<QStringList> takahashi = IbaragiSyukei::ZenTyusyutuProc(
-            s.KarteFileList, {"5", "全"}, {"高橋", "伊藤", "渡辺"}, 0, nullptr, nullptr);
+            s.KarteFileList.names(), {"5", "全"}, {"高橋", "伊藤", "渡辺"}, 0, nullptr, nullptr);
         QCOMPARE(takahashi.size(), 2);
         QCOMPARE(takahashi.at(1).at(3), "肺炎");
     }

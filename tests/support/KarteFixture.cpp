@@ -6,6 +6,15 @@
 
 namespace KarteFixture {
 
+namespace {
+QStringList padded(QStringList fields, int count)
+{
+    while (fields.size() < count)
+        fields.append(QString());
+    return fields;
+}
+} // namespace
+
 QString noukaLine(bool curly)
 {
     const QString sep = curly ? QStringLiteral("’") : QStringLiteral("'");
@@ -23,16 +32,22 @@ QString kotaiLine(bool curly)
 QString line(const QStringList& fields)
 {
     QString out;
-    for (int i = 0; i < 16; ++i)
-        out += fields.value(i) + QLatin1Char('\'');
+    for (const QString& field : fields)
+        out += field + QLatin1Char('\'');
     return out;
+}
+
+QString blockLine(const QStringList& fields)
+{
+    return line(padded(fields.mid(0, 16), 16));
 }
 
 QStringList block(const QString& byoName, const QString& syosinDate, const QString& gensyo)
 {
     QStringList out;
-    out << line({"Name", "", byoName, "A1", "", syosinDate, syosinDate, "", "未", "1", "", "", "へい病"});
-    out << line({"Data"}) << line({"Data"}) << line({"Data", "", "100", "10", "50", "", "60", "10", "600"});
+    out << blockLine({"Name", "", byoName, "A1", "", syosinDate, syosinDate, "", "未", "1", "", "", "へい病"});
+    out << blockLine({"Data"}) << blockLine({"Data"})
+        << blockLine({"Data", "", "100", "10", "50", "", "60", "10", "600"});
     for (int j = 1; j <= 20; ++j) {
         const QString n = QString::number(j);
         for (int r = 0; r < 11; ++r) {
@@ -41,7 +56,7 @@ QStringList block(const QString& byoName, const QString& syosinDate, const QStri
                 f << syosinDate << "T=38.5 P=70 R=20";
             if (j == 1 && r == 1)
                 f << gensyo << "筋肉内注射" << "薬A" << "100ml" << "1" << "100" << "50" << "" << "40･0･0･0";
-            out << line(f);
+            out << blockLine(f);
         }
     }
     return out;
@@ -53,6 +68,45 @@ QStringList chart(const QList<QStringList>& blocks, bool curly)
     for (const QStringList& b : blocks)
         out += b;
     return out;
+}
+
+QStringList kotai(const QString& earTag, const QString& name, const QString& base, const QString& syurui,
+                  const QString& seibetu, const QString& birth)
+{
+    return {"Main", syurui, "", "", birth, seibetu, name, "", "包", "", earTag, "黒", "", base, "", "-"};
+}
+
+QStringList nouka(const QString& tiku, const QString& name, const QString& code)
+{
+    return padded({"Main", tiku, name, code, "住所"}, 15);
+}
+
+QStringList nameRecord(const QString& byoName, const QString& syosin, const QString& syusin,
+                       const QString& tenkiDate, const QString& tenki, const QString& count, const QString& kind,
+                       const QString& teisyutu)
+{
+    return {"", byoName, "", "", syosin, syusin, tenkiDate, tenki, count, "", "", kind, teisyutu, "", ""};
+}
+
+QStringList dataRecord(const QString& outcomeDate2, const QString& outcome2)
+{
+    return {"", "", "", "", "", "", outcomeDate2, outcome2, "", "", "", "", "", "", ""};
+}
+
+void write(const QString& localPath, const QStringList& nouka, const QStringList& kotai,
+           const QList<Episode>& episodes)
+{
+    QStringList lines = {line(nouka), line(kotai)};
+    for (const Episode& episode : episodes) {
+        lines.append(blockLine(QStringList{"Name"} + episode.name));
+        lines.append(blockLine(QStringList{"Data"} + episode.data1));
+        lines.append(blockLine({"Data"}));
+        lines.append(blockLine({"Data"}));
+        for (int j = 0; j < 20; ++j)
+            for (int k = 0; k < 11; ++k)
+                lines.append(blockLine({"Sinsatu", QString::number(j + 1)}));
+    }
+    TestFixture::writeCp932(localPath, lines);
 }
 
 const QString editorChart = QStringLiteral("H7_00010001_1234_0.sxd");

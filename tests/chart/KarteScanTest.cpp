@@ -1,0 +1,101 @@
+#include "KarteFixture.h"
+#include "TestFixture.h"
+#include "TestRegistry.h"
+
+#include "chart/KarteScan.h"
+#include "common/KarteFolderList.h"
+
+#include <QtTest>
+
+namespace {
+// Four charts of one farmer in the H7 folder: two sound ones with episodes, one damaged, one
+// without episodes; plus the name of a chart that is not there.
+QStringList writeCharts(const TempDataRoot& root)
+{
+    const auto chart = [&](const QString& name, const QStringList& lines) {
+        TestFixture::writeCp932(root.file(QStringLiteral("H7/") + name), lines);
+        return name;
+    };
+    QStringList damaged = KarteFixture::chart({KarteFixture::block(QStringLiteral("蹄病"), QStringLiteral("7.1.1"))});
+    damaged[2 + 9] += QStringLiteral("余り'");
+    return {chart(QStringLiteral("H7_00010001_1_0.sxd"),
+                  KarteFixture::chart({KarteFixture::block(QStringLiteral("乳房炎"), QStringLiteral("7.5.2")),
+                                       KarteFixture::block(QStringLiteral("卵巣静止"), QStringLiteral("7.6.3"))})),
+            chart(QStringLiteral("H7_00010001_2_0.sxd"), damaged),
+            chart(QStringLiteral("H7_00010001_3_0.sxd"), KarteFixture::chart({})),
+            QStringLiteral("H7_00010001_4_0.sxd"),
+            chart(QStringLiteral("H7_00010001_5_0.sxd"),
+                  KarteFixture::chart({KarteFixture::block(QStringLiteral("第四胃変位"), QStringLiteral("7.4.1"))}))};
+}
+} // namespace
+
+class KarteScanTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void chartsInListOrderWithReportsAndProgress()
+    {
+        TempDataRoot root;
+        const QStringList names = writeCharts(root);
+        QStringList visited;
+        QStringList reports;
+        QList<KarteScan::Progress> progress;
+        const bool whole = KarteScan::forEachChart(root.file("H7"), names, [&](const KarteScan& chart) {
+            visited.append(QFileInfo(chart.path).fileName() + QLatin1Char('/') + QString::number(chart.blockCount()));
+            return true;
+        }, &reports, [&](const KarteScan::Progress& p) { progress.append(p); });
+        QVERIFY(whole);
+        QCOMPARE(visited, (QStringList{"H7_00010001_1_0.sxd/2", "H7_00010001_3_0.sxd/0", "H7_00010001_5_0.sxd/1"}));
+        QCOMPARE(reports.size(), 2);
+        QVERIFY2(reports.at(0).contains(QStringLiteral("H7_00010001_2_0.sxd（12 行目")), qPrintable(reports.at(0)));
+        QCOMPARE(reports.at(1), KarteScan::missingText(root.file("H7/H7_00010001_4_0.sxd")));
+        QVERIFY(progress.size() >= 2);
+        QCOMPARE(progress.first().done, 0);
+        QCOMPARE(progress.first().total, 5);
+        QCOMPARE(progress.last().done, 5);
+        QCOMPARE(progress.last().fileName, QStringLiteral("H7_00010001_5_0.sxd"));
+    }
+
+    void episodesOfTheListingAndAnEarlyEnd()
+    {
+        TempDataRoot root;
+        writeCharts(root);
+        KarteFolderList list;
+        list.refresh(root.file("H7"));
+        QStringList episodes;
+        QStringList reports;
+        QVERIFY(KarteScan::forEachEpisode(list, [&](const KarteScan& chart, int k, const KarteNameRecord& name) {
+            episodes.append(QStringLiteral("%1 %2 %3").arg(QFileInfo(chart.path).fileName()).arg(k).arg(name.ByoName));
+            return true;
+        }, &reports));
+        QCOMPARE(episodes, (QStringList{"H7_00010001_1_0.sxd 0 乳房炎", "H7_00010001_1_0.sxd 1 卵巣静止",
+                                        "H7_00010001_5_0.sxd 0 第四胃変位"}));
+        QCOMPARE(reports.size(), 1);
+
+        int seen = 0;
+        QVERIFY(!KarteScan::forEachEpisode(list, [&](const KarteScan&, int, const KarteNameRecord&) {
+            return ++seen < 2;
+        }));
+        QCOMPARE(seen, 2);
+    }
+
+    void aScanKeptPastItsCallKeepsItsLines()
+    {
+        TempDataRoot root;
+        const QStringList names = writeCharts(root);
+        QList<KarteScan> kept;
+        KarteScan::forEachChart(root.file("H7"), names, [&](const KarteScan& chart) {
+            kept.append(chart);
+            return true;
+        });
+        QCOMPARE(kept.size(), 3);
+        QCOMPARE(kept.at(0).nameRecord(1)->ByoName, QStringLiteral("卵巣静止"));
+        QCOMPARE(kept.at(0).episode(0)->sinsatu(0).SinsatuDate, QStringLiteral("7.5.2"));
+        QCOMPARE(kept.at(2).nameRecord(0)->ByoName, QStringLiteral("第四胃変位"));
+        QCOMPARE(kept.at(2).kotai().Mimiban, QStringLiteral("1234"));
+    }
+};
+
+NOLVARI_TEST(KarteScanTest)
+#include "KarteScanTest.moc"
