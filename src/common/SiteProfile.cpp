@@ -72,6 +72,17 @@ SiteProfile SiteProfile::lookup(const QList<SiteProfile>& rows, Ken ken,
     return SiteProfile();
 }
 
+QList<SiteProfile> SiteProfile::tottoriRows(const QList<SiteProfile>& rows, const QString& doctorName)
+{
+    QList<SiteProfile> found;
+    for (const SiteProfile& row : rows) {
+        if (row.prefecture == Ken::Tottori && !row.key.isEmpty() && row.key != QLatin1String("*")
+            && doctorName.contains(row.key))
+            found.append(row);
+    }
+    return found;
+}
+
 SiteProfile SiteProfile::kenRow(const QList<SiteProfile>& rows, Ken ken)
 {
     for (const SiteProfile& row : rows) {

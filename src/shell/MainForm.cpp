@@ -15,7 +15,9 @@
 #include "codetables/MiyazakiYakkaForm.h"
 #include "codetables/YakkaTourokuForm.h"
 #include "notices/TuchiboForm.h"
+#include "records/SinryoKirokuForm.h"
 #include "registers/MasterForm.h"
+#include "tallies/SyukeiForm.h"
 #include "treatmentbook/IbaragiForm.h"
 #include "treatmentbook/IbaragiSyukeiForm.h"
 #include "common/CodeTableLoader.h"
@@ -495,6 +497,8 @@ void MainForm::ShowSubForm(SubForm form)
     case SubForm::TuchiboForm: showModal<::TuchiboForm>(); break;
     case SubForm::IbaragiForm: ::IbaragiForm::open(this); break;
     case SubForm::IbaragiSyukeiForm: showModal<::IbaragiSyukeiForm>(); break;
+    case SubForm::SinryoKirokuForm: showModal<::SinryoKirokuForm>(); break;
+    case SubForm::SyukeiForm: showModal<::SyukeiForm>(); break;
     // The windows of the other subsystems are opened here, one line each, as they are built.
     default: break;
     }

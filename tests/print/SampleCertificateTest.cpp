@@ -17,6 +17,7 @@
 #include "dialogs/NenGappiForm.h"
 #include "print/PrintDialogOpener.h"
 #include "print/mie_saga_okinawa/PrintMieForm.h"
+#include "print/mie_saga_okinawa/PrintSagaForm.h"
 #include "print/tottori_miyazaki/PrintMiyazakiForm.h"
 
 #include <QRadioButton>
@@ -25,6 +26,7 @@
 #include <QImage>
 #include <QStandardPaths>
 #include <QtTest>
+#include <functional>
 
 namespace {
 
@@ -108,6 +110,9 @@ class SampleCertificateTest : public QObject
     QTemporaryDir dir;
     OpenChart editor;
     bool mieA4 = false;   // the Mie dialog prints on A4 (else B4)
+    // Opens the prefecture's dialog as the chart editor's print command does; the dialogs that
+    // no window opens are opened directly.
+    std::function<void()> opener = [] { PrintDialogOpener::open(nullptr); };
 
     void install(const QString& info, const QString& siteRow, bool miyazaki)
     {
@@ -156,7 +161,7 @@ class SampleCertificateTest : public QObject
             WindowMouse::click(print->CmdGd->at(0));
             return 0;
         });
-        PrintDialogOpener::open(nullptr);
+        opener();
         QCOMPARE(MsgBox::log().last().title, QStringLiteral("印刷"));
         QVERIFY2(MsgBox::log().last().text.startsWith("印刷終了"), qPrintable(MsgBox::log().last().text));
     }
@@ -170,7 +175,11 @@ class SampleCertificateTest : public QObject
     }
 
 private slots:
-    void init() { TestFixture::resetGlobals(); }
+    void init()
+    {
+        TestFixture::resetGlobals();
+        opener = [] { PrintDialogOpener::open(nullptr); };
+    }
 
     void tottori()
     {
@@ -255,6 +264,42 @@ private slots:
         QCOMPARE(pages, 2);
         QVERIFY(pdfWordNear(words, "山本", 139.5, 41 - 10.5 / 6));
         QVERIFY(pdfWordNear(words, "925", 162 - 9.5 / 6 * 3, 237 - 9.5 / 6));
+    }
+
+    // Seven examinations on the Saga form, B4 landscape: two pages, examination 7 in the first
+    // box of the second; the year is picked in the dialog (no built-in one).
+    void saga()
+    {
+        install("佐賀県,0", "", false);
+        opener = [] {
+            SharedState::get().Hand.PrintNendo = "6";
+            PrintSagaForm form;
+            ModalHost::exec(form);
+        };
+        auto device = recordPrints();
+        printFromTheDialog({});
+        const double B = 12;
+        QCOMPARE(device->paper(), PrintDevice::Paper::JisB4);
+        QCOMPARE(device->orientation(), PrintDevice::Orientation::Landscape);
+        QCOMPARE(device->ofKind(RecordingPrintDevice::Kind::NewPage).size(), 2);
+        for (int page : {1, 2}) {
+            QVERIFY(hasItem(*device, "山本 一郎", page, 11, 1, B + 114, 34));
+            QVERIFY(hasItem(*device, "20", page, 9, 1, B + 217, 210));         // the chart date
+            QVERIFY(hasItem(*device, "佐藤 誠", page, 14, 1, B + 212, 238));
+        }
+        QVERIFY(hasItem(*device, "第四胃変位 2-15-0", 1, 10, 1, B + 3, 72));
+        QVERIFY(hasItem(*device, "経過1", 1, 10, 1, B + 3, 152));
+        QVERIFY(hasItem(*device, "7", 2, 9, 1, B + 7, 145));                   // examination 7, day 7
+        QVERIFY(hasItem(*device, "925", 1, 10, 2, B + 302.5, 197));
+        QCOMPARE(device->ofKind(RecordingPrintDevice::Kind::Picture).size(), 1);
+
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        int pages = 0;
+        const QMap<QString, QPointF> words = PdfWords::topLeftMm(printPdf({}), &pages);
+        QCOMPARE(pages, 2);
+        QVERIFY(pdfWordNear(words, "山本", B + 114, 34 - 11.0 / 6));
+        QVERIFY(pdfWordNear(words, "925", B + 302.5 - 10.0 / 6 * 3, 197 - 10.0 / 6));
     }
 
     void miyazaki()

@@ -7,9 +7,10 @@
 #include "common/MsgBox.h"
 #include "common/PrintDeviceSource.h"
 #include "common/SharedState.h"
+#include "common/StartupConfig.h"
 #include "print/common/SindansyoPrintDialog.h"
-#include "print/mie_saga_okinawa/PrintMieForm.h"
 
+#include <QDate>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -31,7 +32,6 @@ void TestFixture::resetGlobals()
     ModalHost::setHandler(nullptr);
     PrintDeviceSource::setFactory(nullptr);
     SindansyoPrintDialog::setNendoPicker(nullptr);
-    PrintMieForm::kioku() = {};
 }
 
 QString TestFixture::writeBytes(const QString& localPath, const QByteArray& bytes)
@@ -117,6 +117,18 @@ TempDataRoot::TempDataRoot() : previousRoot(DataPath::root())
 void TempDataRoot::useSample() const
 {
     copyFolder(TestFixture::sourceDir() + QStringLiteral("/sample/Nolvari"), dir.path());
+}
+
+void TempDataRoot::useInstallation(const QString& info, const QStringList& siteRows) const
+{
+    useSample();
+    QDir(file("H7")).removeRecursively();
+    QDir().mkpath(file("H7"));
+    write("set/info.ini", {info});
+    write("set/SiteProfile.ini", siteRows);
+    QString error;
+    if (!StartupConfig::load(SharedState::get(), QDate(2025, 6, 20), &error))
+        qFatal("test installation does not load: %s", qPrintable(error));
 }
 
 TempDataRoot::~TempDataRoot()

@@ -38,6 +38,11 @@ struct DrawnForm
     // A horizontal line running right, a vertical one running down, from (x, y).
     static Line horizontal(float x, float y, float length, int width) { return {x, y, x + length, y, width}; }
     static Line vertical(float x, float y, float length, int width) { return {x, y, x, y + length, width}; }
+    // A rectangle from (x1, y1) to (x2, y2) as four lines: top, right, bottom, left.
+    static QList<Line> box(float x1, float y1, float x2, float y2, int width)
+    {
+        return {{x1, y1, x2, y1, width}, {x2, y1, x2, y2, width}, {x2, y2, x1, y2, width}, {x1, y2, x1, y1, width}};
+    }
 
     // Draws the captions, then the lines, at the offsets (no stretch, no rounding); the printer
     // keeps the last caption's face and size and the last line's width.
