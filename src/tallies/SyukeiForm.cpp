@@ -2,6 +2,7 @@
 
 #include "BetuPrintProc.h"
 #include "BetuSyukeiProc.h"
+#include "CheckForm.h"
 #include "IninjyoOitaPrintProc.h"
 #include "KarteMaisuProc.h"
 #include "OptionForm.h"
@@ -722,6 +723,8 @@ void SyukeiForm::jyuufukuCheck()
         MsgBox::show(QStringLiteral("重複チェックは「対象月が提出月のカルテを抽出」の場合のみです。"), QStringLiteral("確認"));
         return;
     }
+    CheckForm check(syukei.rows, this);
+    ModalHost::exec(check);
 }
 
 void SyukeiForm::openMarkedKarte()

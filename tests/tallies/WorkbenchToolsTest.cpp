@@ -1,0 +1,111 @@
+#include "SyukeiFixture.h"
+#include "TestRegistry.h"
+#include "WindowMouse.h"
+
+#include "chart/KarteScan.h"
+#include "common/ClipboardText.h"
+#include "common/FlexGrid.h"
+#include "common/LabelButton.h"
+#include "common/LabelButtonArray.h"
+#include "common/ModalHost.h"
+#include "common/MsgBox.h"
+#include "common/PrintDeviceSource.h"
+#include "common/RecordingPrintDevice.h"
+#include "common/SharedState.h"
+#include "tallies/CheckForm.h"
+#include "tallies/OptionForm.h"
+#include "tallies/SyukeiForm.h"
+#include "tallies/YakuhinSyukei.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtTest>
+
+// The drug tally and the duplicate check opened from the workbench's commands, on copies of the
+// sample installation.
+class WorkbenchToolsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { TestFixture::resetGlobals(); }
+    void cleanup() { ModalHost::setHandler({}); }
+
+    // "薬品集計印刷" opens the tally dialog: its year box holds the Reiwa year, "集計開始" fills
+    // the grid from every chart of the year, "印刷開始" prints the list under 令和, the transfer
+    // copies the grid.
+    void drugTally()
+    {
+        SyukeiInstallation inst("鳥取県,0", true);
+        auto device = std::make_shared<RecordingPrintDevice>();
+        PrintDeviceSource::setFactory([device](const QString&) { return device; });
+        int gridRows = 0;
+        QString year;
+        ModalHost::setHandler([&](QDialog& dialog) {
+            auto* options = qobject_cast<OptionForm*>(&dialog);
+            if (!options)
+                return 0;
+            year = options->inpTx[2]->text();
+            options->inpTx[0]->setText("4");
+            options->inpTx[1]->setText("7");
+            options->CmdGd_Click(3);
+            gridRows = options->DataGrid->rows();
+            options->CmdGd_Click(2);
+            options->CmdGd_Click(4);
+            options->CmdGd_Click(0);
+            return 0;
+        });
+        SyukeiForm form;
+        QVERIFY(WindowMouse::showWindow(form.SyukeiGrid));
+        QVERIFY(WindowMouse::click(form.ComandGd->at(10)));
+        QCOMPARE(year, SharedState::get().ReiwaNen);
+        const SharedState& s = SharedState::get();
+        const YakuhinSyukei expected = YakuhinSyukei::YakuhinSyukeiProc({year, "4", "7"}, s.karteFolder(), s.KarteFileList);
+        QVERIFY(!expected.rows().isEmpty());
+        QCOMPARE(gridRows, 1 + int(expected.rows().size()));
+        QVERIFY(device->texts().contains(QStringLiteral("令和 %1 年 4 月～ 7 月までの薬品使用明細").arg(year)));
+        QVERIFY(device->texts().contains(expected.rows().first().name));
+        QVERIFY(ClipboardText::get().startsWith(QStringLiteral("No\t薬名\t規格・適用\t数量\t\r1\t") + expected.rows().first().name));
+        QCOMPARE(MsgBox::log().last().title, QStringLiteral("転送"));
+    }
+
+    // At the Ibaraki clinic, "重複チェック" on the list extracted by submission month ("全")
+    // opens the check on that list: every dated visit of the year's episodes shows once.
+    void duplicateCheck()
+    {
+        SyukeiInstallation inst("茨城県,IBCL", true, {"IBCL,茨城県,SiteIbarakiClinic"});
+        int visits = 0;
+        const SharedState& s = SharedState::get();
+        for (const QString& file : s.KarteFileList) {
+            const KarteScan chart = KarteScan::read(s.kartePath(file));
+            for (int k = 0; k < chart.blockCount(); ++k)
+                for (int j = 0; j < 20; ++j)
+                    visits += chart.blockLine(k, KarteBlock::sinsatuRow(j))->at(2).isEmpty() ? 0 : 1;
+        }
+        int shown = -1;
+        ModalHost::setHandler([&](QDialog& dialog) {
+            auto* check = qobject_cast<CheckForm*>(&dialog);
+            if (!check)
+                return 0;
+            check->CmdGd_Click(1);
+            shown = 0;
+            for (int r = 2; r < check->ResGrid->rows(); ++r)
+                for (int c = 1; c < check->ResGrid->cols(); c += 3)
+                    shown += check->ResGrid->textMatrix(r, c).isEmpty() ? 0 : 1;
+            return 0;
+        });
+        SyukeiForm form;
+        QVERIFY(WindowMouse::showWindow(form.SyukeiGrid));
+        QVERIFY(WindowMouse::click(form.SyoriOp[1]));
+        QVERIFY(WindowMouse::click(form.ComandGd->at(0)));
+        QVERIFY(WindowMouse::click(form.SentakuGd->at(12)));
+        QCOMPARE(form.grid().rows(), 7 + 3);
+        QVERIFY(WindowMouse::click(form.ComandGd->at(11)));
+        QVERIFY(visits > 5);
+        QCOMPARE(shown, visits);
+        QCOMPARE(MsgBox::log().last().title, QStringLiteral("重複診療チェック"));
+    }
+};
+
+NOLVARI_TEST(WorkbenchToolsTest)
+#include "WorkbenchToolsTest.moc"
