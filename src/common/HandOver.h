@@ -123,6 +123,11 @@ struct HandOver
     QStringList CopyKarteLines; // the open episode's 224 block lines
     QString IbaragiDocNameOut;  // the veterinarian the Ibaraki certificate printed
 
+    // Post-mortem certificate: the symptom candidate chosen (empty: none) and the sheet count
+    // kept between the window's openings.
+    QString KenanKouhoOut;
+    QString KenanMaiKioku;
+
     // Print options of the notification book (and choices of the workbench's option dialog):
     // 0 closed without printing, 1 print everything, 2 print one day, that day as typed.
     int PrintSentakuOut = 0;

@@ -271,7 +271,7 @@ void SinryoKirokuForm::loadAtamaList()
         SinryoAtamaList::openNameGrid(TextFile::read(DataPath::file(QStringLiteral("set\\NameCode.ini"))).texts());
     AtamaList->clear();
     AtamaList->addItems(s.ken == Ken::Tottori ? SinryoAtamaList::TottoriAtamaListProc(
-                                                    grid, TikuNames, SiteProfile::tottoriRows(s.SiteRows, DocName))
+                                                    grid, TikuNames, SiteProfile::lookupAll(s.SiteRows, Ken::Tottori, QString(), DocName))
                                               : SinryoAtamaList::items(grid, TikuNames));
 }
 

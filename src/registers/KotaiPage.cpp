@@ -17,7 +17,6 @@
 #include "common/LabelButtonArray.h"
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
-#include "common/PrintEndMessage.h"
 #include "common/QtPrintDevice.h"
 #include "common/SharedState.h"
 #include "common/TextFile.h"
@@ -711,7 +710,12 @@ bool KotaiPage::ItiranPrint()
     std::unique_ptr<QtPrintDevice> device = QtPrintDevice::forSystem(QStringLiteral("個体一覧"));
     KotaiItiranPrint::KotaiItiranPrintProc(*device, NameHyojiGd->text(), rows, twipPerMm);
     QString error;
-    const bool ended = device->endDoc(&error);
-    PrintEndMessage(*device, ended, error);
+    if (!device->endDoc(&error)) {
+        MsgBox::show(error, QStringLiteral("印刷"));
+        return true;
+    }
+    const QString where = device->destinationMessage();
+    MsgBox::show(where.isEmpty() ? QStringLiteral("終了しました。") : QStringLiteral("終了しました。\n") + where,
+                 QStringLiteral("印刷"));
     return true;
 }

@@ -1,5 +1,7 @@
 #include "BetuPrintProc.h"
 
+#include "PageLineProc.h"
+
 #include "common/PrintDevice.h"
 #include "print/common/PrintTextAlignProc.h"
 
@@ -19,15 +21,8 @@ const QString Face = QStringLiteral("ＭＳ Ｐ明朝");
 void BetuPrintProc::print(PrintDevice& device, const QList<QStringList>& rows)
 {
     device.setPaper(PrintDevice::Paper::A4, PrintDevice::Orientation::Portrait);
-    int n = 0;
-    for (const QStringList& row : rows) {
-        if (n == LinesPerPage) {
-            device.newPage();
-            n = 0;
-        }
-        ++n;
-        const float y = 6.0f * float(n) + 15.0f;
+    PageLineProc(device, rows.size(), LinesPerPage, [&](qsizetype k, float y) {
         for (const Cell& c : cells)
-            PrintTextAlignProc(device, Face, 11, c.align, 0, row.value(c.column), c.x, y, FormOffset{});
-    }
+            PrintTextAlignProc(device, Face, 11, c.align, 0, rows.at(k).value(c.column), c.x, y, FormOffset{});
+    });
 }

@@ -1,5 +1,7 @@
 #include "SyukeiListPrintProc.h"
 
+#include "PageLineProc.h"
+
 #include "common/PrintDevice.h"
 #include "print/common/ListPrintRule.h"
 
@@ -15,15 +17,8 @@ void SyukeiListPrintProc::print(PrintDevice& device, const QList<QStringList>& r
 {
     device.setPaper(PrintDevice::Paper::A4, PrintDevice::Orientation::Landscape);
     ListPrintRule rule(device, ListPrintRule::TextY::Bottom);
-    int n = 0;
-    for (const QStringList& row : rows) {
-        if (n == LinesPerPage) {
-            device.newPage();
-            n = 0;
-        }
-        ++n;
-        const float y = 6.0f * float(n) + 15.0f;
+    PageLineProc(device, rows.size(), LinesPerPage, [&](qsizetype k, float y) {
         for (int c = 0; c < int(std::size(columnX)); ++c)
-            rule.text(row.value(c), 9, Mincho, ListPrintRule::Start, columnX[c], y);
-    }
+            rule.text(rows.at(k).value(c), 9, Mincho, ListPrintRule::Start, columnX[c], y);
+    });
 }

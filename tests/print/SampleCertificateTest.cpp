@@ -17,6 +17,7 @@
 #include "dialogs/NenGappiForm.h"
 #include "print/PrintDialogOpener.h"
 #include "print/mie_saga_okinawa/PrintMieForm.h"
+#include "print/mie_saga_okinawa/PrintOkinawa.h"
 #include "print/mie_saga_okinawa/PrintSagaForm.h"
 #include "print/tottori_miyazaki/PrintMiyazakiForm.h"
 
@@ -300,6 +301,44 @@ private slots:
         QCOMPARE(pages, 2);
         QVERIFY(pdfWordNear(words, "山本", B + 114, 34 - 11.0 / 6));
         QVERIFY(pdfWordNear(words, "925", B + 302.5 - 10.0 / 6 * 3, 197 - 10.0 / 6));
+    }
+
+    // Seven visits on the drawn Okinawa form, A4 landscape: two pages, each with its form and
+    // page number, visit 6 in the first box of the second, the totals on the second.
+    void okinawa()
+    {
+        install("沖縄県,OKC", "OKC,沖縄県,SiteOkinawaClinic,DoctorName=比嘉太郎,DoctorCode=****,"
+                              "DoctorAd=南風原町字兼城1,ClinicName=南風原診療所,VetNameSpaced=比 嘉 太 郎", false);
+        opener = [] {
+            PrintOkinawa form;
+            ModalHost::exec(form);
+        };
+        auto device = recordPrints();
+        printFromTheDialog({});
+        QCOMPARE(device->paper(), PrintDevice::Paper::A4);
+        QCOMPARE(device->orientation(), PrintDevice::Orientation::Landscape);
+        QCOMPARE(device->ofKind(RecordingPrintDevice::Kind::NewPage).size(), 2);
+        for (int page : {1, 2}) {
+            QVERIFY(hasItem(*device, "山本 一郎", page, 12, 3, 119, 29));
+            QVERIFY(hasItem(*device, "20", page, 9.5, 3, 126.5, 147));        // the chart date
+            QVERIFY(hasItem(*device, "南風原診療所", page, 14, 1, 66, 165));
+            QVERIFY(hasItem(*device, QStringLiteral("No. %1/2").arg(page), page, 8.2, 0, 251, 4.5));
+        }
+        QVERIFY(hasItem(*device, "第四胃変位 2-15-0", 1, 8.5, 1, 37, 79));
+        QVERIFY(hasItem(*device, "静注", 1, 8.5, 1, 183, 24));
+        QVERIFY(hasItem(*device, "6", 2, 10, 3, 141.5, 33));                  // visit 6, day 6
+        QVERIFY(hasItem(*device, "925", 2, 10, 2, 244, 178.5));
+        QVERIFY(!hasItem(*device, "925", 1, 10, 2, 244, 178.5));
+        QCOMPARE(device->ofKind(RecordingPrintDevice::Kind::Picture).size(), 1);
+        QCOMPARE(SharedState::get().DoctorInfo.DoctorName, QStringLiteral("比嘉太郎"));
+
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        int pages = 0;
+        const QMap<QString, QPointF> words = PdfWords::topLeftMm(printPdf({}), &pages);
+        QCOMPARE(pages, 2);
+        QVERIFY(pdfWordNear(words, "南風原診療所", 66, 165 - 14.0 / 6));
+        QVERIFY(pdfWordNear(words, "925", 244 - 10.0 / 6 * 3, 178.5 - 10.0 / 6));
     }
 
     void miyazaki()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PrintPlace.h"
 #include "TestFixture.h"
 
 #include "common/RecordingPrintDevice.h"
@@ -73,13 +74,3 @@ std::shared_ptr<RecordingPrintDevice> recordKirokuPrints();
 // A visit record with lines given as (category, content, quantity, withdrawal, start, end).
 SinryoKirokuRecord kirokuRecord(const QString& nouka, const QString& manth, const QString& day,
                                 const QString& mimi, const QList<QStringList>& lines, const QString& start = QString());
-
-// The text operations of a text, for failure messages: "p1 (x, y) 10.5pt".
-QString whereIs(const RecordingPrintDevice& device, const QString& text);
-// True when the device printed the text on the page with its vertical middle at (x, y) mm and,
-// by align 2 left, 3 centre or 4 right at x, within 0.05 mm.
-bool printedAt(const RecordingPrintDevice& device, const QString& text, int page, double x, double y, int align = 2,
-               double size = 0);
-// The lines drawn on a page from (x1, y1) to (x2, y2) mm within 0.05 mm.
-bool lineAt(const RecordingPrintDevice& device, int page, double x1, double y1, double x2, double y2,
-            int width = -1);

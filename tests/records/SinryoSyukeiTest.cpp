@@ -189,11 +189,11 @@ private slots:
             {"佐藤,鳥取県,SiteTottoriVetA,KirokuTikuOrder=西原:東谷,KirokuJyogai=甲",
              "誠,鳥取県,SiteTottoriVetB,KirokuJyogai2=丁太郎"});
         // Both keys held: the district order without 甲, then every registered district without 丁.
-        QCOMPARE(SinryoAtamaList::TottoriAtamaListProc(grid, tiku, SiteProfile::tottoriRows(rows, "佐藤 誠")),
+        QCOMPARE(SinryoAtamaList::TottoriAtamaListProc(grid, tiku, SiteProfile::lookupAll(rows, Ken::Tottori, QString(), "佐藤 誠")),
                  (QStringList{"丙:100", "乙:9", "乙:9", "甲:10", "丙:100"}));
-        QCOMPARE(SinryoAtamaList::TottoriAtamaListProc(grid, tiku, SiteProfile::tottoriRows(rows, "佐藤")),
+        QCOMPARE(SinryoAtamaList::TottoriAtamaListProc(grid, tiku, SiteProfile::lookupAll(rows, Ken::Tottori, QString(), "佐藤")),
                  (QStringList{"丙:100", "乙:9"}));
-        QCOMPARE(SinryoAtamaList::TottoriAtamaListProc(grid, tiku, SiteProfile::tottoriRows(rows, "田中")),
+        QCOMPARE(SinryoAtamaList::TottoriAtamaListProc(grid, tiku, SiteProfile::lookupAll(rows, Ken::Tottori, QString(), "田中")),
                  SinryoAtamaList::items(grid, tiku));
     }
 

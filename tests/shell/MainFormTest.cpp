@@ -301,8 +301,11 @@ private slots:
                            || opened == QList<SubForm>{SubForm::MasterForm}
                            || opened == QList<SubForm>{SubForm::TuchiboForm}
                            || opened == QList<SubForm>{SubForm::IbaragiSyukeiForm}
-
-                           || opened == QList<SubForm>{SubForm::SinryoKirokuForm};
+                           || opened == QList<SubForm>{SubForm::SinryoKirokuForm}
+                           || opened == QList<SubForm>{SubForm::SyukeiForm}
+                           || opened == QList<SubForm>{SubForm::BackUpForm}
+                           || opened == QList<SubForm>{SubForm::InportForm}
+                           || opened == QList<SubForm>{SubForm::ExportForm};
         QCOMPARE(!shown.isEmpty(), built);
         if (opened == QList<SubForm>{SubForm::SinryoKirokuForm})
             QCOMPARE(shown, QStringList{"SinryoKirokuForm"});

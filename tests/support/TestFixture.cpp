@@ -1,5 +1,7 @@
 #include "TestFixture.h"
 
+#include "attorney/IninjyoForm.h"
+#include "attorney/PrintMiyazakiIninnjyoForm.h"
 #include "common/Cp932.h"
 #include "common/DataPath.h"
 #include "common/FontSetup.h"
@@ -32,6 +34,8 @@ void TestFixture::resetGlobals()
     ModalHost::setHandler(nullptr);
     PrintDeviceSource::setFactory(nullptr);
     SindansyoPrintDialog::setNendoPicker(nullptr);
+    PrintMiyazakiIninnjyoForm::kioku() = {};
+    IninjyoForm::IninjyoDateKioku().clear();
 }
 
 QString TestFixture::writeBytes(const QString& localPath, const QByteArray& bytes)

@@ -22,12 +22,6 @@
 
 namespace {
 
-void pickMonth(SyukeiForm& form, int index)
-{
-    QVERIFY(WindowMouse::click(form.ComandGd->at(0)));
-    QVERIFY(WindowMouse::click(form.SentakuGd->at(index)));
-}
-
 int rowOf(const FlexGrid& g, const QString& byo)
 {
     for (int r = 2; r < g.rows(); ++r)
@@ -60,17 +54,6 @@ QMap<QString, QByteArray> charts(const QString& folder)
     return out;
 }
 
-QList<int> changedLines(const QByteArray& before, const QByteArray& after)
-{
-    const QList<QByteArray> a = before.split('\n');
-    const QList<QByteArray> b = after.split('\n');
-    QList<int> out;
-    for (int i = 0; i < std::max(a.size(), b.size()); ++i)
-        if (a.value(i) != b.value(i))
-            out.append(i);
-    return out;
-}
-
 } // namespace
 
 class SyukeiCommandTest : public QObject
@@ -81,8 +64,7 @@ private slots:
     void init()
     {
         TestFixture::resetGlobals();
-        MsgBox::setResponder([](const MsgBox::Call& c) { return MsgBox::defaultAnswer(c.buttons); });
-        MsgBox::clearLog();
+        answerMessages();
     }
     void cleanup() { ModalHost::setHandler({}); }
 

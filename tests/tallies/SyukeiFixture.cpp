@@ -1,11 +1,17 @@
 #include "SyukeiFixture.h"
 
+#include "WindowMouse.h"
+
 #include "chart/KarteBlock.h"
+#include "common/LabelButtonArray.h"
+#include "common/MsgBox.h"
 #include "common/SharedState.h"
 #include "common/StartupConfig.h"
+#include "tallies/SyukeiForm.h"
 
 #include <QDate>
 #include <QDir>
+#include <QtTest>
 
 QString SyukeiChart::fileName() const
 {
@@ -63,4 +69,27 @@ QString SyukeiInstallation::add(const SyukeiChart& chart, const QString& fileNam
     TestFixture::writeCp932(folder() + QLatin1Char('/') + name, chart.lines());
     SharedState::get().refreshKarteFileList();
     return name;
+}
+
+void answerMessages()
+{
+    MsgBox::setResponder([](const MsgBox::Call& call) { return MsgBox::defaultAnswer(call.buttons); });
+    MsgBox::clearLog();
+}
+
+void pickMonth(SyukeiForm& form, int index)
+{
+    QVERIFY(WindowMouse::click(form.ComandGd->at(0)));
+    QVERIFY(WindowMouse::click(form.SentakuGd->at(index)));
+}
+
+QList<int> changedLines(const QByteArray& before, const QByteArray& after)
+{
+    const QList<QByteArray> a = before.split('\n');
+    const QList<QByteArray> b = after.split('\n');
+    QList<int> out;
+    for (int i = 0; i < std::max(a.size(), b.size()); ++i)
+        if (a.value(i) != b.value(i))
+            out.append(i);
+    return out;
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class SyukeiForm;
+
 // One episode of a workbench test chart: the name-line values, the species･sex of its data line
 // and its drug-price total and fee.
 struct SyukeiEpisode
@@ -56,3 +58,11 @@ public:
 private:
     TempDataRoot root;
 };
+
+// Every message box answered with its default button, the log emptied.
+void answerMessages();
+// Picks a month of the workbench as a person does: "[対象]", then the month's label (index 0 to
+// 11 the months, 12 "全", 13 "未転帰").
+void pickMonth(SyukeiForm& form, int index);
+// The lines (0-based, split at LF) in which two versions of a file differ.
+QList<int> changedLines(const QByteArray& before, const QByteArray& after);

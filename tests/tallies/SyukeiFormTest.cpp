@@ -19,13 +19,6 @@
 
 namespace {
 
-// Picks a month in the picker as a person does: "[対象]", then the month's label.
-void pickMonth(SyukeiForm& form, int index)
-{
-    QVERIFY(WindowMouse::click(form.ComandGd->at(0)));
-    QVERIFY(WindowMouse::click(form.SentakuGd->at(index)));
-}
-
 QStringList column(const FlexGrid& grid, int col)
 {
     QStringList out;
@@ -43,11 +36,6 @@ QList<int> paintedMarks(const FlexGrid& grid)
     return out;
 }
 
-void answerEverything()
-{
-    MsgBox::setResponder([](const MsgBox::Call& call) { return MsgBox::defaultAnswer(call.buttons); });
-}
-
 } // namespace
 
 class SyukeiFormTest : public QObject
@@ -58,7 +46,7 @@ private slots:
     void init()
     {
         TestFixture::resetGlobals();
-        answerEverything();
+        answerMessages();
     }
 
     // "全" lists every episode of the year, sorted by farmer in bands, numbered from the top,

@@ -1,4 +1,4 @@
-#include "TestFixture.h"
+#include "SyukeiFixture.h"
 #include "TestRegistry.h"
 
 #include "common/Ken.h"
@@ -77,8 +77,7 @@ private slots:
     void init()
     {
         TestFixture::resetGlobals();
-        MsgBox::setResponder([](const MsgBox::Call& c) { return MsgBox::defaultAnswer(c.buttons); });
-        MsgBox::clearLog();
+        answerMessages();
     }
 
     void maisu_data()

@@ -36,7 +36,9 @@ class ListPrintRule
 {
 public:
     enum class TextY { Bottom, Middle };
-    enum Align { Centre = 0, Start = 1, End = 2 };
+    // EndBytes: dx is the whole byte width (bytes x half an em), so that any text, an amount of
+    // half-width digits too, ends at x.
+    enum Align { Centre = 0, Start = 1, End = 2, EndBytes = 3 };
 
     static constexpr float EmPerPoint = 25.0f / 72.0f;
     static QString fontName(int index);
