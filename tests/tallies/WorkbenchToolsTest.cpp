@@ -1,7 +1,10 @@
+#include "PdfWords.h"
 #include "SyukeiFixture.h"
 #include "TestRegistry.h"
 #include "WindowMouse.h"
 
+#include "attorney/IninjyoForm.h"
+#include "attorney/IninjyoList.h"
 #include "chart/KarteScan.h"
 #include "common/ClipboardText.h"
 #include "common/FlexGrid.h"
@@ -10,6 +13,7 @@
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
 #include "common/PrintDeviceSource.h"
+#include "common/QtPrintDevice.h"
 #include "common/RecordingPrintDevice.h"
 #include "common/SharedState.h"
 #include "tallies/CheckForm.h"
@@ -17,8 +21,11 @@
 #include "tallies/SyukeiForm.h"
 #include "tallies/YakuhinSyukei.h"
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // The drug tally and the duplicate check opened from the workbench's commands, on copies of the
@@ -104,6 +111,60 @@ private slots:
         QVERIFY(visits > 5);
         QCOMPARE(shown, visits);
         QCOMPARE(MsgBox::log().last().title, QStringLiteral("重複診療チェック"));
+    }
+    // In 鳥取県 "委任状印刷" opens the power-of-attorney window over the extracted list, at the
+    // workbench's top edge; its print puts every listed disease in a PDF on the old and the new form.
+    void attorneyWindow()
+    {
+        SyukeiInstallation inst("鳥取県,0", true);
+        QTemporaryDir dir;
+        QList<QStringList> rows;
+        int top = -1;
+        QStringList ends;
+        QList<QMap<QString, QPointF>> words;
+        ModalHost::setHandler([&](QDialog& dialog) {
+            auto* attorney = qobject_cast<IninjyoForm*>(&dialog);
+            if (!attorney)
+                return 0;
+            rows = attorney->Rows;
+            top = attorney->y();
+            attorney->DateGd->setText("7.6.1");
+            for (const bool newForm : {false, true}) {
+                const QString pdf = dir.filePath(newForm ? "new.pdf" : "old.pdf");
+                PrintDeviceSource::setFactory([pdf](const QString&) { return QtPrintDevice::toPdf(pdf); });
+                attorney->InsatuCh[2]->setChecked(newForm);
+                WindowMouse::click(attorney->CmdGd->at(1));
+                ends.append(MsgBox::log().last().text);
+                words.append(PdfWords::topLeftMm(pdf));
+            }
+            WindowMouse::click(attorney->CmdGd->at(0));
+            return 0;
+        });
+        SyukeiForm form;
+        QVERIFY(WindowMouse::showWindow(form.SyukeiGrid));
+        QVERIFY(WindowMouse::click(form.SyoriOp[1]));
+        pickMonth(form, 12);
+        const FlexGrid& grid = form.grid();
+        QStringList extracted;
+        for (int r = 2; r < grid.rows() - 1; ++r)
+            extracted.append(grid.textMatrix(r, SyukeiList::Name) + '/' + grid.textMatrix(r, SyukeiList::Syosin));
+        QVERIFY(extracted.size() > 1);
+        QVERIFY(WindowMouse::click(form.ComandGd->at(9)));
+        QStringList listed;
+        for (const QStringList& row : rows)
+            listed.append(row.value(IninjyoList::NameCol) + '/' + row.value(IninjyoList::SyosinCol));
+        extracted.sort();
+        listed.sort();
+        QCOMPARE(listed, extracted);
+        QCOMPARE(top, form.geometry().top());
+        QCOMPARE(ends.size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY2(ends.at(i).startsWith(QStringLiteral("終了しました。")), qPrintable(ends.at(i)));
+            for (const QStringList& row : rows)
+                QVERIFY2(words.at(i).contains(row.value(IninjyoList::ByoCol)),
+                         qPrintable(row.value(IninjyoList::ByoCol) + ": " + QStringList(words.at(i).keys()).join(' ')));
+            QCOMPARE(words.at(i).contains(QStringLiteral("鳥取県")), i == 0);
+        }
     }
 };
 
