@@ -126,6 +126,7 @@ private:
     QTableWidgetItem* cell(int row, int col);
     const QTableWidgetItem* cellAt(int row, int col) const;
     bool isFixed(int row, int col) const { return row < fixedRowCount || col < fixedColCount; }
+    bool inGrid(int row, int col) const { return row >= 0 && col >= 0 && row < rowCount() && col < columnCount(); }
     void styleCell(int row, int col);
     void restyleAll();
     void applyColAlignment(int col);
