@@ -55,11 +55,11 @@ private slots:
             year = options->inpTx[2]->text();
             options->inpTx[0]->setText("4");
             options->inpTx[1]->setText("7");
-            options->CmdGd_Click(3);
+            WindowMouse::click(options->CmdGd->at(3));
             gridRows = options->DataGrid->rows();
-            options->CmdGd_Click(2);
-            options->CmdGd_Click(4);
-            options->CmdGd_Click(0);
+            WindowMouse::click(options->CmdGd->at(2));
+            WindowMouse::click(options->CmdGd->at(4));
+            WindowMouse::click(options->CmdGd->at(0));
             return 0;
         });
         SyukeiForm form;
@@ -94,7 +94,7 @@ private slots:
             auto* check = qobject_cast<CheckForm*>(&dialog);
             if (!check)
                 return 0;
-            check->CmdGd_Click(1);
+            WindowMouse::click(check->CmdGd->at(1));
             shown = 0;
             for (int r = 2; r < check->ResGrid->rows(); ++r)
                 for (int c = 1; c < check->ResGrid->cols(); c += 3)
