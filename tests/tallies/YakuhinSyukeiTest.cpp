@@ -1,3 +1,4 @@
+#include "FailingPrintDevice.h"
 #include "PrintItems.h"
 #include "TallyChart.h"
 #include "TestFixture.h"
@@ -39,18 +40,6 @@ QStringList rowTexts(const QList<YakuhinSyukei::Row>& rows)
         out.append(r.name + u'|' + r.kikaku + u'|' + r.suryo);
     return out;
 }
-
-// A device whose pages cannot be produced.
-class FailingDevice : public RecordingPrintDevice
-{
-public:
-    bool endDoc(QString* errorText) override
-    {
-        if (errorText)
-            *errorText = QStringLiteral("プリンタに印刷できませんでした。");
-        return false;
-    }
-};
 
 } // namespace
 
@@ -240,9 +229,9 @@ private slots:
         QCOMPARE(MsgBox::log().last().text, QStringLiteral("終了しました。"));
         QVERIFY(hasListText(*device, "ペニシリン", 1, 11, 1, 32, 64, true));
 
-        PrintDeviceSource::setFactory([](const QString&) { return std::make_shared<FailingDevice>(); });
+        PrintDeviceSource::setFactory([](const QString&) { return std::make_shared<FailingPrintDevice>(); });
         YakuhinCommand::YakuhinMeisaiPrintProc(c);
-        QCOMPARE(MsgBox::log().last().text, QStringLiteral("プリンタに印刷できませんでした。"));
+        QCOMPARE(MsgBox::log().last().text, FailingPrintDevice::failureText());
         QCOMPARE(MsgBox::log().last().title, QStringLiteral("印刷"));
     }
 };
