@@ -167,7 +167,7 @@ QString FlexGrid::textMatrix(int row, int col) const
 
 void FlexGrid::setTextMatrix(int row, int col, const QString& text)
 {
-    if (row < 0 || col < 0 || row >= rowCount() || col >= columnCount())
+    if (!inGrid(row, col))
         return;
     cell(row, col)->setText(text);
 }
@@ -186,6 +186,10 @@ Qt::Alignment FlexGrid::qtAlignment(Alignment alignment, bool fixed) const
 
 void FlexGrid::styleCell(int row, int col)
 {
+    // The alignments outlive columns taken away; a cell outside the grid has no item to style (an
+    // item set there would belong to no one).
+    if (!inGrid(row, col))
+        return;
     QTableWidgetItem* it = item(row, col);
     if (it) {
         styleItem(it, row, col);
@@ -289,7 +293,7 @@ void FlexGrid::setFixedAlignment(int col, Alignment alignment)
 
 void FlexGrid::setCellAlignment(int row, int col, Alignment alignment)
 {
-    if (row < rowCount() && col < columnCount())
+    if (inGrid(row, col))
         cell(row, col)->setTextAlignment(qtAlignment(alignment, isFixed(row, col)));
 }
 
@@ -333,7 +337,7 @@ void FlexGrid::setForeColorSel(const QColor& color)
 
 void FlexGrid::setCellBackColor(int row, int col, const QColor& color)
 {
-    if (row < rowCount() && col < columnCount())
+    if (inGrid(row, col))
         cell(row, col)->setBackground(color);
 }
 
@@ -345,7 +349,7 @@ QColor FlexGrid::cellBackColor(int row, int col) const
 
 void FlexGrid::setCellForeColor(int row, int col, const QColor& color)
 {
-    if (row < rowCount() && col < columnCount())
+    if (inGrid(row, col))
         cell(row, col)->setForeground(color);
 }
 
@@ -410,7 +414,7 @@ int FlexGrid::topRow() const
 
 void FlexGrid::setTopRow(int r)
 {
-    if (r >= 0 && r < rowCount())
+    if (inGrid(r, 0))
         scrollToItem(cell(r, 0), QAbstractItemView::PositionAtTop);
 }
 

@@ -126,6 +126,7 @@ private:
     QTableWidgetItem* cell(int row, int col);
     const QTableWidgetItem* cellAt(int row, int col) const;
     bool isFixed(int row, int col) const { return row < fixedRowCount || col < fixedColCount; }
+    bool inGrid(int row, int col) const { return row >= 0 && col >= 0 && row < rowCount() && col < columnCount(); }
     // Gives a cell the look of its place (heading or not, column alignment); a cell without an
     // item gets one only in the heading rows and columns.
     void styleCell(int row, int col);

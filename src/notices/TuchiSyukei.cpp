@@ -4,6 +4,7 @@
 #include "chart/KarteNameRecord.h"
 #include "chart/KarteNoukaRecord.h"
 #include "chart/KarteScan.h"
+#include "common/ListedText.h"
 #include "common/RowSort.h"
 #include "common/SharedUtil.h"
 
@@ -11,7 +12,6 @@
 
 namespace {
 const QChar Nakaguro(0xFF65);  // "･" between year and month of the submission month
-constexpr int MaxNamed = 20;   // names listed in the closing message before "ほか"
 
 // The kind codes of the Gunma association by the animal's kind and use class.
 const QHash<QString, QString>& gunmaCodes()
@@ -63,15 +63,6 @@ bool emptyKarte(const KarteScan& chart)
     return chart.errorLine == 0 && (chart.lineCount() == 0 || chart.rawLine(0).isEmpty());
 }
 
-QString listed(const QString& heading, const QStringList& items)
-{
-    QString text = QStringLiteral("\n\n") + heading;
-    for (qsizetype i = 0; i < std::min<qsizetype>(items.size(), MaxNamed); ++i)
-        text += QStringLiteral("\n") + items.at(i);
-    if (items.size() > MaxNamed)
-        text += QStringLiteral("\nほか %1 件").arg(items.size() - MaxNamed);
-    return text;
-}
 } // namespace
 
 TuchiSyukei::TuchiSyukei(Chiiki chiiki, Joken joken) : area(chiiki), joken(std::move(joken)) {}
@@ -210,10 +201,10 @@ QString TuchiSyukei::closingText() const
 {
     QString text = sortRows.isEmpty() ? QStringLiteral("この月のデータはありません。") : QStringLiteral("終了しました。");
     if (!missingFarmers.isEmpty())
-        text += listed(QStringLiteral("次の組合員は農家登録がないか呼出しの頭文字がないため、集計していません。"),
+        text += ListedText(QStringLiteral("次の組合員は農家登録がないか呼出しの頭文字がないため、集計していません。"),
                        missingFarmers);
     if (!reports.isEmpty())
-        text += listed(QStringLiteral("次のカルテは読めないため、集計していません。"), reports);
+        text += ListedText(QStringLiteral("次のカルテは読めないため、集計していません。"), reports);
     return text;
 }
 

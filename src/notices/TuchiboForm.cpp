@@ -13,6 +13,7 @@
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
 #include "common/PrintDeviceSource.h"
+#include "common/PrintEndMessage.h"
 #include "common/PrintDevice.h"
 #include "common/SharedState.h"
 #include "common/SharedUtil.h"
@@ -314,11 +315,6 @@ void TuchiboForm::printNotice()
     }
     const std::shared_ptr<PrintDevice> device = PrintDeviceSource::open(QStringLiteral("事故発生通知簿"));
     QString error;
-    if (!proc(*device, printData(), &error)) {
-        MsgBox::show(error, QStringLiteral("印刷"));
-        return;
-    }
-    const QString where = device->destinationMessage();
-    MsgBox::show(where.isEmpty() ? QStringLiteral("終了しました。") : QStringLiteral("終了しました。\n") + where,
-                 QStringLiteral("印刷"));
+    const bool ended = proc(*device, printData(), &error);
+    PrintEndMessage(*device, ended, error);
 }

@@ -17,6 +17,7 @@
 #include "common/LabelButtonArray.h"
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
+#include "common/PrintEndMessage.h"
 #include "common/QtPrintDevice.h"
 #include "common/SharedState.h"
 #include "common/TextFile.h"
@@ -710,12 +711,7 @@ bool KotaiPage::ItiranPrint()
     std::unique_ptr<QtPrintDevice> device = QtPrintDevice::forSystem(QStringLiteral("個体一覧"));
     KotaiItiranPrint::KotaiItiranPrintProc(*device, NameHyojiGd->text(), rows, twipPerMm);
     QString error;
-    if (!device->endDoc(&error)) {
-        MsgBox::show(error, QStringLiteral("印刷"));
-        return true;
-    }
-    const QString where = device->destinationMessage();
-    MsgBox::show(where.isEmpty() ? QStringLiteral("終了しました。") : QStringLiteral("終了しました。\n") + where,
-                 QStringLiteral("印刷"));
+    const bool ended = device->endDoc(&error);
+    PrintEndMessage(*device, ended, error);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "GridHeightProc.h"
 #include "IninjyoOitaPrintProc.h"
+#include "YakuhinCommand.h"
 
 #include "common/DialogLook.h"
 #include "common/FlexGrid.h"
@@ -30,18 +31,6 @@ QLineEdit* box(const QString& name, QWidget* parent, int left, int top, int widt
     TwipGeometry::place(edit, left, top, width, 285);
     return edit;
 }
-
-struct Column
-{
-    const char16_t* heading;
-    int width;
-    FlexGrid::Alignment alignment;
-};
-const Column tallyColumns[] = {
-    {u"No", 450, FlexGrid::AlignCenter},       {u"薬名", 3300, FlexGrid::AlignLeft},
-    {u"規格・適用", 2200, FlexGrid::AlignLeft}, {u"数量", 750, FlexGrid::AlignCenter},
-    {u"", 1, FlexGrid::AlignGeneral},
-};
 
 } // namespace
 
@@ -153,18 +142,9 @@ void OptionForm::Form_Load(const QList<QStringList>& rows)
             item->setCheckState(Qt::Checked);
         }
     } else {
-        DataGrid->setCols(5);
-        DataGrid->setRows(1);
-        DataGrid->setFixedRows(1);
-        DataGrid->setFixedCols(1);
+        YakuhinCommand::setupGrid(*DataGrid);
         DataGrid->setBackColorFixed(ColorSetInfo::GridFixedBackColor());
         DataGrid->setBackColorBkg(back);
-        for (int c = 0; c < 5; ++c) {
-            DataGrid->setColWidthTwips(c, tallyColumns[c].width);
-            DataGrid->setColAlignment(c, tallyColumns[c].alignment);
-            DataGrid->setTextMatrix(0, c, QString::fromUtf16(tallyColumns[c].heading));
-        }
-        DataGrid->setFixedAlignment(-1, FlexGrid::AlignCenter);
         TitleGd[1]->hide();
     }
     WakuFrame[mode]->show();
@@ -183,8 +163,19 @@ void OptionForm::CmdGd_Click(int index)
     case 1: handBack(); break;
     case 5: tickAll(true); break;
     case 6: tickAll(false); break;
-    default: break;  // 2 to 4: the drug-use tally's commands
+    case 2: YakuhinCommand::YakuhinMeisaiPrintProc(yakuhinControls()); break;
+    case 3: YakuhinCommand::YakuhinSyukeiProc(yakuhinControls()); break;
+    case 4: YakuhinCommand::transfer(*DataGrid); break;
+    default: break;
     }
+}
+
+YakuhinCommand::Controls OptionForm::yakuhinControls()
+{
+    QList<QWidget*> commands;
+    for (int index : CmdGd->indexes())
+        commands.append(CmdGd->at(index));
+    return {inpTx[0], inpTx[1], inpTx[2], DataGrid, TitleGd[1], commands, [this] { GridHeightProc(); }};
 }
 
 void OptionForm::reject()

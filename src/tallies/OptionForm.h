@@ -1,5 +1,7 @@
 #pragma once
 
+#include "YakuhinCommand.h"
+
 #include <QDialog>
 #include <QList>
 #include <QStringList>
@@ -51,6 +53,8 @@ private:
     void Form_Load(const QList<QStringList>& rows);
     void handBack();
     void tickAll(bool on);
+    // The drug-use tally's boxes, grid, status and commands.
+    YakuhinCommand::Controls yakuhinControls();
 
     int mode = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "BetuPrintProc.h"
 #include "BetuSyukeiProc.h"
+#include "CheckForm.h"
 #include "IninjyoOitaPrintProc.h"
 #include "KarteMaisuProc.h"
 #include "OptionForm.h"
@@ -9,6 +10,7 @@
 #include "SyukeiSortProc.h"
 #include "TenkiIkkatuProc.h"
 
+#include "attorney/IninjyoForm.h"
 #include "chart/NewInputForm.h"
 #include "common/DoctorInfoFile.h"
 #include "common/PrintDevice.h"
@@ -668,8 +670,12 @@ void SyukeiForm::ininjyo()
     switch (s.ken) {
     case Ken::Oita: ininjyoOita(); break;
     case Ken::Tottori: case Ken::Gunma: case Ken::Kagoshima: case Ken::Miyazaki:
-        // The power-of-attorney window reads this list when it opens.
-        extracted(true);
+        if (extracted(true)) {
+            // The power-of-attorney window reads this list when it opens and places itself by
+            // this window's top edge.
+            IninjyoForm attorney(*SyukeiGrid, geometry().top(), this);
+            ModalHost::exec(attorney);
+        }
         break;
     default: break;
     }
@@ -722,6 +728,8 @@ void SyukeiForm::jyuufukuCheck()
         MsgBox::show(QStringLiteral("重複チェックは「対象月が提出月のカルテを抽出」の場合のみです。"), QStringLiteral("確認"));
         return;
     }
+    CheckForm check(syukei.rows, this);
+    ModalHost::exec(check);
 }
 
 void SyukeiForm::openMarkedKarte()

@@ -48,6 +48,34 @@ private slots:
         QCOMPARE(grid.textMatrix(0, 1), QStringLiteral("名号"));
     }
 
+    // A grid rebuilt narrower (a result table shown again) keeps the alignments of the columns
+    // it lost and applies them when they come back; styling, colouring or aligning a cell outside
+    // the grid leaves the grid as it is (and, under the sanitizers, allocates nothing unowned).
+    void gridCellsOutsideTheGridAreLeftAlone()
+    {
+        FlexGrid grid;
+        grid.setFixedRows(2);
+        grid.setCols(6);
+        grid.setRows(4);
+        grid.setRows(0);
+        grid.setCols(0);
+        grid.setCols(2);
+        grid.setRows(3);
+        grid.setFixedAlignment(-1, FlexGrid::AlignCenter);
+        grid.setColAlignment(5, FlexGrid::AlignRight);
+        grid.setCellAlignment(-1, 0, FlexGrid::AlignRight);
+        grid.setCellBackColor(0, -1, Qt::yellow);
+        grid.setCellForeColor(3, 1, Qt::red);
+        grid.setTopRow(5);
+        QCOMPARE(grid.rows(), 3);
+        QCOMPARE(grid.cols(), 2);
+        QCOMPARE(grid.item(0, 1)->textAlignment(), int(Qt::AlignHCenter | Qt::AlignVCenter));
+        grid.setCols(6);
+        QCOMPARE(grid.item(0, 5)->textAlignment(), int(Qt::AlignHCenter | Qt::AlignVCenter));
+        grid.setTextMatrix(2, 5, "9");
+        QCOMPARE(grid.item(2, 5)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
+    }
+
     void gridHeadingStaysInViewWhenScrolled()
     {
         FlexGrid grid;

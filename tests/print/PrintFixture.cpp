@@ -114,33 +114,6 @@ std::shared_ptr<RecordingPrintDevice> recordPrints()
     return device;
 }
 
-QPointF itemPointMm(const RecordingPrintDevice::Op& op, int align)
-{
-    const double h = op.fontSize / 3 * 0.5;
-    const int n = ByteLenProc(op.text);
-    double dx = 0;
-    if (align == 0)
-        dx = h * 0.5;
-    else if (align == 2)
-        dx = h * n;
-    else if (align == 3)
-        dx = n * op.fontSize * (25.0 / 72) * 0.5 / 2;
-    return {op.xMm() + dx, op.yMm() + h};
-}
-
-bool hasItem(const RecordingPrintDevice& device, const QString& text, int page, double size, int align, double x,
-             double y, double tol)
-{
-    for (const auto& op : device.ofKind(RecordingPrintDevice::Kind::Text)) {
-        if (op.text != text || op.page != page || std::abs(op.fontSize - size) > 0.01)
-            continue;
-        const QPointF at = itemPointMm(op, align);
-        if (std::abs(at.x() - x) <= tol && std::abs(at.y() - y) <= tol)
-            return true;
-    }
-    return false;
-}
-
 bool hasFormItem(const RecordingPrintDevice& device, const QString& text, int page, double size, int align, double x,
                  double y, double tol)
 {
@@ -157,17 +130,6 @@ bool hasFormItem(const RecordingPrintDevice& device, const QString& text, int pa
             return true;
     }
     return false;
-}
-
-QString itemsOf(const RecordingPrintDevice& device, const QString& text)
-{
-    QStringList found;
-    for (const auto& op : device.ofKind(RecordingPrintDevice::Kind::Text)) {
-        if (op.text == text)
-            found.append(QStringLiteral("p%1 %2pt (%3, %4)").arg(op.page).arg(op.fontSize).arg(op.xMm(), 0, 'f', 2)
-                             .arg(op.yMm(), 0, 'f', 2));
-    }
-    return QStringLiteral("\"%1\": %2").arg(text, found.isEmpty() ? QStringLiteral("none") : found.join(", "));
 }
 
 bool hasCircle(const RecordingPrintDevice& device, int page, double x, double y, double radius, double tol)

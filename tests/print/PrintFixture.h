@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/KarteBlock.h"
+#include "PrintItems.h"
 #include "common/ModalHost.h"
 #include "common/RecordingPrintDevice.h"
 #include "print/common/SindansyoPrintContext.h"
@@ -53,14 +54,6 @@ bool pdfWordNear(const QMap<QString, QPointF>& words, const QString& word, doubl
 // A recording device handed out by PrintDeviceSource, kept by the test.
 std::shared_ptr<RecordingPrintDevice> recordPrints();
 
-// Where MojiPrintProc was asked to put a recorded text: its top-left corner moved back by the
-// shift of its alignment (1 left, 2 right, 3 centred, 0 a digit box).
-QPointF itemPointMm(const RecordingPrintDevice::Op& op, int align);
-// True when some text op on the page has the text, the size and the item point within tol mm.
-bool hasItem(const RecordingPrintDevice& device, const QString& text, int page, double size, int align, double x,
-             double y, double tol = 0.05);
-// The text ops of a page that hold text, for failure messages.
-QString itemsOf(const RecordingPrintDevice& device, const QString& text);
 // True when some text op on the page holds text at the size with its point at (x, y) page mm as
 // the drawn forms place it (PrintTextAlignProc): y the vertical middle, x its start (align 2),
 // middle (3) or end (4), measured in the op's face.

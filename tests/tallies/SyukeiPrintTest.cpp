@@ -1,3 +1,4 @@
+#include "FailingPrintDevice.h"
 #include "SyukeiFixture.h"
 #include "TestRegistry.h"
 
@@ -55,17 +56,6 @@ QList<double> textTops(const RecordingPrintDevice& d, const QString& text, int p
             out.append(op.yMm());
     return out;
 }
-
-class FailingDevice : public RecordingPrintDevice
-{
-public:
-    bool endDoc(QString* errorText) override
-    {
-        if (errorText)
-            *errorText = "プリンタに接続できません。";
-        return false;
-    }
-};
 
 } // namespace
 
@@ -232,9 +222,9 @@ private slots:
 
     void printEnd()
     {
-        FailingDevice failing;
+        FailingPrintDevice failing;
         QVERIFY(!PrintEndProc(failing));
-        QCOMPARE(MsgBox::log().last().text, QString("プリンタに接続できません。"));
+        QCOMPARE(MsgBox::log().last().text, FailingPrintDevice::failureText());
         RecordingPrintDevice fine;
         QVERIFY(PrintEndProc(fine));
         QCOMPARE(MsgBox::log().last().text, QString("終了しました。"));
