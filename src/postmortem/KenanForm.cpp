@@ -20,6 +20,7 @@
 #include "dialogs/GeninForm.h"
 #include "dialogs/NenGappiForm.h"
 #include "dialogs/RinkokuForm.h"
+#include "print/common/PrintEndProc.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -193,8 +194,8 @@ void KenanForm::buildTexts()
     NbInpTx = box(QStringLiteral("NbInpTx"), this, 8200, 5430, 470);
 }
 
-// The saved certificate, or a new one filled from the chart's episode. The chart is read either
-// way, so a chart that is missing or damaged is reported before anything shows.
+// The saved certificate, or a new one filled from the chart's episode. The chart's headers are
+// read either way, so a chart that is missing or damaged is reported before anything shows.
 bool KenanForm::Form_Load()
 {
     SharedState& s = SharedState::get();
@@ -205,9 +206,11 @@ bool KenanForm::Form_Load()
     }
     KenanData d;
     QString error;
-    const bool read = KenanPrefill::fill(s.kartePath(karteFile), s.CurrentEpisode.ByoName,
-                                         s.CurrentEpisode.SyosinDate, d, &error)
-                      && (!KenanFile::exists(karteFile) || KenanFile::load(karteFile, d, &error));
+    const QString chart = s.kartePath(karteFile);
+    const bool read = KenanFile::exists(karteFile)
+                          ? KenanPrefill::header(chart, d, &error) && KenanFile::load(karteFile, d, &error)
+                          : KenanPrefill::fill(chart, s.CurrentEpisode.ByoName, s.CurrentEpisode.SyosinDate, d,
+                                               &error);
     if (!read) {
         MsgBox::show(error, Kakunin);
         return false;
@@ -347,13 +350,7 @@ void KenanForm::print()
     const KenanPrintProc::Source source = KenanPrintProc::load(data());
     const std::shared_ptr<PrintDevice> device = PrintDeviceSource::open(QStringLiteral("検案書"));
     KenanPrintProc::print(*device, source, *sheets);
-    QString error;
-    if (!device->endDoc(&error)) {
-        MsgBox::show(error, Kakunin);
-        return;
-    }
-    const QString where = device->destinationMessage();
-    MsgBox::show(where.isEmpty() ? QStringLiteral("印刷終了") : QStringLiteral("印刷終了\n") + where, Kakunin);
+    PrintEndProc(*device, QStringLiteral("印刷終了"), Kakunin);
 }
 
 bool KenanForm::save()

@@ -2,6 +2,8 @@
 
 #include "chart/KarteScan.h"
 
+#include <optional>
+
 namespace {
 const QString Colon = QStringLiteral("：");
 } // namespace
@@ -20,13 +22,14 @@ int KenanPrefill::sihai(const QString& tenki)
     return KenanData::Si;
 }
 
-bool KenanPrefill::fill(const QString& localKartePath, const QString& byoName, const QString& syosinDate,
-                        KenanData& data, QString* errorText)
+namespace {
+
+std::optional<KarteScan> readChart(const QString& localKartePath, KenanData& data, QString* errorText)
 {
-    const KarteScan scan = KarteScan::read(localKartePath);
+    KarteScan scan = KarteScan::read(localKartePath);
     if (!scan.ok()) {
         *errorText = scan.errorText;
-        return false;
+        return std::nullopt;
     }
     data.InfoGd[2] = QStringLiteral("-");
     const KarteNoukaRecord& nouka = scan.nouka();
@@ -34,24 +37,40 @@ bool KenanPrefill::fill(const QString& localKartePath, const QString& byoName, c
     data.InfoGd[0] = nouka.NoukaTiku + Colon + nouka.NoukaName + Colon + nouka.NoukaCode;
     data.InfoGd[1] = kotai.Syurui + Colon + kotai.BirthDay + Colon + kotai.Seibetu + Colon + kotai.Meigou;
     data.K_InpText[1] = nouka.NoukaCode;
-    data.K_InpText[2] = kotaiBangou(kotai.Meigou);
+    data.K_InpText[2] = KenanPrefill::kotaiBangou(kotai.Meigou);
     data.K_InpText[3] = kotai.Syurui;
     data.K_InpText[4] = kotai.Seibetu;
     data.K_InpText[5] = QString(kotai.BirthDay).remove(QLatin1Char('R')).remove(QLatin1Char('H'));
     data.K_InpText[6] = kotai.Mimiban;
+    return scan;
+}
+
+} // namespace
+
+bool KenanPrefill::header(const QString& localKartePath, KenanData& data, QString* errorText)
+{
+    return readChart(localKartePath, data, errorText).has_value();
+}
+
+bool KenanPrefill::fill(const QString& localKartePath, const QString& byoName, const QString& syosinDate,
+                        KenanData& data, QString* errorText)
+{
+    const std::optional<KarteScan> scan = readChart(localKartePath, data, errorText);
+    if (!scan)
+        return false;
     QString report;
-    const int k = scan.findEpisode(byoName, syosinDate, &report);
+    const int k = scan->findEpisode(byoName, syosinDate, &report);
     if (k < 0 && !report.isEmpty()) {
         *errorText = report;
         return false;
     }
     if (k < 0)
         return true;
-    const std::optional<KarteNameRecord> found = scan.nameRecord(k, errorText);
+    const std::optional<KarteNameRecord> found = scan->nameRecord(k, errorText);
     if (!found)
         return false;
     const KarteNameRecord& name = *found;
-    const std::optional<QStringList> data2 = scan.blockLine(k, 2, errorText);
+    const std::optional<QStringList> data2 = scan->blockLine(k, 2, errorText);
     if (!data2)
         return false;
     data.InfoGd[2] = name.ByoName + Colon + name.ByoCode;

@@ -11,10 +11,13 @@
 class KenanPrefill
 {
 public:
-    // The header values of a saved certificate are those of the file, so only a new one calls
-    // this. False with a message naming the chart when the chart is missing or damaged.
+    // A new certificate: the headers and the episode. False with a message naming the chart when
+    // the chart is missing or damaged.
     static bool fill(const QString& localKartePath, const QString& byoName, const QString& syosinDate,
                      KenanData& data, QString* errorText);
+    // The headers alone, for a saved certificate whose file then gives every value: the chart
+    // must read, its episode need not (the certificate opens as saved).
+    static bool header(const QString& localKartePath, KenanData& data, QString* errorText);
 
     // The individual number of a name field "name:number": the piece after its first ":" up to
     // the next ":"; empty without ":".

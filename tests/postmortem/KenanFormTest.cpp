@@ -1,3 +1,4 @@
+#include "FailingPrintDevice.h"
 #include "PdfWords.h"
 #include "TestFixture.h"
 #include "TestRegistry.h"
@@ -10,6 +11,7 @@
 #include "common/PrintDeviceSource.h"
 #include "common/QtPrintDevice.h"
 #include "common/SharedState.h"
+#include "common/TextFile.h"
 #include "dialogs/NenGappiForm.h"
 #include "postmortem/KenanFile.h"
 #include "postmortem/KenanForm.h"
@@ -138,6 +140,31 @@ private slots:
         QCOMPARE(SharedState::get().Hand.KenanMaiKioku, QString());
         KenanForm again;
         QCOMPARE(again.MaiTx->text(), QStringLiteral("4"));
+    }
+
+    // A certificate that cannot be saved is not printed; a printer failure is reported in place
+    // of "印刷終了".
+    void printFailures()
+    {
+        TempDataRoot root;
+        root.useSample();
+        openEpisode("第四胃変位", "7.4.3");
+        int opened = 0;
+        PrintDeviceSource::setFactory([&opened](const QString&) {
+            ++opened;
+            return std::make_shared<FailingPrintDevice>();
+        });
+        KenanForm form;
+        form.K_InpText[0]->setText("7");
+        form.K_InpText[7]->setText("7.9.20");
+        TextFile::failNextWriteAfterBytes(10);
+        WindowMouse::click(form.CmdGd->at(10));
+        QVERIFY2(lastMessage().contains(".kdt"), qPrintable(lastMessage()));
+        QCOMPARE(opened, 0);
+        WindowMouse::click(form.CmdGd->at(10));
+        QCOMPARE(opened, 1);
+        QCOMPARE(lastMessage(), FailingPrintDevice::failureText());
+        QVERIFY(KenanFile::exists(Chart));
     }
 
     void pickers()

@@ -4,6 +4,7 @@
 #include "chart/KarteBlock.h"
 #include "chart/KarteData2Record.h"
 #include "chart/KarteNameRecord.h"
+#include "common/Cp932.h"
 #include "common/SharedState.h"
 #include "common/SiteProfile.h"
 #include "common/TextFile.h"
@@ -232,6 +233,26 @@ private slots:
         QVERIFY2(error.contains("H7_1_2_0.sxd"), qPrintable(error));
         QVERIFY(!KenanPrefill::fill(SharedState::get().kartePath("H7_9_9_0.sxd"), "a", "b", d, &error));
         QVERIFY2(error.contains("H7_9_9_0.sxd"), qPrintable(error));
+    }
+
+    // A damaged episode line stops the pre-fill of a new certificate; the headers a saved
+    // certificate opens over still read, so the saved one is not lost with the episode.
+    void damagedEpisodeLine()
+    {
+        TempDataRoot root;
+        writeChart(root, "H7_00010001_1234_0.sxd", "H25.3.4", "はなこ", "死亡");
+        const QString path = SharedState::get().kartePath("H7_00010001_1234_0.sxd");
+        QByteArray bytes = TestFixture::readBytes(path);
+        bytes[bytes.indexOf(Cp932::encode(u"乳量低下").value())] = '\x80';
+        TestFixture::writeBytes(path, bytes);
+        KenanData d;
+        QString error;
+        QVERIFY(!KenanPrefill::fill(path, "乳房炎", "7.5.20", d, &error));
+        QVERIFY2(error.contains("H7_00010001_1234_0.sxd"), qPrintable(error));
+        KenanData header;
+        QVERIFY2(KenanPrefill::header(path, header, &error), qPrintable(error));
+        QCOMPARE(header.InfoGd[0], QStringLiteral("東谷：山本 一郎：00010001"));
+        QCOMPARE(header.K_InpText[5], QStringLiteral("25.3.4"));
     }
 
     void kouhoNumber_data()

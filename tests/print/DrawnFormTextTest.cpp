@@ -254,16 +254,26 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("lines");   // the texts printed, line by line
         QTest::addColumn<int>("count");
+        QTest::addColumn<GyoWakeCount>("counted");
         const QString full19 = QString(19, QChar(0x5C71));   // 山
-        QTest::newRow("19 full-width: one line") << full19 << QStringList{full19} << 1;
-        QTest::newRow("20 full-width: 19 + 1") << full19 + "川" << QStringList{full19, "川"} << 2;
-        QTest::newRow("40 half-width: 38 + 2") << QString(40, 'a') << QStringList{QString(38, 'a'), "aa"} << 2;
-        QTest::newRow("30 half-width: one line") << QString(30, 'a') << QStringList{QString(30, 'a')} << 1;
-        QTest::newRow("empty: 1") << "" << QStringList{} << 1;
+        QTest::newRow("19 full-width: one line") << full19 << QStringList{full19} << 1 << GyoWakeCount::Hankaku;
+        QTest::newRow("20 full-width: 19 + 1") << full19 + "川" << QStringList{full19, "川"} << 2
+            << GyoWakeCount::Hankaku;
+        QTest::newRow("40 half-width: 38 + 2") << QString(40, 'a') << QStringList{QString(38, 'a'), "aa"} << 2
+            << GyoWakeCount::Hankaku;
+        QTest::newRow("30 half-width: one line") << QString(30, 'a') << QStringList{QString(30, 'a')} << 1
+            << GyoWakeCount::Hankaku;
+        QTest::newRow("empty: 1") << "" << QStringList{} << 1 << GyoWakeCount::Hankaku;
         QTest::newRow("a voiced katakana: an empty second line")
-            << QString(18, QChar(0x5C71)) + "ガ" << QStringList{QString(18, QChar(0x5C71)) + "ガ"} << 2;
+            << QString(18, QChar(0x5C71)) + "ガ" << QStringList{QString(18, QChar(0x5C71)) + "ガ"} << 2
+            << GyoWakeCount::Hankaku;
         QTest::newRow("a half-width letter lets a line hold one byte more")
-            << "a" + full19 + "b" << QStringList{"a" + full19, "b"} << 2;
+            << "a" + full19 + "b" << QStringList{"a" + full19, "b"} << 2 << GyoWakeCount::Hankaku;
+        QTest::newRow("a voiced katakana counted as it stands: one line")
+            << QString(18, QChar(0x5C71)) + "ガ" << QStringList{QString(18, QChar(0x5C71)) + "ガ"} << 1
+            << GyoWakeCount::Characters;
+        QTest::newRow("counted as it stands, 20 full-width: 19 + 1")
+            << full19 + "川" << QStringList{full19, "川"} << 2 << GyoWakeCount::Characters;
     }
 
     void gyoWake()
@@ -271,8 +281,9 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, lines);
         QFETCH(int, count);
+        QFETCH(GyoWakeCount, counted);
         RecordingPrintDevice d;
-        QCOMPARE(GyoWakePrint(d, text, 20, 100, 19, 4.5f, 9, 1, 1), count);
+        QCOMPARE(GyoWakePrint(d, text, 20, 100, 19, 4.5f, 9, 1, 1, counted), count);
         const QList<Op> ops = d.ofKind(RecordingPrintDevice::Kind::Text);
         QCOMPARE(ops.size(), lines.size());
         for (qsizetype i = 0; i < ops.size(); ++i) {
