@@ -75,7 +75,13 @@ void CheckSyukei::addRow(const Source& source, const KarteScan& chart)
     const QString tag = chart.kotai().Mimiban;
     QList<QPair<QString, Entry>> found;   // a chart adds all its visits or none
     for (int k = 0; k < chart.blockCount(); ++k) {
-        if (!chart.nameRecord(k).isEpisode(byo, source.syosin))
+        QString nameReport;
+        const std::optional<KarteNameRecord> name = chart.nameRecord(k, &nameReport);
+        if (!name) {
+            addDamaged(nameReport);
+            return;
+        }
+        if (!name->isEpisode(byo, source.syosin))
             continue;
         for (int j = 0; j < KarteBlock::SinsatuCount; ++j) {
             QString report;

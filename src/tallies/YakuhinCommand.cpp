@@ -110,7 +110,7 @@ void YakuhinCommand::YakuhinSyukeiProc(const Controls& c)
         c.status->setText(statusText() + QStringLiteral(" %1/%2").arg(done).arg(total));
         QCoreApplication::processEvents();
     };
-    const YakuhinSyukei syukei = YakuhinSyukei::YakuhinSyukeiProc(boxes(c), s.karteFolder(), s.KarteFileList, progress);
+    const YakuhinSyukei syukei = YakuhinSyukei::YakuhinSyukeiProc(boxes(c), s.karteFolder(), s.KarteFileList.names(), progress);
     fillGrid(*c.DataGrid, syukei.rows());
     if (c.GridHeightProc)
         c.GridHeightProc();

@@ -66,8 +66,13 @@ void YakuhinSyukei::addKarte(const KarteScan& chart)
     // A chart adds its lines only when every line it needs reads: never half a chart.
     QList<Row> lines;
     for (int k = 0; k < chart.blockCount(); ++k) {
-        const KarteNameRecord& name = chart.nameRecord(k);
-        if (!episodeCounts(name.SyosinDate, name.TeisyutuTuki))
+        QString nameReport;
+        const std::optional<KarteNameRecord> name = chart.nameRecord(k, &nameReport);
+        if (!name) {
+            addDamaged(nameReport);
+            return;
+        }
+        if (!episodeCounts(name->SyosinDate, name->TeisyutuTuki))
             continue;
         for (int row = FirstLine; row < KarteBlock::LineCount; ++row) {
             QString report;
