@@ -236,7 +236,9 @@ private slots:
             const KarteScan chart = KarteScan::read(s.kartePath(file));
             QVERIFY2(chart.ok(), qPrintable(chart.errorText));
             for (int k = 0; k < chart.blockCount(); ++k) {
-                const KarteNameRecord& name = chart.nameRecord(k);
+                const std::optional<KarteNameRecord> found = chart.nameRecord(k);
+                QVERIFY(found);
+                const KarteNameRecord& name = *found;
                 rows.append(listRow(chart.nouka().NoukaName, name.ByoName.isEmpty() ? "繁殖" : name.ByoName,
                                     name.SyosinDate, file));
                 for (int j = 0; j < 20; ++j)

@@ -67,7 +67,7 @@ private slots:
         QVERIFY(WindowMouse::click(form.ComandGd->at(10)));
         QCOMPARE(year, SharedState::get().ReiwaNen);
         const SharedState& s = SharedState::get();
-        const YakuhinSyukei expected = YakuhinSyukei::YakuhinSyukeiProc({year, "4", "7"}, s.karteFolder(), s.KarteFileList);
+        const YakuhinSyukei expected = YakuhinSyukei::YakuhinSyukeiProc({year, "4", "7"}, s.karteFolder(), s.KarteFileList.names());
         QVERIFY(!expected.rows().isEmpty());
         QCOMPARE(gridRows, 1 + int(expected.rows().size()));
         QVERIFY(device->texts().contains(QStringLiteral("令和 %1 年 4 月～ 7 月までの薬品使用明細").arg(year)));
