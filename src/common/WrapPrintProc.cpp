@@ -41,6 +41,36 @@ QStringList WrapText::lines(const QString& text, int width)
     return out;
 }
 
+QStringList WrapText::pieces(const QString& text, int width)
+{
+    if (text.size() <= width)
+        return {text};
+    QStringList out;
+    QString line;
+    int bytes = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        line += text.at(i);
+        bytes += ByteLenProc(QStringView(text).mid(i, 1));
+        if (bytes >= 2 * width) {
+            out.append(line);
+            line.clear();
+            bytes = 0;
+        }
+    }
+    if (!line.isEmpty())
+        out.append(line);
+    return out;
+}
+
+int PieceWrapPrintProc(PrintDevice& device, const QString& text, float size, int fontNumber, int align, float x,
+                       float y0, int width, float pitch)
+{
+    const QStringList lines = WrapText::pieces(text, width);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        MojiPrintProc(device, lines.at(i), size, fontNumber, x, y0 + float(i) * pitch, align, 0);
+    return int(lines.size());
+}
+
 int WrapPrintProc(PrintDevice& device, const QString& text, float size, int fontNumber, int align, float x,
                   float y0, int width, float pitch)
 {

@@ -8,6 +8,7 @@
 #include "common/PrintDeviceSource.h"
 #include "common/SharedState.h"
 #include "print/common/SindansyoPrintDialog.h"
+#include "print/ibaraki/PrintIbaragi.h"
 #include "print/mie_saga_okinawa/PrintMieForm.h"
 
 #include <QDir>
@@ -32,6 +33,7 @@ void TestFixture::resetGlobals()
     PrintDeviceSource::setFactory(nullptr);
     SindansyoPrintDialog::setNendoPicker(nullptr);
     PrintMieForm::kioku() = {};
+    PrintIbaragi::kioku() = {};
 }
 
 QString TestFixture::writeBytes(const QString& localPath, const QByteArray& bytes)

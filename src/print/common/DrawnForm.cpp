@@ -12,6 +12,10 @@ void DrawnForm::draw(PrintDevice& device, const FormOffset& offset) const
     const float k = PrintPageModel::current().TwipPerMm;
     for (const Line& l : lines) {
         device.setLineWidth(l.width);
+        if (l.style != PrintDevice::Solid)
+            device.setLineStyle(l.style);
         device.drawLine(offset.xTwips(l.x1, k), offset.yTwips(l.y1, k), offset.xTwips(l.x2, k), offset.yTwips(l.y2, k));
+        if (l.style != PrintDevice::Solid)
+            device.setLineStyle(PrintDevice::Solid);
     }
 }

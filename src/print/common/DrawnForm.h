@@ -22,7 +22,8 @@ struct DrawnForm
         float y = 0;
         float width = 0;
     };
-    // A solid line from (x1, y1) to (x2, y2) in the printer's line width `width`.
+    // A line from (x1, y1) to (x2, y2) in the printer's line width `width` and line style
+    // (PrintDevice::Solid unless a dotted rule asks for PrintDevice::Dot).
     struct Line
     {
         float x1 = 0;
@@ -30,6 +31,7 @@ struct DrawnForm
         float x2 = 0;
         float y2 = 0;
         int width = 1;
+        int style = 0;
     };
 
     QList<Caption> captions;
@@ -40,6 +42,7 @@ struct DrawnForm
     static Line vertical(float x, float y, float length, int width) { return {x, y, x, y + length, width}; }
 
     // Draws the captions, then the lines, at the offsets (no stretch, no rounding); the printer
-    // keeps the last caption's face and size and the last line's width.
+    // keeps the last caption's face and size and the last line's width; the style is set back to
+    // solid after a dotted line.
     void draw(PrintDevice& device, const FormOffset& offset) const;
 };
