@@ -105,6 +105,13 @@ struct HandOver
     QString TikushuOut;
     QString PictMiyazakiOut;                   // "flag:n", "Del", or empty
     int PictMiyazakiNo = 0;                    // the Miyazaki diagram chosen last in this run
+    // Treatment book: a cell's text to its dialog and back ("non" no change, "del" empty the
+    // cell), the date of the row edited, the selected day's print hand-over and the animal's
+    // name, birth date and temperature of that day for the printout.
+    QString IbaragiDialogText;
+    QString IbaragiRowIn;
+    QStringList IbaragiPrintData;
+    QStringList IbaragiKotaiData = QStringList(3);
     // Drug re-pricing: the registered names as (name and standard, registered name) pairs.
     QList<QPair<QString, QString>> YakkaKousinList;
 

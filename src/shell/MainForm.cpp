@@ -16,6 +16,8 @@
 #include "codetables/YakkaTourokuForm.h"
 #include "notices/TuchiboForm.h"
 #include "registers/MasterForm.h"
+#include "treatmentbook/IbaragiForm.h"
+#include "treatmentbook/IbaragiSyukeiForm.h"
 #include "common/CodeTableLoader.h"
 #include "common/DataPath.h"
 #include "common/FlexGrid.h"
@@ -491,6 +493,8 @@ void MainForm::ShowSubForm(SubForm form)
     case SubForm::BunruiForm: showModal<::BunruiForm>(); break;
     case SubForm::NewInputForm: showModal<::NewInputForm>(); break;
     case SubForm::TuchiboForm: showModal<::TuchiboForm>(); break;
+    case SubForm::IbaragiForm: ::IbaragiForm::open(this); break;
+    case SubForm::IbaragiSyukeiForm: showModal<::IbaragiSyukeiForm>(); break;
     // The windows of the other subsystems are opened here, one line each, as they are built.
     default: break;
     }

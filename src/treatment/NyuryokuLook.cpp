@@ -64,11 +64,33 @@ private:
     std::function<void()> enter;
     bool clearOnClick;
 };
+
+class SelectOnClick : public QObject
+{
+public:
+    explicit SelectOnClick(QLineEdit* box) : QObject(box), box(box) { box->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease)
+            box->selectAll();
+        return false;
+    }
+
+private:
+    QLineEdit* box;
+};
 }
 
 void NyuryokuLook::onEnter(QLineEdit* box, const std::function<void()>& enter, bool clearOnClick)
 {
     new BoxKeys(box, enter, clearOnClick);
+}
+
+void NyuryokuLook::selectOnClick(QLineEdit* box)
+{
+    new SelectOnClick(box);
 }
 
 void NyuryokuLook::dialog(QDialog* dialog, const QString& name, int left, int top, int width, int height)

@@ -33,6 +33,8 @@ public:
     // Enter in the box runs enter and is not typed (no action: swallowed only); with
     // clearOnClick a click into the box empties it.
     static void onEnter(QLineEdit* box, const std::function<void()>& enter, bool clearOnClick = false);
+    // A click into the box selects its whole text.
+    static void selectOnClick(QLineEdit* box);
     // A label showing a value, named for the tests and the readers of the window.
     static QLabel* value(const QString& name, const QString& text, QWidget* parent, int left, int top, int width);
 

@@ -299,10 +299,15 @@ private slots:
         const bool built = opened == QList<SubForm>{SubForm::MiyazakiYakkaForm}
                            || opened == QList<SubForm>{SubForm::LastBunbenForm}
                            || opened == QList<SubForm>{SubForm::MasterForm}
-                           || opened == QList<SubForm>{SubForm::TuchiboForm};
+                           || opened == QList<SubForm>{SubForm::TuchiboForm}
+                           || opened == QList<SubForm>{SubForm::IbaragiSyukeiForm};
         QCOMPARE(!shown.isEmpty(), built);
         QCOMPARE(form.state(), MainForm::State::Menu);
-        QVERIFY(MsgBox::log().isEmpty());
+        // The treatment book does not open before an animal is chosen.
+        const bool noAnimal = opened == QList<SubForm>{SubForm::IbaragiForm};
+        QCOMPARE(MsgBox::log().size(), noAnimal ? 1 : 0);
+        if (noAnimal)
+            QCOMPARE(MsgBox::log().at(0).text, "治療簿を開く個体を選択してください。");
     }
 
     void exitAsks_data()
@@ -787,9 +792,18 @@ private slots:
                 && form.Tgd->isHidden());
         QVERIFY(!form.TestGd->isHidden());
         QSignalSpy spy(&form, &MainForm::subFormOpening);
+        QStringList shown;
+        ModalHost::setHandler([&shown](QDialog& dialog) {
+            shown.append(dialog.metaObject()->className());
+            return 0;
+        });
         form.Tgd_Click();
         form.Command3_Click();
         QCOMPARE(openedForms(spy), (QList<SubForm>{SubForm::IbaragiForm, SubForm::IbaragiSyukeiForm}));
+        // No animal is chosen: the book refuses; the tally opens.
+        QCOMPARE(shown, QStringList{"IbaragiSyukeiForm"});
+        QCOMPARE(MsgBox::log().size(), 1);
+        MsgBox::clearLog();
         form.TorikomiBtn_Click();
         QCOMPARE(MsgBox::log().size(), 1);
         QCOMPARE(MsgBox::log().at(0).text, QStringLiteral("終了しました。"));
