@@ -62,20 +62,27 @@ QStringList WrapText::pieces(const QString& text, int width)
     return out;
 }
 
-int PieceWrapPrintProc(PrintDevice& device, const QString& text, float size, int fontNumber, int align, float x,
-                       float y0, int width, float pitch)
+namespace {
+
+// Line i at (x, y0 + i x pitch); the number of lines.
+int printLines(PrintDevice& device, const QStringList& lines, float size, int fontNumber, int align, float x, float y0,
+               float pitch)
 {
-    const QStringList lines = WrapText::pieces(text, width);
     for (qsizetype i = 0; i < lines.size(); ++i)
         MojiPrintProc(device, lines.at(i), size, fontNumber, x, y0 + float(i) * pitch, align, 0);
     return int(lines.size());
 }
 
+} // namespace
+
+int PieceWrapPrintProc(PrintDevice& device, const QString& text, float size, int fontNumber, int align, float x,
+                       float y0, int width, float pitch)
+{
+    return printLines(device, WrapText::pieces(text, width), size, fontNumber, align, x, y0, pitch);
+}
+
 int WrapPrintProc(PrintDevice& device, const QString& text, float size, int fontNumber, int align, float x,
                   float y0, int width, float pitch)
 {
-    const QStringList lines = WrapText::lines(text, width);
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        MojiPrintProc(device, lines.at(i), size, fontNumber, x, y0 + float(i) * pitch, align, 0);
-    return int(lines.size());
+    return printLines(device, WrapText::lines(text, width), size, fontNumber, align, x, y0, pitch);
 }
