@@ -551,6 +551,23 @@ private slots:
         QVERIFY(!device.findText("共済関係"));
     }
 
+    // Picture cell 1 holding only "4", "6" or "9" is drawn as strokes (alignment 0), on every
+    // layout, the old form included; other cells print as text.
+    void strokeDigits()
+    {
+        for (const QString digit : {"4", "6", "9"}) {
+            SindansyoChart chart = ibarakiChart();
+            chart.block.setCell(SindansyoEpisode::sinsatuRow(0) + 8, 2, "0:0:" + digit + ":" + digit + ":");
+            const RecordingPrintDevice device = print(chart, context(), Layout::Kyu);
+            int strokes = 0;
+            for (const auto& op : device.ofKind(RecordingPrintDevice::Kind::Line))
+                strokes += op.lineWidth == 10 ? 1 : 0;
+            QVERIFY(strokes > 0);
+            QVERIFY(hasItem(device, digit, 1, 9, 1, 27.5, 106.5));   // cell 2 as text
+            QVERIFY(!hasItem(device, digit, 1, 9, 0, 39.5, 94.5));
+        }
+    }
+
     // A start of cover in Heisei prints R1, 5, 1 on blank paper (as the form expects), as stored
     // elsewhere.
     void heiseiCover()
