@@ -331,7 +331,8 @@ private slots:
         s.Site = SiteProfile::parseRow("IBC,茨城県,SiteIbarakiClinic");
         s.SiteRows = {s.Site};
         s.SiteKey = "IBC";
-        const qsizetype before = device->ops.size();
+        device = recordPrints();
+        const qsizetype before = 0;
         ibarakiYousi = true;
         ibarakiHakusi = false;
         ModalHost::setHandler([this](QDialog& dialog) {
