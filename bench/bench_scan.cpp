@@ -7,6 +7,7 @@
 #include "chart/KarteScan.h"
 #include "common/DataPath.h"
 #include "common/SharedState.h"
+#include "tallies/KarteTyusyutuProc.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -64,6 +65,18 @@ int main(int argc, char** argv)
         for (const QString& name : std::as_const(state.KarteFileList))
             episodes += KarteScan::read(state.kartePath(name)).blockCount();
         return QStringLiteral("%1 episodes").arg(episodes);
+    });
+    // The workbench's extraction decodes the data lines of the matching episodes only: beside the
+    // plain scan above, the cost of a month (few matches) and of the whole year (every episode).
+    measure("extraction scan, one month", [&] {
+        const auto result = KarteTyusyutuProc::run({QStringLiteral("7"), QStringLiteral("6"), false},
+                                                   state.karteFolder(), state.KarteFileList);
+        return QStringLiteral("%1 episodes").arg(result.lines.size());
+    });
+    measure("extraction scan, whole year", [&] {
+        const auto result = KarteTyusyutuProc::run({QStringLiteral("7"), QStringLiteral("全"), false},
+                                                   state.karteFolder(), state.KarteFileList);
+        return QStringLiteral("%1 episodes").arg(result.lines.size());
     });
     measure("scan: every chart kept in memory", [&] {
         QStringList reports;

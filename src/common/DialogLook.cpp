@@ -83,13 +83,19 @@ QFrame* DialogLook::frame(QWidget* parent, int left, int top, int width, int hei
 
 void DialogLook::greyRule(QWidget* parent, int left, int top, int right)
 {
+    rule(parent, left, top, right, RuleColor);
+}
+
+QFrame* DialogLook::rule(QWidget* parent, int left, int top, int right, const QColor& color)
+{
     auto* line = new QFrame(parent);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
     QPalette p = line->palette();
-    p.setColor(QPalette::WindowText, RuleColor);
+    p.setColor(QPalette::WindowText, color);
     line->setPalette(p);
     line->setGeometry(TwipGeometry::px(left), TwipGeometry::px(top), TwipGeometry::px(right - left), 1);
+    return line;
 }
 
 QFont DialogLook::commandFont(bool bold)

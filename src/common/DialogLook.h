@@ -37,6 +37,8 @@ public:
     // A frame with a border, painted in back.
     static QFrame* frame(QWidget* parent, int left, int top, int width, int height, const QColor& back);
     static void greyRule(QWidget* parent, int left, int top, int right);
+    // A horizontal rule in a colour, from left to right at top.
+    static QFrame* rule(QWidget* parent, int left, int top, int right, const QColor& color);
     // Caption font of a command label: "ＭＳ Ｐゴシック" 9.75 pt, underlined.
     static QFont commandFont(bool bold);
     // A command label of an array, in the command font, placed at left/top and sized to its caption.

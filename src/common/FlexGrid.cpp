@@ -508,6 +508,7 @@ void FlexGrid::mousePressEvent(QMouseEvent* event)
     QTableWidget::mousePressEvent(event);
     if (event->button() == Qt::LeftButton && index.isValid())
         emit gridClick(index.row(), index.column());
+    emit gridMouseDown(lastMouseRow, lastMouseCol, event->button(), event->modifiers());
 }
 
 void FlexGrid::mouseMoveEvent(QMouseEvent* event)

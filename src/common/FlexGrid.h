@@ -102,6 +102,8 @@ public:
 
 signals:
     void gridClick(int row, int col);
+    // Any mouse button pressed on a cell, with the modifier keys held (row and col -1 off the cells).
+    void gridMouseDown(int row, int col, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void gridDblClick(int row, int col);
     void enterCell(int row, int col);
     void gridKeyDown(int key, Qt::KeyboardModifiers modifiers);

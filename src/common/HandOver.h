@@ -123,8 +123,21 @@ struct HandOver
     QStringList CopyKarteLines; // the open episode's 224 block lines
     QString IbaragiDocNameOut;  // the veterinarian the Ibaraki certificate printed
 
+    // Post-mortem certificate: the symptom candidate chosen (empty: none) and the sheet count
+    // kept between the window's openings.
+    QString KenanKouhoOut;
+    QString KenanMaiKioku;
+
     // Print options of the notification book (and choices of the workbench's option dialog):
     // 0 closed without printing, 1 print everything, 2 print one day, that day as typed.
     int PrintSentakuOut = 0;
     QString TuchiPrintDayOut;
+
+    // The workbench's option dialog: 0 member choice for the power of attorney, 1 drug tally.
+    int OptionMode = 0;
+    // The members ticked at the last hand-back, name and member code at one index each.
+    QStringList OptionSentakuList;
+    QStringList OptionSentakuCode;
+    std::array<QString, 3> OptionDate;   // year, month, day as typed
+    int OptionChKioku = 0;               // 1: "住所・氏名を印刷する" ticked at the last hand-back
 };

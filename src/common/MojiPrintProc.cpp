@@ -164,17 +164,11 @@ void drawCircleItem(PrintDevice& device, const PrintPageModel& page, int mode, Q
     device.drawCircle(at.x(), at.y(), circleRadiusMm(mode, page.ken) * page.k());
 }
 
-} // namespace
-
-bool MojiPrintProc(PrintDevice& device, QString& text, float size, int fontNumber, float x, float y,
-                   int align, int mode)
+// The cleaned text at the point, with the page values given.
+bool printItem(PrintDevice& device, const PrintPageModel& page, const QString& text, float size, int fontNumber,
+               float x, float y, int align, int mode)
 {
-    // A treatment line priced outside the tables is marked by this word, which no form prints.
-    if (text == QStringLiteral("点数外入力"))
-        return true;
-    text = cleaned(text);
     const QPointF shift = alignShift(text, size, align, mode);
-    const PrintPageModel page = PrintPageModel::forPrimitive();
     const std::optional<QPoint> at = anchorTwips(page, x, y, shift, mode);
     if (!at)
         return false;
@@ -186,6 +180,26 @@ bool MojiPrintProc(PrintDevice& device, QString& text, float size, int fontNumbe
     }
     device.setLineWidth(1);
     return true;
+}
+
+} // namespace
+
+bool MojiPrintProc(PrintDevice& device, QString& text, float size, int fontNumber, float x, float y,
+                   int align, int mode)
+{
+    // A treatment line priced outside the tables is marked by this word, which no form prints.
+    if (text == QStringLiteral("点数外入力"))
+        return true;
+    text = cleaned(text);
+    return printItem(device, PrintPageModel::forPrimitive(), text, size, fontNumber, x, y, align, mode);
+}
+
+bool MojiPrintProc(PrintDevice& device, const PrintPageModel& page, const QString& text, float size,
+                   int fontNumber, float x, float y, int align, int mode)
+{
+    if (text == QStringLiteral("点数外入力"))
+        return true;
+    return printItem(device, page, cleaned(text), size, fontNumber, x, y, align, mode);
 }
 
 bool MojiPrintProc(PrintDevice& device, const QString& text, float size, int fontNumber, float x,

@@ -3,6 +3,7 @@
 #include <QString>
 
 class PrintDevice;
+class PrintPageModel;
 
 // One item of a printed form at a millimetre point: a text in font 0 ("ＭＳ Ｐゴシック") or 1
 // ("ＭＳ Ｐ明朝") at a size in points, a digit glyph, or a circle that marks a pre-printed choice.
@@ -26,3 +27,7 @@ bool MojiPrintProc(PrintDevice& device, QString& text, float size, int fontNumbe
 // The same for a text the caller does not keep (a caption, a table cell).
 bool MojiPrintProc(PrintDevice& device, const QString& text, float size, int fontNumber, float x,
                    float y, int align, int mode);
+// The same with the calibration and page values of the job given by the caller instead of the
+// shared ones (a form that prints without calibration passes offsets 0 and stretch 1).
+bool MojiPrintProc(PrintDevice& device, const PrintPageModel& page, const QString& text, float size,
+                   int fontNumber, float x, float y, int align, int mode);

@@ -13,8 +13,8 @@ void PrintDevice::setPaper(Paper paper, Orientation orientation)
 
 double PrintDevice::paperWidthMm(Paper paper, Orientation orientation)
 {
-    const double shortSide = paper == Paper::A4 ? 210 : paper == Paper::JisB4 ? 257 : 182;
-    const double longSide = paper == Paper::A4 ? 297 : paper == Paper::JisB4 ? 364 : 257;
+    const double shortSide = paper == Paper::A4 ? 210 : paper == Paper::JisB4 ? 257 : paper == Paper::A5 ? 148 : 182;
+    const double longSide = paper == Paper::A4 ? 297 : paper == Paper::JisB4 ? 364 : paper == Paper::A5 ? 210 : 257;
     return orientation == Orientation::Portrait ? shortSide : longSide;
 }
 

@@ -9,7 +9,7 @@
 class PrintDevice
 {
 public:
-    enum class Paper { A4, JisB4, JisB5 };
+    enum class Paper { A4, JisB4, JisB5, A5 };
     enum class Orientation { Portrait, Landscape };
     enum LineStyle { Solid = 0, Dash = 1, Dot = 2, DashDot = 3 };
     static constexpr double TwipsPerInch = 1440.0;

@@ -50,8 +50,10 @@ double QtPrintDevice::px(double twips) const
 
 void QtPrintDevice::applyLayout()
 {
-    const QPageSize size(paper() == Paper::A4 ? QPageSize::A4
-                         : paper() == Paper::JisB4 ? QPageSize::JisB4 : QPageSize::JisB5);
+    const QPageSize size(paper() == Paper::A4      ? QPageSize::A4
+                         : paper() == Paper::JisB4 ? QPageSize::JisB4
+                         : paper() == Paper::A5    ? QPageSize::A5
+                                                   : QPageSize::JisB5);
     const QPageLayout layout(size, orientation() == Orientation::Portrait ? QPageLayout::Portrait
                                                                         : QPageLayout::Landscape,
                              QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);

@@ -1,5 +1,7 @@
 #include "RemovableDrives.h"
 
+#include "DataPath.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,7 +20,7 @@ QList<RemovableDrives::Drive> drivesOf(const QStringList& folders)
     QList<RemovableDrives::Drive> out;
     for (const QString& folder : folders)
         if (!folder.isEmpty())
-            out.append({QDir::cleanPath(folder), QFileInfo(folder).fileName()});
+            out.append({QDir::cleanPath(folder), QFileInfo(folder).fileName(), true});
     return out;
 }
 } // namespace
@@ -50,7 +52,20 @@ bool RemovableDrives::isRemovableDevice(const QString& device)
     return false;
 }
 
-QList<RemovableDrives::Drive> RemovableDrives::list()
+QString RemovableDrives::Drive::caption() const
+{
+    return name.isEmpty() || name == rootPath ? rootPath : name + QStringLiteral(" (") + rootPath + QLatin1Char(')');
+}
+
+// A disk that stays in the machine: a real block device, mounted writable, not under /boot.
+bool RemovableDrives::isDiskVolume(const QStorageInfo& volume)
+{
+    const QString device = QString::fromLocal8Bit(volume.device());
+    return device.startsWith(QLatin1String("/dev/")) && !volume.isReadOnly()
+           && !volume.rootPath().startsWith(QLatin1String("/boot")) && !isRemovableDevice(device);
+}
+
+QList<RemovableDrives::Drive> RemovableDrives::list(bool withFixed)
 {
     if (overrideRef())
         return drivesOf(*overrideRef());
@@ -64,6 +79,24 @@ QList<RemovableDrives::Drive> RemovableDrives::list()
         const QString device = QString::fromLocal8Bit(volume.device());
         if (device.startsWith(QLatin1String("/dev/")) && isRemovableDevice(device))
             out.append({volume.rootPath(), volume.displayName()});
+        else if (withFixed && isDiskVolume(volume))
+            out.append({volume.rootPath(), volume.displayName()});
+    }
+    if (withFixed) {
+        const QStorageInfo data(DataPath::root());
+        const Drive dataDrive{data.rootPath(), data.displayName()};
+        if (data.isValid() && data.isReady() && !data.isReadOnly() && !out.contains(dataDrive))
+            out.append(dataDrive);
     }
     return out;
+}
+
+bool RemovableDrives::isAvailable(const Drive& drive, bool withFixed)
+{
+    if (!list(withFixed).contains(drive))
+        return false;
+    if (drive.folder)
+        return QFileInfo(drive.rootPath).isDir();
+    const QStorageInfo volume(drive.rootPath);
+    return volume.isValid() && volume.isReady() && volume.rootPath() == drive.rootPath;
 }

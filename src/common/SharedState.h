@@ -3,9 +3,12 @@
 #include "CodeTables.h"
 #include "HandOver.h"
 #include "Ken.h"
+#include "KyuYakuRecord.h"
+#include "SinryoKirokuRecord.h"
 #include "SiteProfile.h"
 
 #include <QColor>
+#include <array>
 #include <QString>
 #include <QStringList>
 
@@ -105,9 +108,17 @@ public:
     int ManryoFlag = 0;
     int SeirekiFlag = 0;
     int MieA4Flag = 0;
+    // Options of the print dialogs kept for the rest of the run by a print start that passed its
+    // checks (never written to disk).
     int MieHinsyuOpKioku = 0;
-    int MieSizeOpKioku = 0;    // paper choice of the Mie print dialog: 0 A4, 1 B4
+    int MieSizeOpKioku = 0;    // paper of the Mie print dialog: -1 A4, 0 B4
+    int MieYousiChKioku = 0;
+    int MieKaiChKioku = 0;
+    int MieDocChKioku = 0;
+    std::array<int, 3> SagaDocChKioku{};   // the three veterinarians of the Saga dialog (1 ticked)
     int IbaragiOption1Kioku = 0;
+    int IbaragiYousiChKioku = 0;   // the paper boxes of the Ibaraki print dialog (1 ticked)
+    int IbaragiHakusiChKioku = 0;
     QString TakukaraOut;
     int IbaragiFormOpen = 0;
     QStringList IbaragiDayCopyBuffer;
@@ -119,6 +130,11 @@ public:
     CodeTables Tables;
     QStringList KarteFileList;
     QStringList PrintJobList;  // chart file name, disease name and first-exam date joined by "'"
+
+    // The visit records of the last treatment-record tally of the run (empty before the first),
+    // and the withdrawal texts that the treatment-record window loads in 鳥取県.
+    QList<SinryoKirokuRecord> SinryoKirokuList;
+    QList<KyuYakuRecord> KyuYakuList;
 
     HandOver Hand;
 

@@ -62,14 +62,23 @@ QString SiteProfile::filePath()
 SiteProfile SiteProfile::lookup(const QList<SiteProfile>& rows, Ken ken,
                                 const QString& siteKey, const QString& doctorName)
 {
+    const QList<SiteProfile> found = lookupAll(rows, ken, siteKey, doctorName);
+    return found.isEmpty() ? SiteProfile() : found.first();
+}
+
+QList<SiteProfile> SiteProfile::lookupAll(const QList<SiteProfile>& rows, Ken ken,
+                                          const QString& siteKey, const QString& doctorName)
+{
     const bool tottori = ken == Ken::Tottori;
+    QList<SiteProfile> found;
     for (const SiteProfile& row : rows) {
         if (row.prefecture != ken)
             continue;
-        if (tottori ? (!row.key.isEmpty() && doctorName.contains(row.key)) : row.key == siteKey)
-            return row;
+        if (tottori ? (!row.key.isEmpty() && row.key != QLatin1String("*") && doctorName.contains(row.key))
+                    : row.key == siteKey)
+            found.append(row);
     }
-    return SiteProfile();
+    return found;
 }
 
 SiteProfile SiteProfile::kenRow(const QList<SiteProfile>& rows, Ken ken)

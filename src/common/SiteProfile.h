@@ -52,6 +52,10 @@ public:
     // key text the veterinarian's name contains. The default row when none matches.
     static SiteProfile lookup(const QList<SiteProfile>& rows, Ken ken,
                               const QString& siteKey, const QString& doctorName);
+    // Every row that lookup would take, in file order (in 鳥取県 several keys may stand in one
+    // veterinarian's name, each row with its own columns; the prefecture's "*" row is none of them).
+    static QList<SiteProfile> lookupAll(const QList<SiteProfile>& rows, Ken ken,
+                                        const QString& siteKey, const QString& doctorName);
     // The row keyed "*" of the prefecture: values every site of the prefecture shares (a
     // substitution that applies at every site); the default row when there is none.
     static SiteProfile kenRow(const QList<SiteProfile>& rows, Ken ken);

@@ -200,7 +200,7 @@ void TuchiboForm::reject()
 void TuchiboForm::closeForm()
 {
     QString error;
-    if (!PrintSet2File{PosTx[0]->text(), PosTx[1]->text()}.write(&error))
+    if (!PrintSet2File{{PosTx[0]->text(), PosTx[1]->text()}}.write(&error))
         MsgBox::show(error + QStringLiteral("\n印刷位置補正を保存できませんでした。"), QStringLiteral("確認"));
     QCoreApplication::processEvents();
     accept();

@@ -8,6 +8,9 @@
 #include "RirekiList.h"
 #include "YobidasiForm.h"
 
+#include "backup/BackUpForm.h"
+#include "backup/ExportForm.h"
+#include "backup/InportForm.h"
 #include "chart/BunruiForm.h"
 #include "chart/KarteScan.h"
 #include "chart/NewInputForm.h"
@@ -15,7 +18,10 @@
 #include "codetables/MiyazakiYakkaForm.h"
 #include "codetables/YakkaTourokuForm.h"
 #include "notices/TuchiboForm.h"
+#include "postmortem/KenanForm.h"
+#include "records/SinryoKirokuForm.h"
 #include "registers/MasterForm.h"
+#include "tallies/SyukeiForm.h"
 #include "treatmentbook/IbaragiForm.h"
 #include "treatmentbook/IbaragiSyukeiForm.h"
 #include "common/CodeTableLoader.h"
@@ -493,8 +499,14 @@ void MainForm::ShowSubForm(SubForm form)
     case SubForm::BunruiForm: showModal<::BunruiForm>(); break;
     case SubForm::NewInputForm: showModal<::NewInputForm>(); break;
     case SubForm::TuchiboForm: showModal<::TuchiboForm>(); break;
+    case SubForm::KenanForm: ::KenanForm::open(this); break;
     case SubForm::IbaragiForm: ::IbaragiForm::open(this); break;
     case SubForm::IbaragiSyukeiForm: showModal<::IbaragiSyukeiForm>(); break;
+    case SubForm::SinryoKirokuForm: showModal<::SinryoKirokuForm>(); break;
+    case SubForm::SyukeiForm: showModal<::SyukeiForm>(); break;
+    case SubForm::BackUpForm: showModal<::BackUpForm>(); break;
+    case SubForm::InportForm: showModal<::InportForm>(); break;
+    case SubForm::ExportForm: showModal<::ExportForm>(); break;
     // The windows of the other subsystems are opened here, one line each, as they are built.
     default: break;
     }

@@ -87,14 +87,7 @@ QString TuchiChart::write(const QString& root, const QString& fileName) const
 
 TuchiInstallation::TuchiInstallation(const QString& info)
 {
-    root.useSample();
-    QDir(root.file("H7")).removeRecursively();
-    QDir().mkpath(root.file("H7"));
-    root.write("set/info.ini", {info});
-    root.write("set/SiteProfile.ini", siteRows);
-    QString error;
-    if (!StartupConfig::load(SharedState::get(), QDate(2025, 6, 20), &error))
-        qFatal("test installation does not load: %s", qPrintable(error));
+    root.useInstallation(info, siteRows);
 }
 
 void TuchiInstallation::add(const TuchiChart& chart, const QString& fileName) const

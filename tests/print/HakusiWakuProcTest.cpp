@@ -33,7 +33,7 @@ Counts countLines(const DrawnForm& form)
     for (const DrawnForm::Line& l : form.lines) {
         if (l.width == 4)
             ++n.marks;
-        else if (l.style == PrintDevice::Dot)
+        else if (l.dotted)
             ++n.dotted;
         else if (l.x1 != l.x2 && l.y1 != l.y2)
             ++n.slant;

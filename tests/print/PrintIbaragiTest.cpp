@@ -76,7 +76,6 @@ private slots:
     {
         useSite(Farm0);
         SharedState::get().IbaragiOption1Kioku = 2;
-        PrintIbaragi::kioku() = {0, 0};
         PrintIbaragi form;
         form.show();
         QVERIFY(form.YousiCh->isChecked() && form.HakusiCh->isChecked() && form.nNameCh->isChecked());

@@ -18,6 +18,8 @@
 #include "print/PrintDialogOpener.h"
 #include "print/ibaraki/PrintIbaragi.h"
 #include "print/mie_saga_okinawa/PrintMieForm.h"
+#include "print/mie_saga_okinawa/PrintOkinawa.h"
+#include "print/mie_saga_okinawa/PrintSagaForm.h"
 #include "print/tottori_miyazaki/PrintMiyazakiForm.h"
 
 #include <QRadioButton>
@@ -26,6 +28,7 @@
 #include <QImage>
 #include <QStandardPaths>
 #include <QtTest>
+#include <functional>
 
 namespace {
 
@@ -111,6 +114,9 @@ class SampleCertificateTest : public QObject
     bool mieA4 = false;   // the Mie dialog prints on A4 (else B4)
     bool ibarakiYousi = false;   // the Ibaraki paper boxes
     bool ibarakiHakusi = false;
+    // Opens the prefecture's dialog as the chart editor's print command does; the dialogs that
+    // no window opens are opened directly.
+    std::function<void()> opener = [] { PrintDialogOpener::open(nullptr); };
 
     void install(const QString& info, const QString& siteRow, bool miyazaki)
     {
@@ -165,7 +171,7 @@ class SampleCertificateTest : public QObject
             WindowMouse::click(print->CmdGd->at(0));
             return 0;
         });
-        PrintDialogOpener::open(nullptr);
+        opener();
         QCOMPARE(MsgBox::log().last().title, QStringLiteral("印刷"));
         QVERIFY2(MsgBox::log().last().text.startsWith("印刷終了"), qPrintable(MsgBox::log().last().text));
     }
@@ -179,7 +185,11 @@ class SampleCertificateTest : public QObject
     }
 
 private slots:
-    void init() { TestFixture::resetGlobals(); }
+    void init()
+    {
+        TestFixture::resetGlobals();
+        opener = [] { PrintDialogOpener::open(nullptr); };
+    }
 
     void tottori()
     {
@@ -352,6 +362,80 @@ private slots:
         ibarakiHakusi = true;
         printFromTheDialog({});
         QVERIFY(device->ops.size() > before);
+    }
+
+    // Seven examinations on the Saga form, B4 landscape: two pages, examination 7 in the first
+    // box of the second; the year is picked in the dialog (no built-in one).
+    void saga()
+    {
+        install("佐賀県,0", "", false);
+        opener = [] {
+            SharedState::get().Hand.PrintNendo = "6";
+            PrintSagaForm form;
+            ModalHost::exec(form);
+        };
+        auto device = recordPrints();
+        printFromTheDialog({});
+        const double B = 12;
+        QCOMPARE(device->paper(), PrintDevice::Paper::JisB4);
+        QCOMPARE(device->orientation(), PrintDevice::Orientation::Landscape);
+        QCOMPARE(device->ofKind(RecordingPrintDevice::Kind::NewPage).size(), 2);
+        for (int page : {1, 2}) {
+            QVERIFY(hasItem(*device, "山本 一郎", page, 11, 1, B + 114, 34));
+            QVERIFY(hasItem(*device, "20", page, 9, 1, B + 217, 210));         // the chart date
+            QVERIFY(hasItem(*device, "佐藤 誠", page, 14, 1, B + 212, 238));
+        }
+        QVERIFY(hasItem(*device, "第四胃変位 2-15-0", 1, 10, 1, B + 3, 72));
+        QVERIFY(hasItem(*device, "経過1", 1, 10, 1, B + 3, 152));
+        QVERIFY(hasItem(*device, "7", 2, 9, 1, B + 7, 145));                   // examination 7, day 7
+        QVERIFY(hasItem(*device, "925", 1, 10, 2, B + 302.5, 197));
+        QCOMPARE(device->ofKind(RecordingPrintDevice::Kind::Picture).size(), 1);
+
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        int pages = 0;
+        const QMap<QString, QPointF> words = PdfWords::topLeftMm(printPdf({}), &pages);
+        QCOMPARE(pages, 2);
+        QVERIFY(pdfWordNear(words, "山本", B + 114, 34 - 11.0 / 6));
+        QVERIFY(pdfWordNear(words, "925", B + 302.5 - 10.0 / 6 * 3, 197 - 10.0 / 6));
+    }
+
+    // Seven visits on the drawn Okinawa form, A4 landscape: two pages, each with its form and
+    // page number, visit 6 in the first box of the second, the totals on the second.
+    void okinawa()
+    {
+        install("沖縄県,OKC", "OKC,沖縄県,SiteOkinawaClinic,DoctorName=比嘉太郎,DoctorCode=****,"
+                              "DoctorAd=南風原町字兼城1,ClinicName=南風原診療所,VetNameSpaced=比 嘉 太 郎", false);
+        opener = [] {
+            PrintOkinawa form;
+            ModalHost::exec(form);
+        };
+        auto device = recordPrints();
+        printFromTheDialog({});
+        QCOMPARE(device->paper(), PrintDevice::Paper::A4);
+        QCOMPARE(device->orientation(), PrintDevice::Orientation::Landscape);
+        QCOMPARE(device->ofKind(RecordingPrintDevice::Kind::NewPage).size(), 2);
+        for (int page : {1, 2}) {
+            QVERIFY(hasItem(*device, "山本 一郎", page, 12, 3, 119, 29));
+            QVERIFY(hasItem(*device, "20", page, 9.5, 3, 126.5, 147));        // the chart date
+            QVERIFY(hasItem(*device, "南風原診療所", page, 14, 1, 66, 165));
+            QVERIFY(hasItem(*device, QStringLiteral("No. %1/2").arg(page), page, 8.2, 0, 251, 4.5));
+        }
+        QVERIFY(hasItem(*device, "第四胃変位 2-15-0", 1, 8.5, 1, 37, 79));
+        QVERIFY(hasItem(*device, "静注", 1, 8.5, 1, 183, 24));
+        QVERIFY(hasItem(*device, "6", 2, 10, 3, 141.5, 33));                  // visit 6, day 6
+        QVERIFY(hasItem(*device, "925", 2, 10, 2, 244, 178.5));
+        QVERIFY(!hasItem(*device, "925", 1, 10, 2, 244, 178.5));
+        QCOMPARE(device->ofKind(RecordingPrintDevice::Kind::Picture).size(), 1);
+        QCOMPARE(SharedState::get().DoctorInfo.DoctorName, QStringLiteral("比嘉太郎"));
+
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        int pages = 0;
+        const QMap<QString, QPointF> words = PdfWords::topLeftMm(printPdf({}), &pages);
+        QCOMPARE(pages, 2);
+        QVERIFY(pdfWordNear(words, "南風原診療所", 66, 165 - 14.0 / 6));
+        QVERIFY(pdfWordNear(words, "925", 244 - 10.0 / 6 * 3, 178.5 - 10.0 / 6));
     }
 
     void miyazaki()

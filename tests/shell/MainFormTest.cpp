@@ -300,8 +300,15 @@ private slots:
                            || opened == QList<SubForm>{SubForm::LastBunbenForm}
                            || opened == QList<SubForm>{SubForm::MasterForm}
                            || opened == QList<SubForm>{SubForm::TuchiboForm}
-                           || opened == QList<SubForm>{SubForm::IbaragiSyukeiForm};
+                           || opened == QList<SubForm>{SubForm::IbaragiSyukeiForm}
+                           || opened == QList<SubForm>{SubForm::SinryoKirokuForm}
+                           || opened == QList<SubForm>{SubForm::SyukeiForm}
+                           || opened == QList<SubForm>{SubForm::BackUpForm}
+                           || opened == QList<SubForm>{SubForm::InportForm}
+                           || opened == QList<SubForm>{SubForm::ExportForm};
         QCOMPARE(!shown.isEmpty(), built);
+        if (opened == QList<SubForm>{SubForm::SinryoKirokuForm})
+            QCOMPARE(shown, QStringList{"SinryoKirokuForm"});
         QCOMPARE(form.state(), MainForm::State::Menu);
         // The treatment book does not open before an animal is chosen.
         const bool noAnimal = opened == QList<SubForm>{SubForm::IbaragiForm};

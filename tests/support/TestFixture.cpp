@@ -1,5 +1,7 @@
 #include "TestFixture.h"
 
+#include "attorney/IninjyoForm.h"
+#include "attorney/PrintMiyazakiIninnjyoForm.h"
 #include "common/Cp932.h"
 #include "common/DataPath.h"
 #include "common/FontSetup.h"
@@ -7,10 +9,10 @@
 #include "common/MsgBox.h"
 #include "common/PrintDeviceSource.h"
 #include "common/SharedState.h"
+#include "common/StartupConfig.h"
 #include "print/common/SindansyoPrintDialog.h"
-#include "print/ibaraki/PrintIbaragi.h"
-#include "print/mie_saga_okinawa/PrintMieForm.h"
 
+#include <QDate>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -32,8 +34,8 @@ void TestFixture::resetGlobals()
     ModalHost::setHandler(nullptr);
     PrintDeviceSource::setFactory(nullptr);
     SindansyoPrintDialog::setNendoPicker(nullptr);
-    PrintMieForm::kioku() = {};
-    PrintIbaragi::kioku() = {};
+    PrintMiyazakiIninnjyoForm::kioku() = {};
+    IninjyoForm::IninjyoDateKioku().clear();
 }
 
 QString TestFixture::writeBytes(const QString& localPath, const QByteArray& bytes)
@@ -119,6 +121,18 @@ TempDataRoot::TempDataRoot() : previousRoot(DataPath::root())
 void TempDataRoot::useSample() const
 {
     copyFolder(TestFixture::sourceDir() + QStringLiteral("/sample/Nolvari"), dir.path());
+}
+
+void TempDataRoot::useInstallation(const QString& info, const QStringList& siteRows) const
+{
+    useSample();
+    QDir(file("H7")).removeRecursively();
+    QDir().mkpath(file("H7"));
+    write("set/info.ini", {info});
+    write("set/SiteProfile.ini", siteRows);
+    QString error;
+    if (!StartupConfig::load(SharedState::get(), QDate(2025, 6, 20), &error))
+        qFatal("test installation does not load: %s", qPrintable(error));
 }
 
 TempDataRoot::~TempDataRoot()

@@ -39,6 +39,9 @@ public:
     QString write(const QString& relative, const QStringList& lines) const;
     // Fills the root with a copy of the sample installation of the source tree.
     void useSample() const;
+    // The sample without its charts, the prefecture and site of info ("鳥取県,0") and the site rows
+    // given, loaded as the program starts (data year 7, today 2025/6/20).
+    void useInstallation(const QString& info, const QStringList& siteRows) const;
 
 private:
     QTemporaryDir dir;

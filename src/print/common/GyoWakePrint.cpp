@@ -5,9 +5,9 @@
 #include "common/MojiPrintProc.h"
 
 int GyoWakePrint(PrintDevice& device, const QString& text, float x, float y0, int chars, float pitch, float size,
-                 int fontNumber, int align)
+                 int fontNumber, int align, GyoWakeCount count)
 {
-    const qsizetype n = Hankaku::convert(text).size();
+    const qsizetype n = count == GyoWakeCount::Hankaku ? Hankaku::convert(text).size() : text.size();
     if (n <= chars) {
         MojiPrintProc(device, text, size, fontNumber, x, y0, align, 0);
         return 1;

@@ -25,7 +25,7 @@ bool ListPrintRule::text(const QString& s, int size, int font, int align, float 
 
 bool ListPrintRule::text(const QString& s, int size, const QString& name, int align, float x, float y)
 {
-    if (name.isEmpty() || align < Centre || align > End)
+    if (name.isEmpty() || align < Centre || align > EndBytes)
         return false;
     const float em = float(size) * EmPerPoint;
     const float h = textY == TextY::Bottom ? em : em / 2;
@@ -33,7 +33,9 @@ bool ListPrintRule::text(const QString& s, int size, const QString& name, int al
     if (align == Centre)
         dx = float(ByteLenProc(s)) * float(size) * EmPerPoint * 0.5f / 2;
     else if (align == End)
-        dx = em * float(s.size());
+        dx = h * float(s.size());
+    else if (align == EndBytes)
+        dx = float(ByteLenProc(s)) * em * 0.5f;
     dev.setFontBold(false);
     dev.setFontItalic(false);
     dev.setFontSize(size);

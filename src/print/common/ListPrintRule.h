@@ -16,8 +16,9 @@ class PrintDevice;
 // or in its middle (h = em / 2). The text starts at
 //   x' = Int(x·k + offX·k − dx·k − 3.5·k),  y' = Int(y·k + offY·k − h·k − 2·k)  twips, k = twips/mm,
 // where dx is 0 for Start, half the text's width for Centre (its bytes in the Japanese code page
-// times half an em, halved) and an em x the number of characters for End, so that a text of
-// full-width characters ends at x. Both corners are 16-bit whole twips as the printer holds
+// times half an em, halved) and h x the number of characters for End: with y at the bottom a
+// text of full-width characters ends at x, with y in the middle one of half-width characters
+// (amounts) does. Both corners are 16-bit whole twips as the printer holds
 // them: a text whose corner falls outside that range is not printed. The window system runs its
 // pending events before each text; an empty text prints nothing.
 //
@@ -35,7 +36,9 @@ class ListPrintRule
 {
 public:
     enum class TextY { Bottom, Middle };
-    enum Align { Centre = 0, Start = 1, End = 2 };
+    // EndBytes: dx is the whole byte width (bytes x half an em), so that any text, an amount of
+    // half-width digits too, ends at x.
+    enum Align { Centre = 0, Start = 1, End = 2, EndBytes = 3 };
 
     static constexpr float EmPerPoint = 25.0f / 72.0f;
     static QString fontName(int index);

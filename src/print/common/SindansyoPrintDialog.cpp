@@ -99,7 +99,7 @@ void SindansyoPrintDialog::Form_Load()
         DoctorInfoFile::load(s.DoctorInfo);
     HidukeGd->setText(s.Hand.PrintHiduke);
     HidukeGd->adjustSize();
-    if (s.Hand.PrintNendo.isEmpty())
+    if (s.Hand.PrintNendo.isEmpty() && defaultNendo)
         s.Hand.PrintNendo = s.DefaultNendo;
     NenDoGd->setText(s.Hand.PrintNendo);
     NenDoGd->adjustSize();

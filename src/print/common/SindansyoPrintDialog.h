@@ -68,6 +68,9 @@ protected:
     // the files of settingProblems (optionsLoad() may add its own) in one message.
     bool reportSettingFiles = false;
     QStringList settingProblems;
+    // Whether the load shows the built-in year when no year was picked yet (PrintNendo empty);
+    // a dialog without it shows the empty year, and print start then asks for one.
+    bool defaultNendo = true;
 
     // Hooks of a prefecture's dialog.
     virtual void optionsLoad() {}

@@ -33,18 +33,28 @@ QString SindansyoText::withoutEra(QString year)
     return year.remove(QLatin1Char('H')).remove(QLatin1Char('R'));
 }
 
+std::array<std::optional<QString>, 3> SindansyoText::vitalValues(const QString& tpr)
+{
+    std::array<std::optional<QString>, 3> values;
+    const QStringList parts = tpr.split(QLatin1Char(' '));
+    if (tpr.isEmpty() || parts.size() != 3)
+        return values;
+    for (int i = 0; i < 3; ++i) {
+        const QStringList pieces = parts.at(i).split(QLatin1Char('='));
+        if (pieces.size() == 2)
+            values[i] = SharedUtil::Trim(pieces.at(1));
+    }
+    return values;
+}
+
 QStringList SindansyoText::vitalTexts(const QString& tpr)
 {
     QStringList texts(3);
-    const QStringList parts = tpr.split(QLatin1Char(' '));
-    if (tpr.isEmpty() || parts.size() != 3)
-        return texts;
+    const auto values = vitalValues(tpr);
     const QString labels[] = {QStringLiteral("T."), QStringLiteral("P."), QStringLiteral("R.")};
     for (int i = 0; i < 3; ++i) {
-        const QStringList pieces = parts.at(i).split(QLatin1Char('='));
-        const QString value = pieces.size() == 2 ? SharedUtil::Trim(pieces.at(1)) : QString();
-        if (pieces.size() == 2 && (i == 0 || !value.isEmpty()))
-            texts[i] = labels[i] + value;
+        if (values[i] && (i == 0 || !values[i]->isEmpty()))
+            texts[i] = labels[i] + *values[i];
     }
     return texts;
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
+#include <optional>
 
 class SindansyoEpisode;
 
@@ -30,6 +32,10 @@ public:
     // empty unless the text splits at " " into exactly three items, and an item that does not
     // split at "=" into exactly two pieces is empty.
     static QStringList vitalTexts(const QString& tpr);
+    // The three values of a T.P.R. text, trimmed: none for each unless the text splits at " "
+    // into exactly three items, and none for an item that does not split at "=" into exactly
+    // two pieces.
+    static std::array<std::optional<QString>, 3> vitalValues(const QString& tpr);
     // The course text of the examination whose line 0 is block row row: its symptoms and course
     // (line 1 field 2, trimmed), then " " and each findings field 3 to 10 of line 8 that is not
     // empty.

@@ -6,14 +6,11 @@
 #include "common/PrintDevice.h"
 #include "common/PrintPageModel.h"
 
-#include <optional>
-
 namespace {
-
 const QString Mincho = QStringLiteral("ＭＳ Ｐ明朝");
+} // namespace
 
-std::optional<float> fittingSize(PrintDevice& device, float width, const QString& text, float minSize,
-                                 float maxSize)
+std::optional<float> TextFitSize(PrintDevice& device, float width, const QString& text, float minSize, float maxSize)
 {
     const float k = PrintPageModel::current().TwipPerMm;
     std::optional<float> fit;
@@ -25,14 +22,12 @@ std::optional<float> fittingSize(PrintDevice& device, float width, const QString
     return fit;
 }
 
-} // namespace
-
 void TextFitProc(PrintDevice& device, float x, float y, float width, float height, const QString& text,
                  float minSize, float maxSize, const FormOffset& offset)
 {
     if (text.isEmpty())
         return;
-    if (const std::optional<float> size = fittingSize(device, width, text, minSize, maxSize)) {
+    if (const std::optional<float> size = TextFitSize(device, width, text, minSize, maxSize)) {
         PrintTextAlignProc(device, Mincho, *size, 2, 0, text, x, y, offset);
         return;
     }

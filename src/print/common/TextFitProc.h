@@ -3,8 +3,14 @@
 #include "FormOffset.h"
 
 #include <QString>
+#include <optional>
 
 class PrintDevice;
+
+// The largest trial size from minSize upwards (0.1-point steps added in single precision while
+// not above maxSize) at which the text is no wider than width millimetres in the printer's
+// current face; nothing when none fits. The printer keeps the last size tried.
+std::optional<float> TextFitSize(PrintDevice& device, float width, const QString& text, float minSize, float maxSize);
 
 // A text fitted into a cell of a drawn form, left-aligned from x, in "ＭＳ Ｐ明朝": the largest
 // size from minSize upwards, in steps of 0.1 point added in single precision while not above

@@ -42,7 +42,7 @@ struct Builder
     void dotted(float x, float from, float to)
     {
         DrawnForm::Line line = DrawnForm::vertical(x, from, to - from, 1);
-        line.style = PrintDevice::Dot;
+        line.dotted = true;
         form.lines.append(line);
     }
 };

@@ -60,12 +60,6 @@ PrintIbaragi::PrintIbaragi(QWidget* parent)
     Form_Load();
 }
 
-PrintIbaragi::Kioku& PrintIbaragi::kioku()
-{
-    static Kioku kept;
-    return kept;
-}
-
 QString PrintIbaragi::kakekinManryoPath()
 {
     return DataPath::file(QStringLiteral("set\\KakekinManryo.ini"));
@@ -104,8 +98,8 @@ void PrintIbaragi::optionsLoad()
         YousiCh->setEnabled(!okayama);
         HakusiCh->setEnabled(!okayama);
     } else {
-        YousiCh->setChecked(kioku().IbaragiYousiChKioku == 1);
-        HakusiCh->setChecked(kioku().IbaragiHakusiChKioku == 1);
+        YousiCh->setChecked(SharedState::get().IbaragiYousiChKioku == 1);
+        HakusiCh->setChecked(SharedState::get().IbaragiHakusiChKioku == 1);
     }
     if (site.farm()) {
         nNameCh->setChecked(true);
@@ -178,5 +172,7 @@ void PrintIbaragi::closeCommand()
 
 void PrintIbaragi::unload()
 {
-    kioku() = {YousiCh->isChecked() ? 1 : 0, HakusiCh->isChecked() ? 1 : 0};
+    SharedState& s = SharedState::get();
+    s.IbaragiYousiChKioku = YousiCh->isChecked() ? 1 : 0;
+    s.IbaragiHakusiChKioku = HakusiCh->isChecked() ? 1 : 0;
 }

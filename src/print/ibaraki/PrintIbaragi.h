@@ -42,13 +42,6 @@ public:
     QGroupBox* ManryoFrame = nullptr;
     std::array<QLineEdit*, 3> kText{};
 
-    // The paper boxes kept between openings (0 not ticked, 1 ticked).
-    struct Kioku
-    {
-        int IbaragiYousiChKioku = 0;
-        int IbaragiHakusiChKioku = 0;
-    };
-    static Kioku& kioku();
     static QString kakekinManryoPath();
     static QString clinicPaperText() { return QStringLiteral("この施設は白紙にのみ印刷します。「新用紙を使用」と「白紙に印刷」にチェックを付けてください。"); }
 

@@ -63,12 +63,6 @@ QRadioButton* PrintMieForm::addOption(QGroupBox* frame, const QString& name, con
     return op;
 }
 
-PrintMieForm::Kioku& PrintMieForm::kioku()
-{
-    static Kioku kept;
-    return kept;
-}
-
 void PrintMieForm::SizeOp_Click()
 {
     Frame2->setEnabled(SizeOp[0]->isChecked());
@@ -85,19 +79,21 @@ void PrintMieForm::optionsLoad()
     const TextFile noukaFile = TextFile::read(NoukaFileSearch::filePath());
     if (!noukaFile.ok())
         settingProblems.append(noukaFile.errorText);
-    YousiCh->setChecked(kioku().MieYousiChKioku == 1);
+    YousiCh->setChecked(s.MieYousiChKioku == 1);
     SizeOp[0]->setChecked(s.MieSizeOpKioku == -1);
     SizeOp[1]->setChecked(s.MieSizeOpKioku == 0);
     SizeOp_Click();
     HinsyuOp[std::clamp(s.MieHinsyuOpKioku, 0, 4)]->setChecked(true);
-    KaiCh->setChecked(kioku().MieKaiChKioku == 1);
-    DocCh->setChecked(kioku().MieDocChKioku == 1);
+    KaiCh->setChecked(s.MieKaiChKioku == 1);
+    DocCh->setChecked(s.MieDocChKioku == 1);
 }
 
 void PrintMieForm::printStartBegin()
 {
     SharedState& s = SharedState::get();
-    kioku() = {YousiCh->isChecked() ? 1 : 0, KaiCh->isChecked() ? 1 : 0, DocCh->isChecked() ? 1 : 0};
+    s.MieYousiChKioku = YousiCh->isChecked() ? 1 : 0;
+    s.MieKaiChKioku = KaiCh->isChecked() ? 1 : 0;
+    s.MieDocChKioku = DocCh->isChecked() ? 1 : 0;
     s.MieSizeOpKioku = SizeOp[0]->isChecked() ? -1 : 0;
     if (s.MieSizeOpKioku != -1)
         return;

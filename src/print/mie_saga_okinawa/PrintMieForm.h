@@ -13,7 +13,8 @@ class QRadioButton;
 // (HinsyuOp 0 to 3, 4 "空欄" for none; enabled for A4 only), the new edition of the form YousiCh,
 // KaiCh (an examination day counted once) and DocCh (no veterinarian number). The options are
 // kept for the rest of the run (the Mie Kioku values) by every print start that passed its
-// checks, the breed only when A4 was chosen. The body is SindansyoMieProc.
+// checks, the breed only when A4 was chosen (in the shared state, where the print primitives
+// read the paper). The body is SindansyoMieProc.
 class PrintMieForm : public SindansyoPrintDialog
 {
     Q_OBJECT
@@ -31,17 +32,6 @@ public:
 
     // The breed frame is enabled exactly while A4 is chosen.
     void SizeOp_Click();
-
-    // YousiCh, KaiCh and DocCh as the last print start that passed its checks left them, kept
-    // for the rest of the run (the paper and the breed are kept in the shared state, where the
-    // print primitives read the paper).
-    struct Kioku
-    {
-        int MieYousiChKioku = 0;
-        int MieKaiChKioku = 0;
-        int MieDocChKioku = 0;
-    };
-    static Kioku& kioku();
 
 protected:
     void optionsLoad() override;

@@ -1,6 +1,5 @@
 #include "KarteWaku.h"
 
-#include "common/MojiPrintProc.h"
 #include "print/common/FormOffset.h"
 
 #include <algorithm>
@@ -176,25 +175,15 @@ QList<Caption> KarteWaku::captions2()
     return out;
 }
 
-namespace {
-
-void printCaptions(PrintDevice& device, const FormOffset& offset, const QList<Caption>& captions)
-{
-    for (const Caption& cap : captions)
-        MojiPrintProc(device, cap.text, cap.size, 1, offset.dx1 + cap.x, offset.dy1 + cap.y, 0, 0);
-}
-
-} // namespace
-
 void KarteWaku::KarteWaku1(PrintDevice& device, const FormOffset& offset, int frameWidth, int ruleWidth,
                            bool newSpecies)
 {
     lines1(frameWidth, ruleWidth).draw(device, offset);
-    printCaptions(device, offset, captions1(newSpecies));
+    DrawnForm::drawLabels(device, captions1(newSpecies), offset.dx1, offset.dy1);
 }
 
 void KarteWaku::KarteWaku2(PrintDevice& device, const FormOffset& offset, int frameWidth, int ruleWidth)
 {
     lines2(frameWidth, ruleWidth).draw(device, offset);
-    printCaptions(device, offset, captions2());
+    DrawnForm::drawLabels(device, captions2(), offset.dx1, offset.dy1);
 }

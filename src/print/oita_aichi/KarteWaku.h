@@ -18,13 +18,8 @@ struct FormOffset;
 class KarteWaku
 {
 public:
-    struct Caption
-    {
-        QString text;
-        float x = 0;
-        float y = 0;
-        float size = 7.2f;
-    };
+    // A caption at its point from the sheet origin, in "ＭＳ Ｐ明朝" (font 1).
+    using Caption = DrawnForm::Label;
 
     // The lines (frame lines first, then rules) and the captions of a sheet. newSpecies chooses
     // the first sheet's species captions of the newer species texts ("乳用牛(成)" ...).

@@ -10,6 +10,7 @@
 #include "common/Pict2PrintProc.h"
 #include "common/PictPrintProc.h"
 #include "common/SharedUtil.h"
+#include "common/TiryoMojiProc.h"
 #include "common/ValueReader.h"
 #include "common/WrapPrintProc.h"
 #include "print/common/PrintItem.h"
@@ -18,6 +19,10 @@
 #include <cmath>
 
 namespace {
+
+// The content column of the treatment rows: 20 bytes a line; 9 pt (8 above 16 bytes), two lines
+// 8 pt 1.3 mm above and below the row, three 7.3 pt 2.3 mm apart.
+const TiryoMojiProc::Style NaiyoStyle{20, 9, 8, 16, 8, 1.3f, 1.3f, 7.3f, 2.3f};
 
 using PrintAlign::Left;
 using PrintAlign::Right;
@@ -264,34 +269,12 @@ QString MiyazakiSinsatuProc::naiyoText(const QString& name, const QString& kikak
 
 QStringList MiyazakiSinsatuProc::naiyoLines(const QString& text)
 {
-    QStringList lines{QString()};
-    int count = 0;
-    for (const QChar c : text) {
-        count += ByteLenProc(QStringView(&c, 1));
-        if (count > 20) {
-            lines.append(QString(c));
-            count = 0;
-        } else {
-            lines.last() += c;
-        }
-    }
-    return lines;
+    return TiryoMojiProc::lines(text, NaiyoStyle.lineBytes);
 }
 
 void MiyazakiSinsatuProc::NaiyoPrintProc(PrintDevice& device, const QString& text, float x, float y)
 {
-    const QStringList lines = naiyoLines(text);
-    if (lines.size() == 1) {
-        MojiPrintProc(device, lines.at(0), ByteLenProc(lines.at(0)) > 16 ? 8.0f : 9.0f, Mincho, x, y, Left, 0);
-    } else if (lines.size() == 2) {
-        MojiPrintProc(device, lines.at(0), 8, Mincho, x, y - 1.3f, Left, 0);
-        MojiPrintProc(device, lines.at(1), 8, Mincho, x, y + 1.3f, Left, 0);
-    } else {
-        // A name longer than the column's three lines prints what fits rather than nothing.
-        MojiPrintProc(device, lines.at(0), 7.3f, Mincho, x, y - 2.3f, Left, 0);
-        MojiPrintProc(device, lines.at(1), 7.3f, Mincho, x, y, Left, 0);
-        MojiPrintProc(device, lines.at(2), 7.3f, Mincho, x, y + 2.3f, Left, 0);
-    }
+    TiryoMojiProc::print(device, text, x, y, NaiyoStyle);
 }
 
 QString MiyazakiSinsatuProc::CodeNameMiyazakiProc(const MiyazakiDataGrid& grid, const QString& code)
