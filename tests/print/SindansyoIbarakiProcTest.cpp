@@ -70,7 +70,7 @@ class SindansyoIbarakiProcTest : public QObject
     }
 
     RecordingPrintDevice print(const SindansyoChart& chart, const SindansyoPrintContext& c, Layout layout,
-                               QList<TcbKirokuProc::Entry>* log = nullptr)
+                               QList<TcbLogFile::Kiroku>* log = nullptr)
     {
         const QString fileName = QStringLiteral("H7_00010001_1234_0.sxd");
         chart.write(root, fileName);
@@ -467,7 +467,7 @@ private slots:
     // ranch's does not; a certificate of no page neither.
     void logEntries()
     {
-        QList<TcbKirokuProc::Entry> log;
+        QList<TcbLogFile::Kiroku> log;
         SindansyoPrintContext c = context();
         c.controls.insert("Option1(0)", "0");
         c.controls.insert("Option1(2)", "1");
@@ -478,7 +478,7 @@ private slots:
         QCOMPARE(SharedState::get().Hand.IbaragiDocNameOut, QStringLiteral("高橋 三郎"));
         QCOMPARE(log.size(), 1);
         QCOMPARE(log.at(0).month, QStringLiteral("7･5"));
-        QCOMPARE(log.at(0).record, QStringLiteral("はなこ'1012345678'1234'第四胃変位'8-1-3'7.4.3'7.4.20'7.4.25'12345'"
+        QCOMPARE(log.at(0).line, QStringLiteral("はなこ'1012345678'1234'第四胃変位'8-1-3'7.4.3'7.4.20'7.4.25'12345'"
                                                   "21,240'2124'1234'3'高橋 三郎'7･5'7.4.2'治癒"));
         SindansyoChart undated = ibarakiChart();
         for (int j = 0; j < 3; ++j)

@@ -138,9 +138,9 @@ void PrintIbaragi::printStartEnd(int pages)
 {
     if (pages > 0 && printEnded) {
         QStringList problems;
-        for (const TcbKirokuProc::Entry& entry : pendingLog) {
+        for (const TcbLogFile::Kiroku& kiroku : pendingLog) {
             QString error;
-            if (!TcbKirokuProc::write(entry, &error))
+            if (!TcbLogFile::TcbKirokuProc(kiroku, &error))
                 problems.append(error);
         }
         if (!problems.isEmpty())

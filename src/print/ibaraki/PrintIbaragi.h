@@ -1,7 +1,6 @@
 #pragma once
 
 #include "SindansyoIbarakiProc.h"
-#include "TcbKirokuProc.h"
 
 #include "common/IbarakiSite.h"
 #include "print/common/SindansyoPrintDialog.h"
@@ -25,7 +24,7 @@ class QRadioButton;
 // option (IbaragiOption1Kioku); SiteOkayamaFarm both boxes ticked and locked; every other site the
 // paper boxes it closed with. The clinic SiteIbarakiClinic prints on blank paper only and is told
 // so when a print start asks for another paper. The farm group's certificates are logged
-// (TcbKirokuProc) once the document has ended without error, one record per certificate that
+// (TcbLogFile::TcbKirokuProc) once the document has ended without error, one record per certificate that
 // printed pages.
 class PrintIbaragi : public SindansyoPrintDialog
 {
@@ -57,6 +56,6 @@ protected:
 
 private:
     IbarakiSite site;
-    QList<TcbKirokuProc::Entry> pendingLog;
+    QList<TcbLogFile::Kiroku> pendingLog;
     int checkedOption() const;
 };

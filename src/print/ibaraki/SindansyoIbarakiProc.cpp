@@ -753,7 +753,7 @@ std::optional<SindansyoIbarakiProc::Layout> SindansyoIbarakiProc::chosen(bool yo
 
 SindansyoPrintRun::Result SindansyoIbarakiProc::print(PrintDevice& device, const SindansyoPrintContext& context,
                                                       const PrintJobEntry& entry, Layout layout,
-                                                      QList<TcbKirokuProc::Entry>* log)
+                                                      QList<TcbLogFile::Kiroku>* log)
 {
     const SindansyoEpisode episode =
         SindansyoEpisode::load(context.kartePath(entry.karteFile), entry.byoName, entry.syosinDate);
@@ -783,6 +783,7 @@ SindansyoPrintRun::Result SindansyoIbarakiProc::print(PrintDevice& device, const
         device.newPage();
     }
     if (log && m.site.farm() && m.pages > 0)
-        log->append(TcbKirokuProc::entry(episode, m.doctorName));
+        log->append(TcbLogFile::kiroku(episode.kotaiFields, episode.PrintGrid.value(SindansyoEpisode::NameRow),
+                                       episode.PrintGrid.value(SindansyoEpisode::Data3Row), m.doctorName));
     return {m.pages, QString()};
 }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "TcbKirokuProc.h"
-
 #include "print/common/PrintJobEntry.h"
 #include "print/common/SindansyoPrintContext.h"
 #include "print/common/SindansyoPrintRun.h"
+#include "treatmentbook/TcbLogFile.h"
 
 #include <QList>
 
@@ -41,7 +40,7 @@ public:
 
     static SindansyoPrintRun::Result print(PrintDevice& device, const SindansyoPrintContext& context,
                                            const PrintJobEntry& entry, Layout layout,
-                                           QList<TcbKirokuProc::Entry>* log = nullptr);
+                                           QList<TcbLogFile::Kiroku>* log = nullptr);
 
     // The layout the dialog's paper boxes choose for a site: the old form without YousiCh, blank
     // paper with both boxes, the new form with YousiCh alone; the clinic prints on blank paper
