@@ -1122,8 +1122,10 @@ void NewInputForm::printCommand()
     if (Model.Set.ken == Ken::Ibaraki)
         s.Hand.IbaragiDocNameOut.clear();
     PrintDialogOpener::open(this);
-    if (Model.Set.ken == Ken::Ibaraki && !s.Hand.IbaragiDocNameOut.isEmpty())
+    if (Model.Set.ken == Ken::Ibaraki && !s.Hand.IbaragiDocNameOut.isEmpty()) {
         Model.Header.Name.IbaragiDocName = s.Hand.IbaragiDocNameOut;
+        DocNameGd->setText(s.Hand.IbaragiDocNameOut);
+    }
 }
 
 void NewInputForm::newHinagata()

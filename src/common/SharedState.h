@@ -118,6 +118,8 @@ public:
     int MieDocChKioku = 0;
     std::array<int, 3> SagaDocChKioku{};   // the three veterinarians of the Saga dialog (1 ticked)
     int IbaragiOption1Kioku = 0;
+    int IbaragiYousiChKioku = 0;   // the paper boxes of the Ibaraki print dialog (1 ticked)
+    int IbaragiHakusiChKioku = 0;
     QString TakukaraOut;
     int IbaragiFormOpen = 0;
     QStringList IbaragiDayCopyBuffer;

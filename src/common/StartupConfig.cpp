@@ -1,5 +1,7 @@
 #include "StartupConfig.h"
 
+#include "IbarakiSite.h"
+
 #include "DataPath.h"
 #include "SharedUtil.h"
 #include "TextFile.h"
@@ -162,7 +164,12 @@ bool StartupConfig::load(SharedState& state, const QDate& today, QString* errorT
     state.refreshKarteFileList();
 
     const bool farm = isFarmSite(state.ken, state.Site);
-    state.IbaragiOption1Kioku = farm ? 1 : 0;
+    // The doctor option of the Ibaraki print dialog starts on the second veterinarian at the farm
+    // group's sites, the ranch and SiteOkayamaFarm.
+    const IbarakiSite::Kind kind = IbarakiSite(state.Site).kind;
+    const bool optionSite = kind == IbarakiSite::Kind::Farm || kind == IbarakiSite::Kind::Ranch ||
+                            kind == IbarakiSite::Kind::Okayama;
+    state.IbaragiOption1Kioku = farm || (state.ken == Ken::Ibaraki && optionSite) ? 1 : 0;
     state.DellInfoList.clear();
     if (farm && !readDellInfo(dellInfoFilePath(), state.DellInfoList, errorText))
         return false;

@@ -41,11 +41,48 @@ QStringList WrapText::lines(const QString& text, int width)
     return out;
 }
 
-int WrapPrintProc(PrintDevice& device, const QString& text, float size, int fontNumber, int align, float x,
-                  float y0, int width, float pitch)
+QStringList WrapText::pieces(const QString& text, int width)
 {
-    const QStringList lines = WrapText::lines(text, width);
+    if (text.size() <= width)
+        return {text};
+    QStringList out;
+    QString line;
+    int bytes = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        line += text.at(i);
+        bytes += ByteLenProc(QStringView(text).mid(i, 1));
+        if (bytes >= 2 * width) {
+            out.append(line);
+            line.clear();
+            bytes = 0;
+        }
+    }
+    if (!line.isEmpty())
+        out.append(line);
+    return out;
+}
+
+namespace {
+
+// Line i at (x, y0 + i x pitch); the number of lines.
+int printLines(PrintDevice& device, const QStringList& lines, float size, int fontNumber, int align, float x, float y0,
+               float pitch)
+{
     for (qsizetype i = 0; i < lines.size(); ++i)
         MojiPrintProc(device, lines.at(i), size, fontNumber, x, y0 + float(i) * pitch, align, 0);
     return int(lines.size());
+}
+
+} // namespace
+
+int PieceWrapPrintProc(PrintDevice& device, const QString& text, float size, int fontNumber, int align, float x,
+                       float y0, int width, float pitch)
+{
+    return printLines(device, WrapText::pieces(text, width), size, fontNumber, align, x, y0, pitch);
+}
+
+int WrapPrintProc(PrintDevice& device, const QString& text, float size, int fontNumber, int align, float x,
+                  float y0, int width, float pitch)
+{
+    return printLines(device, WrapText::lines(text, width), size, fontNumber, align, x, y0, pitch);
 }

@@ -323,13 +323,19 @@ void KenanForm::dateEntry(int box)
                                 + h.NenGappiDayOut);
 }
 
-bool KenanForm::refuseEmpty(QWidget* box, const QString& text, const QString& message)
+// A refused entry: the message, and the focus in its box.
+bool KenanForm::refuse(QWidget* box, bool refused, const QString& message)
 {
-    if (!text.isEmpty())
+    if (!refused)
         return false;
     MsgBox::show(message, Kakunin);
     box->setFocus();
     return true;
+}
+
+bool KenanForm::refuseEmpty(QWidget* box, const QString& text, const QString& message)
+{
+    return refuse(box, text.isEmpty(), message);
 }
 
 // The checks in order, the certificate saved, then the sheets; "印刷終了" only once they went out.
@@ -340,12 +346,7 @@ void KenanForm::print()
         || refuseEmpty(MaiTx, MaiTx->text(), QStringLiteral("枚数を入力してください。")))
         return;
     const std::optional<int> sheets = KenanPrintProc::sheets(MaiTx->text());
-    if (!sheets) {
-        MsgBox::show(QStringLiteral("枚数は1～32767で入力してください。"), Kakunin);
-        MaiTx->setFocus();
-        return;
-    }
-    if (!save())
+    if (refuse(MaiTx, !sheets, QStringLiteral("枚数は1～32767で入力してください。")) || !save())
         return;
     const KenanPrintProc::Source source = KenanPrintProc::load(data());
     const std::shared_ptr<PrintDevice> device = PrintDeviceSource::open(QStringLiteral("検案書"));
@@ -367,11 +368,8 @@ void KenanForm::saveKouho()
     if (refuseEmpty(NbInpTx, NbInpTx->text(), QStringLiteral("保存番号を入力してください。（1～50）")))
         return;
     const std::optional<int> n = GensyoKouhoFile::number(NbInpTx->text());
-    if (!n) {
-        MsgBox::show(QStringLiteral("番号が不正です。（1～50）"), Kakunin);
-        NbInpTx->setFocus();
+    if (refuse(NbInpTx, !n, QStringLiteral("番号が不正です。（1～50）")))
         return;
-    }
     if (refuseEmpty(InfoTx[2], InfoTx[2]->toPlainText(), QStringLiteral("現症経過を入力してください。")))
         return;
     const QString v = SharedUtil::KaigyoDelProc(InfoTx[2]->toPlainText());

@@ -61,6 +61,7 @@ private:
     void print();
     bool save();
     void saveKouho();
+    bool refuse(QWidget* box, bool refused, const QString& message);
     bool refuseEmpty(QWidget* box, const QString& text, const QString& message);
 
     QButtonGroup* bunruiGroup = nullptr;

@@ -3,6 +3,7 @@
 #include "common/ModalHost.h"
 #include "common/MsgBox.h"
 #include "common/SharedState.h"
+#include "print/ibaraki/PrintIbaragi.h"
 #include "print/mie_saga_okinawa/PrintMieForm.h"
 #include "print/oita_aichi/PrintOita.h"
 #include "print/tottori_miyazaki/PrintMiyazakiForm.h"
@@ -16,6 +17,7 @@ void PrintDialogOpener::open(QWidget* parent)
     case Ken::Miyazaki: { PrintMiyazakiForm form(parent); ModalHost::exec(form); break; }
     case Ken::Mie: { PrintMieForm form(parent); ModalHost::exec(form); break; }
     case Ken::Oita: { PrintOita form(parent); ModalHost::exec(form); break; }
+    case Ken::Ibaraki: { PrintIbaragi form(parent); ModalHost::exec(form); break; }
     case Ken::Tochigi:
     case Ken::Okinawa:
         MsgBox::show(QStringLiteral("印刷できません。お問い合わせください。"), QStringLiteral("確認"));

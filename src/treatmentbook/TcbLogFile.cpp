@@ -1,13 +1,11 @@
 #include "TcbLogFile.h"
 
-#include "chart/KarteData3Record.h"
-#include "chart/KarteKotaiRecord.h"
-#include "chart/KarteNameRecord.h"
 #include "common/DataPath.h"
+#include "common/SharedUtil.h"
 #include "common/TextFile.h"
+#include "print/common/SindansyoText.h"
 
 #include <QDir>
-#include <QRegularExpression>
 
 namespace {
 const QChar Sep = QLatin1Char('\'');
@@ -17,6 +15,13 @@ QString field(const QString& value)
 {
     QString out = value;
     return out.replace(Sep, QChar(0x2019));
+}
+
+bool refused(const TcbLogFile::Kiroku& kiroku, const QString& reason, QString* errorText)
+{
+    if (errorText)
+        *errorText = QStringLiteral("印刷済の記録を書けませんでした（") + kiroku.episode + QStringLiteral("）。\n") + reason;
+    return false;
 }
 }
 
@@ -35,38 +40,43 @@ QString TcbLogFile::path(const QString& year, const QString& month)
     return path(year + Dot + month);
 }
 
-QString TcbLogFile::kirokuLine(const KarteKotaiRecord& kotai, const KarteNameRecord& name,
-                               const KarteData3Record& data3, const QString& doctorName)
+TcbLogFile::Kiroku TcbLogFile::kiroku(const QStringList& kotai, const QStringList& name, const QStringList& data3,
+                                      const QString& doctorName)
 {
-    static const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
-    QString number = kotai.Meigou.contains(QLatin1Char(':')) ? kotai.kotaiBangou() : QString();
-    number.remove(latin);
-    const QStringList fields{kotai.meigouName(), number, kotai.Mimiban, name.ByoName, name.ByoCode,
-                             name.SyosinDate, name.SyusinDate, name.TenkiDate, data3.YakkaGoukei,
-                             data3.Ryoukin, data3.BTotal, data3.ATotal, name.SinryoKaisu,
-                             doctorName, name.TeisyutuTuki, name.HatubyoDate, name.Tenki};
+    const QStringList meigou = SindansyoText::meigouNumber(kotai.value(6));
+    const auto n = [&](int f) { return name.value(f); };
+    const auto d = [&](int f) { return data3.value(f); };
+    const QStringList fields{meigou.at(0), meigou.at(1), kotai.value(10), n(2), n(3), n(5), n(6), n(7), d(2),
+                             d(8), d(6), d(7), n(9), doctorName, n(13), n(4), n(8)};
     QStringList out;
     for (const QString& f : fields)
         out.append(field(f));
-    return out.join(Sep);
+    return {n(13), out.join(Sep), n(2) + QLatin1Char(' ') + n(5)};
 }
 
-bool TcbLogFile::TcbKirokuProc(const KarteKotaiRecord& kotai, const KarteNameRecord& name,
-                               const KarteData3Record& data3, const QString& doctorName, QString* errorText)
+bool TcbLogFile::TcbKirokuProc(const Kiroku& kiroku, QString* errorText)
 {
-    const QString localPath = path(name.TeisyutuTuki);
+    QString bad;
+    if (SharedUtil::Trim(kiroku.month).isEmpty())
+        return refused(kiroku, QStringLiteral("提出月がありません。"), errorText);
+    if (!SharedUtil::FileNameCheckProc(kiroku.month, bad))
+        return refused(kiroku, QStringLiteral("提出月「") + kiroku.month + QStringLiteral("」はファイル名にできません。"),
+                       errorText);
+    const QString localPath = path(kiroku.month);
     const TextFile file = TextFile::read(localPath);
-    if (!file.ok() && !file.missing()) {
-        if (errorText)
-            *errorText = file.errorText;
-        return false;
+    if (!file.ok() && !file.missing())
+        return refused(kiroku, file.errorText, errorText);
+    QList<TextLine> lines = file.lines;
+    for (const TextLine& line : lines) {
+        if (line.text == kiroku.line)
+            return true;
     }
-    QStringList lines = file.texts();
-    const QString line = kirokuLine(kotai, name, data3, doctorName);
-    if (lines.contains(line))
-        return true;
-    lines.append(line);
-    return write(localPath, lines, errorText);
+    lines.append(TextLine(kiroku.line));
+    QDir().mkpath(folder());
+    QString error;
+    if (!TextFile::write(localPath, lines, &error))
+        return refused(kiroku, error, errorText);
+    return true;
 }
 
 QString TcbLogFile::normalized(const QString& line)

@@ -404,6 +404,23 @@ private slots:
         QVERIFY(form->isVisible());
     }
 
+    // In 茨城県 the veterinarian the certificate printed shows in the doctor field after the
+    // print dialog closes, and the next save stores it with the episode.
+    void ibarakiPrintedDoctorShown()
+    {
+        Editor e({KarteFixture::block("乳房炎", "7.5.1")}, Ken::Ibaraki);
+        openExisting("乳房炎", "7.5.1");
+        auto form = e.open();
+        ModalHost::setHandler([](QDialog&) {
+            SharedState::get().Hand.IbaragiDocNameOut = QStringLiteral("田中 一郎");
+            return 0;
+        });
+        click(form->CmdGd->at(5));
+        QCOMPARE(form->DocNameGd->text(), QStringLiteral("田中 一郎"));
+        click(form->CmdGd->at(5));
+        QCOMPARE(e.lines().at(2).split('\'').value(10), QStringLiteral("田中 一郎"));
+    }
+
     void headerCommands()
     {
         Editor e({KarteFixture::block("乳房炎", "7.5.1")});

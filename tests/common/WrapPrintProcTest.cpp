@@ -40,6 +40,29 @@ private slots:
         QCOMPARE(WrapText::lines(text, width), lines);
     }
 
+    // The plain character-count wrap: no hanging marks, a short rest is the last line.
+    void pieces_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("11 characters of any width") << "一二三四五六七八九十壱" << 11 << QStringList{"一二三四五六七八九十壱"};
+        QTest::newRow("12 half-width never fill 22 bytes") << "abcdefghijkl" << 11 << QStringList{"abcdefghijkl"};
+        QTest::newRow("12 full-width") << "一二三四五六七八九十壱弐" << 11 << QStringList{"一二三四五六七八九十壱", "弐"};
+        QTest::newRow("21 half-width and a full-width make 23 bytes")
+            << "abcdefghijklmnopqrstu一二" << 11 << QStringList{"abcdefghijklmnopqrstu一", "二"};
+        QTest::newRow("no mark hangs") << "一二三。四" << 2 << QStringList{"一二", "三。", "四"};
+        QTest::newRow("five-character category at 3") << "関節腔内注" << 3 << QStringList{"関節腔", "内注"};
+        QTest::newRow("nothing left") << "一二三四" << 2 << QStringList{"一二", "三四"};
+    }
+    void pieces()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QFETCH(QStringList, lines);
+        QCOMPARE(WrapText::pieces(text, width), lines);
+    }
+
     // Line i prints at y0 + i x pitch; the count is full lines + 1 even when the last is empty.
     void printsLinesAtThePitch()
     {

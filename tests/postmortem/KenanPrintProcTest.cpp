@@ -209,6 +209,29 @@ private slots:
         QVERIFY(leftAt(device, "01-02-03", 10, 25, 62));
     }
 
+    // A disease caption without "：" prints neither name nor code; one that ends with "：" prints
+    // the code shaped from an empty code.
+    void diseaseCaption_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("no colon") << "乳房炎" << false;
+        QTest::newRow("empty code") << "乳房炎：" << true;
+    }
+    void diseaseCaption()
+    {
+        QFETCH(QString, caption);
+        QFETCH(bool, printed);
+        KenanPrintProc::Source s = source();
+        s.data.InfoGd[2] = caption;
+        RecordingPrintDevice device;
+        KenanPrintProc::print(device, s, 1);
+        QCOMPARE(device.findText("乳房炎") != nullptr, printed);
+        QCOMPARE(device.findText("00-00-00") != nullptr, printed);
+        if (printed)
+            QVERIFY(leftAt(device, "00-00-00", 10, 25, 62));
+    }
+
     void wrappedTexts()
     {
         KenanPrintProc::Source s = source();
@@ -279,6 +302,21 @@ private slots:
 
         d.InfoGd[0] = "東谷：山本 一郎";  // no member code: no look-up
         QCOMPARE(KenanPrintProc::load(d).noukaName, QString());
+    }
+
+    // Without the registers the sheet still prints: member, address and identity stay empty.
+    void missingRegisters()
+    {
+        TempDataRoot root;
+        SharedState::get().SiteRows = SiteProfile::parse({"佐藤,鳥取県,SiteTottoriVetB,KenanClinic=佐藤家畜診療所"});
+        const KenanPrintProc::Source s = KenanPrintProc::load(source().data);
+        QCOMPARE(s.noukaName, QString());
+        QCOMPARE(s.docAd, QString());
+        QCOMPARE(s.identity.clinic, QString());
+        RecordingPrintDevice device;
+        KenanPrintProc::print(device, s, 1);
+        QCOMPARE(device.pageCount(), 1);
+        QVERIFY(centredAt(device, "00010001", 13, 155, 29.5));
     }
 };
 

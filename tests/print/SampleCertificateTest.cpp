@@ -16,6 +16,7 @@
 #include "common/StartupConfig.h"
 #include "dialogs/NenGappiForm.h"
 #include "print/PrintDialogOpener.h"
+#include "print/ibaraki/PrintIbaragi.h"
 #include "print/mie_saga_okinawa/PrintMieForm.h"
 #include "print/mie_saga_okinawa/PrintOkinawa.h"
 #include "print/mie_saga_okinawa/PrintSagaForm.h"
@@ -111,6 +112,8 @@ class SampleCertificateTest : public QObject
     QTemporaryDir dir;
     OpenChart editor;
     bool mieA4 = false;   // the Mie dialog prints on A4 (else B4)
+    bool ibarakiYousi = false;   // the Ibaraki paper boxes
+    bool ibarakiHakusi = false;
     // Opens the prefecture's dialog as the chart editor's print command does; the dialogs that
     // no window opens are opened directly.
     std::function<void()> opener = [] { PrintDialogOpener::open(nullptr); };
@@ -158,6 +161,12 @@ class SampleCertificateTest : public QObject
             }
             if (auto* mie = qobject_cast<PrintMieForm*>(print))
                 WindowMouse::click(mie->SizeOp[mieA4 ? 0 : 1]);
+            if (auto* ib = qobject_cast<PrintIbaragi*>(print)) {
+                if (ib->YousiCh->isChecked() != ibarakiYousi)
+                    WindowMouse::click(ib->YousiCh);
+                if (ib->HakusiCh->isChecked() != ibarakiHakusi)
+                    WindowMouse::click(ib->HakusiCh);
+            }
             WindowMouse::click(print->CmdGd->at(1));
             WindowMouse::click(print->CmdGd->at(0));
             return 0;
@@ -265,6 +274,94 @@ private slots:
         QCOMPARE(pages, 2);
         QVERIFY(pdfWordNear(words, "山本", 139.5, 41 - 10.5 / 6));
         QVERIFY(pdfWordNear(words, "925", 162 - 9.5 / 6 * 3, 237 - 9.5 / 6));
+    }
+
+    // Eight visits at a farm-group site on the old form, the new form and blank paper: two pages
+    // each, the drawn form under the blank-paper data; printed twice, one log line; the printed
+    // veterinarian handed to the editor. At the clinic only blank paper prints.
+    void ibaraki()
+    {
+        install("茨城県,IBF0",
+                "IBF0,茨城県,SiteIbarakiFarm0,DoctorName1=田中 一郎,DoctorName2=鈴木 二郎,DoctorName3=高橋 三郎,"
+                "ClinicLine=北町1-1 北診療所,NewClinicLine=北町1-1 新北診療所,OwnerName=北牧場,"
+                "OwnerAddress=北町/大字北/1-1,AreaNumber=12,KumiaiNumber=345",
+                false);
+        SindansyoChart chart = sevenExaminations(false);
+        chart.exam(7, "7.9.8", "", "", "", "経過8");
+        chart.kotai[6] = "はなこ:0123";
+        chart.block.setCell(0, 13, "7･9");
+        TestFixture::writeCp932(DataPath::root() + "/H7/H7_00010001_7777_0.sxd", chart.lines());
+        QDir().mkpath(DataPath::root() + "/tcb");
+        auto device = recordPrints();
+        const struct { bool yousi, hakusi; const char* fee; } papers[] = {{false, false, "100"}, {true, false, "130"},
+                                                                         {true, true, "100"}};
+        int first = 1;
+        for (const auto& paper : papers) {
+            ibarakiYousi = paper.yousi;
+            ibarakiHakusi = paper.hakusi;
+            printFromTheDialog({});
+            QCOMPARE(device->ofKind(RecordingPrintDevice::Kind::NewPage).size(), first + 1);
+            for (int page : {first, first + 1}) {
+                QVERIFY(hasItem(*device, "北牧場", page, 11, 2, 270.5, 34));
+                QVERIFY(hasItem(*device, "鈴木 二郎", page, 12, 1, 182.5, 165));   // the option preset at start-up
+                QVERIFY(hasItem(*device, QStringLiteral("No-%1/2").arg(page - first + 1), page, 13, 1, 259.5, 16));
+            }
+            QVERIFY(hasItem(*device, "第四胃変位", first, 9, 1, paper.hakusi ? 27.5 : 28, paper.hakusi ? 51.5 : 51));
+            QVERIFY(hasItem(*device, "20", first + 1, 11, 2, 192.5, 150.5));    // the chart date
+            QVERIFY(hasItem(*device, "925", first + 1, 10.5, 2, 238.5, 153));
+            QVERIFY(hasItem(*device, "8", first + 1, 10.5, 1, 20, 128));         // exam 8 in box 1
+            QVERIFY(hasItem(*device, "経過7", first + 1, 9.7, 1, 26.5, 89));
+            if (!paper.hakusi)
+                QVERIFY(hasItem(*device, paper.fee, first + 1, 9.5, 2, 127, 116));
+            first += 2;
+        }
+        // Blank paper: the form's frame first on each page, then the data.
+        const QList<RecordingPrintDevice::Op> ops = device->ops;
+        int frameAt = -1, ownerAt = -1;
+        for (int i = 0; i < ops.size(); ++i) {
+            if (ops.at(i).page == 5 && ops.at(i).kind == RecordingPrintDevice::Kind::Line && frameAt < 0)
+                frameAt = i;
+            if (ops.at(i).page == 5 && ops.at(i).text == "北牧場" && ownerAt < 0)
+                ownerAt = i;
+        }
+        QVERIFY(frameAt >= 0 && frameAt < ownerAt);
+        QCOMPARE(SharedState::get().Hand.IbaragiDocNameOut, QStringLiteral("鈴木 二郎"));
+        QCOMPARE(TestFixture::readCp932(DataPath::root() + "/tcb/7･9.ini").size(), 1);
+
+        if (!QStandardPaths::findExecutable("pdftotext").isEmpty()) {
+            int pages = 0;
+            const QMap<QString, QPointF> words = PdfWords::topLeftMm(printPdf({}), &pages);
+            QCOMPARE(pages, 2);
+            QVERIFY(pdfWordNear(words, "925", 238.5 - 10.5 / 6 * 3, 153 - 10.5 / 6));
+            QVERIFY(pdfWordNear(words, "北牧場", 270.5 - 11.0 / 6 * 6, 34 - 11.0 / 6));
+        }
+
+        // The clinic: the new form is refused, blank paper prints.
+        SharedState& s = SharedState::get();
+        s.Site = SiteProfile::parseRow("IBC,茨城県,SiteIbarakiClinic");
+        s.SiteRows = {s.Site};
+        s.SiteKey = "IBC";
+        device = recordPrints();
+        const qsizetype before = 0;
+        ibarakiYousi = true;
+        ibarakiHakusi = false;
+        ModalHost::setHandler([this](QDialog& dialog) {
+            auto* print = qobject_cast<PrintIbaragi*>(&dialog);
+            if (!print)
+                return pickDate({"0", "7", "9", "2", "0"}, 1)(dialog);
+            WindowMouse::click(print->CmdGd->at(2));
+            if (print->HakusiCh->isChecked())
+                WindowMouse::click(print->HakusiCh);
+            WindowMouse::click(print->CmdGd->at(1));
+            WindowMouse::click(print->CmdGd->at(0));
+            return 0;
+        });
+        PrintDialogOpener::open(nullptr);
+        QCOMPARE(MsgBox::log().last().text, PrintIbaragi::clinicPaperText());
+        QCOMPARE(device->ops.size(), before);
+        ibarakiHakusi = true;
+        printFromTheDialog({});
+        QVERIFY(device->ops.size() > before);
     }
 
     // Seven examinations on the Saga form, B4 landscape: two pages, examination 7 in the first

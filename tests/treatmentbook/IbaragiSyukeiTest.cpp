@@ -1,8 +1,6 @@
 #include "BookSetup.h"
 #include "TestRegistry.h"
 
-#include "chart/KarteData3Record.h"
-#include "chart/KarteKotaiRecord.h"
 #include "chart/KarteNameRecord.h"
 #include "common/SharedState.h"
 #include "treatmentbook/IbaragiSyukei.h"
@@ -188,19 +186,18 @@ private slots:
         QVERIFY(!setup.exists("tcb"));
         const QStringList fields{"Main", "乳用牛", "", "", "H30.4.1", "雌", "はなこ:JP1012", "", "包", "", "1234", "黒",
                                  "", "H7_00010001_1234_0", "", ""};
-        const std::optional<KarteKotaiRecord> kotai = KarteKotaiRecord::parse(fields.join('\'') + '\'');
-        QVERIFY(kotai);
-        KarteNameRecord name;
-        name.ByoName = "乳房炎";
-        name.SyosinDate = "5.3.1";
-        name.TeisyutuTuki = "5･3";
-        name.Tenki = "治癒";
-        KarteData3Record data3;
-        data3.YakkaGoukei = "1,200";
-        data3.BTotal = "420";
+        QStringList name(14);
+        name[2] = "乳房炎";
+        name[5] = "5.3.1";
+        name[13] = "5･3";
+        name[8] = "治癒";
+        QStringList data3(10);
+        data3[2] = "1,200";
+        data3[6] = "420";
+        const TcbLogFile::Kiroku kiroku = TcbLogFile::kiroku(fields, name, data3, "高橋's");
         QString error;
-        QVERIFY2(TcbLogFile::TcbKirokuProc(*kotai, name, data3, "高橋's", &error), qPrintable(error));
-        QVERIFY(TcbLogFile::TcbKirokuProc(*kotai, name, data3, "高橋's", &error));
+        QVERIFY2(TcbLogFile::TcbKirokuProc(kiroku, &error), qPrintable(error));
+        QVERIFY(TcbLogFile::TcbKirokuProc(kiroku, &error));
         const QStringList lines = setup.read("tcb/5･3.ini");
         QCOMPARE(lines.size(), 1);
         QCOMPARE(lines.at(0), "はなこ'1012'1234'乳房炎''5.3.1'''1,200''420'''高橋’s'5･3''治癒");

@@ -230,7 +230,7 @@ void SindansyoPrintDialog::PrintStart()
                            [this](PrintDevice& device, const SindansyoPrintContext& context, const PrintJobEntry& entry) {
                                return body(device, context, entry);
                            },
-                           [this](const QString& text) { showStatus(text); });
+                           [this](const QString& text) { showStatus(text); }, &printEnded);
     printStartEnd(pages);
 }
 

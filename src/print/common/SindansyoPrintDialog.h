@@ -102,6 +102,8 @@ protected:
     void PrintStart();
     // The index of the command that started the print (1, or a prefecture's own print command).
     int printCommand = 1;
+    // Whether the last print start ended its document without a device error.
+    bool printEnded = false;
     void showStatus(const QString& text);
 
 private:

@@ -50,7 +50,7 @@ int SindansyoPrintRun::printJobs(PrintDevice& device, const SindansyoPrintContex
 }
 
 int SindansyoPrintRun::run(const SindansyoPrintContext& context, const QStringList& jobs, const Body& body,
-                           const Status& status)
+                           const Status& status, bool* ended)
 {
     const std::shared_ptr<PrintDevice> device = PrintDeviceSource::open(QStringLiteral("診断書"));
     device->setCurrentX(0);
@@ -58,11 +58,13 @@ int SindansyoPrintRun::run(const SindansyoPrintContext& context, const QStringLi
     status(printingText());
     const int pages = printJobs(*device, context, jobs, body);
     QString error;
-    const bool ended = pages > 0 && device->endDoc(&error);
+    const bool done = pages > 0 && device->endDoc(&error);
+    if (ended)
+        *ended = done;
     status(QString());
     if (pages == 0)
         MsgBox::show(nothingPrintedText(), QStringLiteral("印刷"));
-    else if (!ended)
+    else if (!done)
         MsgBox::show(error, QStringLiteral("印刷"));
     else if (const QString where = device->destinationMessage(); !where.isEmpty())
         MsgBox::show(QStringLiteral("印刷終了\n") + where, QStringLiteral("印刷"));

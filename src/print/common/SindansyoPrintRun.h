@@ -42,9 +42,10 @@ public:
 
     // The run after the checks: the device from PrintDeviceSource, its current position at (0, 0),
     // the status "印刷中････", every entry, the end of the document, the status emptied and the
-    // result message. Returns the pages printed.
+    // result message. Returns the pages printed; ended (when given) tells whether the document
+    // was ended without a device error.
     static int run(const SindansyoPrintContext& context, const QStringList& jobs, const Body& body,
-                   const Status& status);
+                   const Status& status, bool* ended = nullptr);
 
     // The refusal of an entry whose episode was not loaded: "印刷できません。", with the file and
     // the reason when the chart could not be read; empty for a found episode.

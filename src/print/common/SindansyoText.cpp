@@ -15,6 +15,19 @@ QStringList SindansyoText::meigouParts(const QString& field)
     return parts.size() == 2 ? parts : QStringList{field, QString()};
 }
 
+QString SindansyoText::EijiDelProc(QString text)
+{
+    text.removeIf([](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); });
+    return text;
+}
+
+QStringList SindansyoText::meigouNumber(const QString& field)
+{
+    QStringList parts = meigouParts(field);
+    parts[1] = EijiDelProc(parts.at(1));
+    return parts;
+}
+
 QString SindansyoText::withoutEra(QString year)
 {
     return year.remove(QLatin1Char('H')).remove(QLatin1Char('R'));

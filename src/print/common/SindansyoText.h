@@ -18,6 +18,12 @@ public:
     // Field 6 of the animal record split into the animal's name and its individual number: when
     // the field holds exactly one ":", the two parts; otherwise the whole field and an empty number.
     static QStringList meigouParts(const QString& field);
+    // The text without the ASCII letters a-z and A-Z (full-width letters, digits and every other
+    // character stay).
+    static QString EijiDelProc(QString text);
+    // The animal's name and individual number of field 6 as the Ibaraki certificates print them:
+    // meigouParts, the number without ASCII letters (EijiDelProc).
+    static QStringList meigouNumber(const QString& field);
     // A date's year without its era letters "H" and "R".
     static QString withoutEra(QString year);
     // The vital signs of an examination's T.P.R. text ("T=39.2 P=84 R=32") as they print: "T."

@@ -1,53 +1,15 @@
 #include "SindansyoWakuMieProc.h"
 
+#include "print/common/DrawnFormBuilder.h"
+
 namespace {
 
-const QString Mincho = QStringLiteral("ＭＳ Ｐ明朝");
-constexpr int Spread = 1;
-constexpr int Left = 2;
-constexpr int Centre = 3;
+constexpr int Spread = DrawnFormBuilder::Spread;
+constexpr int Left = DrawnFormBuilder::Left;
 constexpr int Thick = 9;
 constexpr int Thin = 3;
 
-struct FormBuilder
-{
-    DrawnForm form;
-
-    void at(const QString& text, float x, float y, float size, int align = Centre)
-    {
-        form.captions.append({text, Mincho, size, align, x, y, 58});
-    }
-    // The n-th text at the n-th y (characters stacked one a line).
-    void down(const QStringList& texts, float x, const QList<float>& ys, float size, int align = Centre)
-    {
-        for (int i = 0; i < texts.size(); ++i)
-            at(texts.at(i), x, ys.at(i), size, align);
-    }
-    // One text at each x, or the n-th text at the n-th x.
-    void across(const QStringList& texts, const QList<float>& xs, float y, float size, int align = Centre)
-    {
-        for (int i = 0; i < xs.size(); ++i)
-            at(texts.size() == 1 ? texts.at(0) : texts.at(i), xs.at(i), y, size, align);
-    }
-    // One text at each y.
-    void atEachY(const QString& text, float x, const QList<float>& ys, float size, int align = Centre)
-    {
-        for (float y : ys)
-            at(text, x, y, size, align);
-    }
-    void horizontal(const QList<float>& ys, float from, float to, int width)
-    {
-        for (float y : ys)
-            form.lines.append({from, y, to, y, width});
-    }
-    void vertical(const QList<float>& xs, float from, float to, int width)
-    {
-        for (float x : xs)
-            form.lines.append({x, from, x, to, width});
-    }
-};
-
-void captions(FormBuilder& f)
+void captions(DrawnFormBuilder& f)
 {
     f.at("病傷事故診断書", 56, 7, 17, Spread);
     f.at("診断書番号", 136.5f, 3.5f, 8.2f);
@@ -153,7 +115,7 @@ void captions(FormBuilder& f)
     f.down({"審", "査"}, 90, {253, 262}, 7.5f);
 }
 
-void thickRules(FormBuilder& f)
+void thickRules(DrawnFormBuilder& f)
 {
     f.horizontal({56}, 0, 184, Thick);
     f.horizontal({71}, 0, 82, Thick);
@@ -168,7 +130,7 @@ void thickRules(FormBuilder& f)
     f.vertical({58, 88}, 254, 267, Thick);
 }
 
-void thinRules(FormBuilder& f)
+void thinRules(DrawnFormBuilder& f)
 {
     f.horizontal({0, 7, 14}, 125, 184, Thin);
     f.horizontal({21, 34}, 0, 184, Thin);
@@ -231,7 +193,8 @@ void thinRules(FormBuilder& f)
 const DrawnForm& SindansyoWakuMieProc::form()
 {
     static const DrawnForm built = [] {
-        FormBuilder f;
+        DrawnFormBuilder f;
+        f.spreadWidth = 58;
         captions(f);
         thickRules(f);
         thinRules(f);
