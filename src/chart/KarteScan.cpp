@@ -108,7 +108,7 @@ void KarteScan::fail(int line, const QString& reason)
 
 std::optional<QString> KarteScan::decode(int line, QString* report) const
 {
-    std::optional<QString> text = Cp932::decode(lines_.at(line));
+    std::optional<QString> text = Cp932::decode(rawLine(line));
     if (!text && report)
         *report = damageText(path, line, QStringLiteral("読み取れない文字があります"));
     return text;
@@ -136,7 +136,7 @@ void KarteScan::load(const QString& localPath)
     errorText.clear();
     errorLine = -1;
     missing = false;
-    lines_.clear();
+    lineCount_ = 0;
     const TextFile::Status status = TextFile::readBytes(localPath, content_, &errorText);
     if (status == TextFile::Status::Missing) {
         missing = true;
@@ -148,15 +148,15 @@ void KarteScan::load(const QString& localPath)
 
 void KarteScan::checkContent()
 {
-    KarteText::splitCounting(content_, lines_, fieldCounts_);
+    lineCount_ = KarteText::splitCounting(content_, lines_);
     if (checkHeader())
         checkBlocks();
 }
 
 bool KarteScan::checkHeader()
 {
-    if (lines_.size() < 2) {
-        fail(int(lines_.size()), QStringLiteral("農家と個体の行がありません"));
+    if (lineCount_ < 2) {
+        fail(int(lineCount_), QStringLiteral("農家と個体の行がありません"));
         return false;
     }
     QString report;
@@ -192,13 +192,13 @@ bool KarteScan::checkBlocks()
     const QList<BlockTag>& tags = blockTags();
     for (int start = 2; start < lines; start += KarteBlock::LineCount) {
         for (int r = 0; r < KarteBlock::LineCount; ++r) {
-            const QByteArrayView line = lines_.at(start + r);
+            const QByteArrayView line = rawLine(start + r);
             if (!tags.at(r).starts(line)) {
                 fail(start + r, QStringLiteral("行の種類が違います（%1 の行のはずです）").arg(KarteBlock::tag(r)));
                 return false;
             }
             // A field more, or text after the last one, would be lost when the episode is saved.
-            const int fields = fieldCounts_.at(start + r);
+            const int fields = lines_[size_t(start + r)].fields;
             if (fields != KarteBlock::FieldCount) {
                 fail(start + r, QStringLiteral("項目が16個ではありません（%1 個）").arg(fields));
                 return false;

@@ -4,6 +4,7 @@
 #include "KarteKotaiRecord.h"
 #include "KarteNameRecord.h"
 #include "KarteNoukaRecord.h"
+#include "KarteText.h"
 
 #include <QByteArray>
 #include <QList>
@@ -11,6 +12,7 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class KarteFolderList;
 
@@ -38,9 +40,13 @@ public:
     static KarteScan check(const QString& localPath, const QByteArray& content);
 
     bool ok() const { return errorText.isEmpty(); }
-    int lineCount() const { return int(lines_.size()); }
+    int lineCount() const { return int(lineCount_); }
     // Line i as read, without its line end.
-    QByteArrayView rawLine(int i) const { return lines_.at(i); }
+    QByteArrayView rawLine(int i) const
+    {
+        Q_ASSERT(i >= 0 && i < lineCount_);
+        return QByteArrayView(content_.constData() + lines_[size_t(i)].start, lines_[size_t(i)].length);
+    }
     int blockCount() const { return ok() ? (lineCount() - 2) / KarteBlock::LineCount : 0; }
     // The file line on which block k starts.
     static int blockStart(int k);
@@ -108,8 +114,8 @@ public:
 
 private:
     QByteArray content_;
-    QList<QByteArrayView> lines_;
-    QList<int> fieldCounts_;  // of each line
+    std::vector<KarteText::LineSpan> lines_;  // the first lineCount_ are this chart's
+    qsizetype lineCount_ = 0;
     KarteNoukaRecord nouka_;
     KarteKotaiRecord kotai_;
 

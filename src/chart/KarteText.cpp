@@ -3,7 +3,9 @@
 #include "common/SharedUtil.h"
 
 #include <QtEndian>
+#include <algorithm>
 #include <bit>
+#include <cstring>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -122,91 +124,118 @@ bool KarteText::textAfterLastField(QByteArrayView line)
 }
 
 namespace {
-// The next line of a chart's bytes from p: where it ends and how many "'" it holds. Thirty-two
-// bytes (about one line) are compared at a time where the processor has the instructions (every
-// x86-64 has), eight otherwise.
-#if defined(__SSE2__)
-// The bytes of the 32 at p equal to c, one bit each.
-quint32 bytesEqual32(__m128i low, __m128i high, __m128i c)
+// The bits set in x: one instruction where the processor has it (the split below is compiled
+// for such processors as well, and chosen at start).
+inline int bitCount(quint64 x)
 {
-    return quint32(_mm_movemask_epi8(_mm_cmpeq_epi8(low, c)))
-        | quint32(_mm_movemask_epi8(_mm_cmpeq_epi8(high, c))) << 16;
+    return __builtin_popcountll(x);
 }
 
-const char* lineEnd(const char* p, const char* end, int& separators)
+// The line breaks (CR or LF) and the "'" among the 64 bytes at p, one bit per byte. Compared 16
+// bytes at a time where the processor has the instructions (every x86-64 has), 8 otherwise.
+#if defined(__SSE2__)
+inline quint64 bytesEqual16(__m128i bytes, char c)
 {
-    const __m128i lf = _mm_set1_epi8('\n');
-    const __m128i cr = _mm_set1_epi8('\r');
-    const __m128i quote = _mm_set1_epi8('\'');
-    for (; p + 32 <= end; p += 32) {
-        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16));
-        const quint32 breaks = bytesEqual32(low, high, lf) | bytesEqual32(low, high, cr);
-        const quint32 quotes = bytesEqual32(low, high, quote);
-        if (!breaks) {
-            separators += std::popcount(quotes);
-            continue;
-        }
-        const int at = std::countr_zero(breaks);
-        separators += std::popcount(quotes & ((quint32(1) << at) - 1));
-        return p + at;
+    return quint64(quint32(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(c)))));
+}
+
+inline void chunkMasks(const char* p, quint64& breaks, quint64& quotes)
+{
+    breaks = 0;
+    quotes = 0;
+    for (int part = 0; part < 4; ++part) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * part));
+        breaks |= (bytesEqual16(bytes, '\n') | bytesEqual16(bytes, '\r')) << (16 * part);
+        quotes |= bytesEqual16(bytes, '\'') << (16 * part);
     }
-    for (; p < end && *p != '\n' && *p != '\r'; ++p)
-        separators += *p == '\'' ? 1 : 0;
-    return p;
 }
 #else
-// Eight bytes at a time: the high bit of each byte of the result is set where the word holds the
-// byte c, and no other bit is (no carry passes from one byte to the next).
-constexpr quint64 lowBits = 0x7F7F7F7F7F7F7F7FULL;
-constexpr quint64 eachByte = 0x0101010101010101ULL;
-
-quint64 bytesEqual(quint64 word, char c)
+// The high bit of each byte of the result is set where the word holds the byte c, and no other
+// bit is (no carry passes from one byte to the next); then one bit per byte, first byte lowest.
+inline quint64 bytesEqual8(quint64 word, char c)
 {
-    const quint64 x = word ^ (eachByte * quint8(c));
-    return ~(((x & lowBits) + lowBits) | x | lowBits);
+    constexpr quint64 lowBits = 0x7F7F7F7F7F7F7F7FULL;
+    const quint64 x = word ^ (0x0101010101010101ULL * quint8(c));
+    const quint64 high = ~(((x & lowBits) + lowBits) | x | lowBits);
+    return ((high >> 7) * 0x0102040810204080ULL) >> 56;
 }
 
-quint64 wordAt(const char* p)
+inline void chunkMasks(const char* p, quint64& breaks, quint64& quotes)
 {
-    return qFromLittleEndian<quint64>(p);
-}
-
-const char* lineEnd(const char* p, const char* end, int& separators)
-{
-    for (; p + 8 <= end; p += 8) {
-        const quint64 word = wordAt(p);
-        const quint64 breaks = bytesEqual(word, '\n') | bytesEqual(word, '\r');
-        const quint64 quotes = bytesEqual(word, '\'');
-        if (!breaks) {
-            separators += std::popcount(quotes);
-            continue;
-        }
-        const int at = std::countr_zero(breaks) / 8;
-        separators += std::popcount(quotes & ((quint64(1) << (8 * at)) - 1));
-        return p + at;
+    breaks = 0;
+    quotes = 0;
+    for (int w = 0; w < 8; ++w) {
+        const quint64 word = qFromLittleEndian<quint64>(p + 8 * w);
+        breaks |= (bytesEqual8(word, '\n') | bytesEqual8(word, '\r')) << (8 * w);
+        quotes |= bytesEqual8(word, '\'') << (8 * w);
     }
-    for (; p < end && *p != '\n' && *p != '\r'; ++p)
-        separators += *p == '\'' ? 1 : 0;
-    return p;
 }
 #endif
+
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target_clones("popcnt", "default")))
+#endif
+qsizetype splitLines(QByteArrayView content, std::vector<KarteText::LineSpan>& spans)
+{
+    // The bytes go by in chunks of 64; the breaks of a chunk end its lines one after another, and
+    // the "'" before each break count for the line it ends. Chart lines are short (most under 32
+    // bytes), so no line starts a pass of its own, and each is written straight into the spans.
+    constexpr int chunk = 64;
+    const char* const data = content.data();
+    const qsizetype size = content.size();
+    qsizetype count = 0;
+    KarteText::LineSpan* out = spans.data();
+    qsizetype lineStart = 0;
+    int separators = 0;
+    bool lfEndsLine = false;  // a CR ended the last chunk and the LF that follows is part of its break
+    for (qsizetype at = 0; at < size; at += chunk) {
+        if (qsizetype(spans.size()) < count + chunk + 1) {  // a chunk ends at most 64 lines, the end one more
+            spans.resize(std::max<size_t>(spans.size() * 2, size_t(count) + 2 * chunk));
+            out = spans.data();
+        }
+        quint64 breaks;
+        quint64 quotes;
+        if (size - at >= chunk) {
+            chunkMasks(data + at, breaks, quotes);
+        } else {
+            char tail[chunk] = {};  // zeros are neither breaks nor "'"
+            std::memcpy(tail, data + at, size_t(size - at));
+            chunkMasks(tail, breaks, quotes);
+        }
+        if (lfEndsLine) {
+            breaks &= ~quint64(1);
+            lfEndsLine = false;
+        }
+        while (breaks) {
+            const int bit = std::countr_zero(breaks);
+            const quint64 before = (quint64(1) << bit) - 1;
+            separators += bitCount(quotes & before);
+            quotes &= ~before;
+            breaks &= breaks - 1;
+            const qsizetype pos = at + bit;
+            out[count++] = {lineStart, pos - lineStart, separators};
+            separators = 0;
+            lineStart = pos + 1;
+            if (data[pos] == '\r' && lineStart < size && data[lineStart] == '\n') {
+                ++lineStart;
+                if (bit < chunk - 1)
+                    breaks &= breaks - 1;  // the LF is the next break of this chunk
+                else
+                    lfEndsLine = true;
+            }
+        }
+        separators += bitCount(quotes);
+    }
+    if (lineStart < size) {
+        if (qsizetype(spans.size()) <= count)
+            spans.resize(size_t(count) + 1);
+        spans[size_t(count++)] = {lineStart, size - lineStart, separators};
+    }
+    return count;
+}
 } // namespace
 
-void KarteText::splitCounting(QByteArrayView content, QList<QByteArrayView>& lines, QList<int>& fieldCounts)
+qsizetype KarteText::splitCounting(QByteArrayView content, std::vector<LineSpan>& spans)
 {
-    lines.clear();
-    fieldCounts.clear();
-    const char* p = content.data();
-    const char* const end = p + content.size();
-    while (p < end) {
-        int separators = 0;
-        const char* const stop = lineEnd(p, end, separators);
-        const QByteArrayView line(p, stop - p);
-        lines.append(line);
-        fieldCounts.append(separators);
-        p = stop;
-        if (p < end)
-            p += (*p == '\r' && p + 1 < end && p[1] == '\n') ? 2 : 1;
-    }
+    return splitLines(content, spans);
 }

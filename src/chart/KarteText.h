@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 // The text rules of chart records: fields separated by "'", every field followed by "'"; in the
 // two header lines "’" counts as "'". Trimming removes ordinary blanks (U+0020) only, so
@@ -54,10 +55,18 @@ public:
     // True when something other than blanks follows the last "'" of the line: a field not ended,
     // which a writer of the line's fields would drop.
     static bool textAfterLastField(QByteArrayView line);
-    // A chart's bytes split into lines as TextFile::lineViews splits them, with the fieldCount() of
-    // each line ("'" is never part of a double-byte character of the code page), in one pass over
-    // the bytes (a whole-year scan does this for every chart). The
-    // lists are emptied first and their memory reused.
-    static void splitCounting(QByteArrayView content, QList<QByteArrayView>& lines, QList<int>& fieldCounts);
+    // A line of a chart's bytes: where it starts, its length without the line end, and its
+    // fieldCount() ("'" is never part of a double-byte character of the code page).
+    struct LineSpan
+    {
+        qsizetype start;
+        qsizetype length;
+        int fields;
+    };
+    // A chart's bytes split into lines as TextFile::lineViews splits them, in one pass over the
+    // bytes (a whole-year scan does this for every chart); returns the number of lines. spans
+    // grows as needed and never shrinks, so that its memory serves the next chart: its entries
+    // past the count are left from earlier charts.
+    static qsizetype splitCounting(QByteArrayView content, std::vector<LineSpan>& spans);
 
 };

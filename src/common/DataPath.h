@@ -27,9 +27,10 @@ public:
     // exist stay as given.
     static QString resolve(const QString& localPath);
 
-    // The names in a folder matching a wildcard pattern ("*.sxd"), ignoring case, sorted by name
-    // ignoring case. An absent folder gives an empty list.
-    static QStringList list(const QString& localFolder, const QString& pattern);
+    // The names of the files in a folder (every entry but folders) matching a wildcard pattern
+    // ("*.sxd"), ignoring case, sorted by name ignoring case. An absent folder gives an empty
+    // list. foldedKeys, when given, receives the case-folded names in the same order.
+    static QStringList list(const QString& localFolder, const QString& pattern, QStringList* foldedKeys = nullptr);
 
 private:
     static QString& rootRef();

@@ -114,7 +114,7 @@ void FlexGrid::setRows(int n)
 {
     const int old = rowCount();
     setRowCount(std::max(0, n));
-    styleCells(old, n, 0, columnCount());
+    styleFreshCells(old, n, 0, columnCount());
     if (old < fixedRowCount || n < fixedRowCount)
         updateFrozen();
 }
@@ -127,7 +127,7 @@ void FlexGrid::setCols(int n)
         colAlignments.append(AlignGeneral);
         fixedAlignments.append(AlignLeft);
     }
-    styleCells(0, rowCount(), old, n);
+    styleFreshCells(0, rowCount(), old, n);
 }
 
 void FlexGrid::setFixedRows(int n)
@@ -170,6 +170,24 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text)
     if (!inGrid(row, col))
         return;
     cell(row, col)->setText(text);
+}
+
+void FlexGrid::setRowTexts(int row, const QList<QStringList>& rows)
+{
+    int lastRow = -1;
+    int lastCol = -1;
+    {
+        const QSignalBlocker quiet(model());
+        for (int r = 0; r < rows.size(); ++r)
+            for (int c = 0; c < rows.at(r).size(); ++c)
+                if (inGrid(row + r, c)) {
+                    cell(row + r, c)->setText(rows.at(r).at(c));
+                    lastRow = std::max(lastRow, row + r);
+                    lastCol = std::max(lastCol, c);
+                }
+    }
+    if (lastRow >= 0)
+        emit model()->dataChanged(model()->index(row, 0), model()->index(lastRow, lastCol));
 }
 
 Qt::Alignment FlexGrid::qtAlignment(Alignment alignment, bool fixed) const
@@ -217,6 +235,12 @@ void FlexGrid::styleCells(int firstRow, int lastRow, int firstCol, int lastCol)
                 styleCell(r, c);
     }
     emit model()->dataChanged(model()->index(firstRow, firstCol), model()->index(lastRow - 1, lastCol - 1));
+}
+
+void FlexGrid::styleFreshCells(int firstRow, int lastRow, int firstCol, int lastCol)
+{
+    styleCells(firstRow, std::min(lastRow, fixedRowCount), firstCol, lastCol);
+    styleCells(std::max(firstRow, fixedRowCount), lastRow, firstCol, std::min(lastCol, fixedColCount));
 }
 
 void FlexGrid::styleItem(QTableWidgetItem* it, int row, int col) const
@@ -481,10 +505,20 @@ QString FlexGrid::allText(const QString& rowSeparator) const
 
 void FlexGrid::clearRange(int row1, int col1, int row2, int col2)
 {
-    for (int r = std::max(0, row1); r <= std::min(row2, rowCount() - 1); ++r)
-        for (int c = std::max(0, col1); c <= std::min(col2, columnCount() - 1); ++c)
-            if (QTableWidgetItem* it = item(r, c))
-                it->setText(QString());
+    row1 = std::max(0, row1);
+    col1 = std::max(0, col1);
+    row2 = std::min(row2, rowCount() - 1);
+    col2 = std::min(col2, columnCount() - 1);
+    if (row1 > row2 || col1 > col2)
+        return;
+    {
+        const QSignalBlocker quiet(model());
+        for (int r = row1; r <= row2; ++r)
+            for (int c = col1; c <= col2; ++c)
+                if (QTableWidgetItem* it = item(r, c))
+                    it->setText(QString());
+    }
+    emit model()->dataChanged(model()->index(row1, col1), model()->index(row2, col2));
 }
 
 void FlexGrid::clearCells()

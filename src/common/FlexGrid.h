@@ -31,6 +31,10 @@ public:
 
     QString textMatrix(int row, int col) const;
     void setTextMatrix(int row, int col, const QString& text);
+    // Sets the texts of whole rows from row on, each list's texts from column 0 on (cells outside
+    // the grid are left out), announced to the views once: a list of thousands of cells fills at
+    // the cost of its cells alone.
+    void setRowTexts(int row, const QList<QStringList>& rows);
     // The text of the current cell.
     QString text() const { return textMatrix(row(), col()); }
     void setText(const QString& value) { setTextMatrix(row(), col(), value); }
@@ -132,6 +136,8 @@ private:
     void styleCell(int row, int col);
     // The same for a range of rows and columns (ends excluded), announced to the views at once.
     void styleCells(int firstRow, int lastRow, int firstCol, int lastCol);
+    // The same for cells just added, which hold no item yet: only their heading cells need one.
+    void styleFreshCells(int firstRow, int lastRow, int firstCol, int lastCol);
     void styleItem(QTableWidgetItem* item, int row, int col) const;
     void restyleAll();
     void applyColAlignment(int col);

@@ -46,11 +46,8 @@ void KarteFolderList::refresh(const QString& localFolder)
     folder_ = folder;
     folderTime_ = time;
     racy_ = time < 0 || now() - time < racyNs;
-    names_ = time < 0 ? QStringList() : DataPath::list(folder, QStringLiteral("*.sxd"));
     keys_.clear();
-    keys_.reserve(names_.size());
-    for (const QString& name : std::as_const(names_))
-        keys_.append(name.toCaseFolded());
+    names_ = time < 0 ? QStringList() : DataPath::list(folder, QStringLiteral("*.sxd"), &keys_);
 }
 
 QStringList KarteFolderList::withPrefix(const QString& prefix) const

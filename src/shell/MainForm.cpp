@@ -386,7 +386,6 @@ void MainForm::layoutKotaiGrid()
     const ColorSetInfo& colors = SharedState::get().ColorSet;
     const Ken ken = SharedState::get().ken;
     KotaiGrid->setCols(KotaiList::colCount);
-    KotaiGrid->setRows(5001);
     TwipGeometry::place(KotaiGrid, 90, 800, 8750, 8375);
     KotaiGrid->setBackColorFixed(ColorSetInfo::GridFixedBackColor());
     KotaiGrid->setBackColorBkg(colors.BaseBackColor);
@@ -403,6 +402,8 @@ void MainForm::layoutKotaiGrid()
     }
     if (ken == Ken::Kagoshima)
         KotaiGrid->setTextMatrix(0, 1, QStringLiteral("個体番号"));
+    // The rows come last: each colour and alignment above restyles every row there is.
+    KotaiGrid->setRows(5001);
     renumberKotaiGrid();
     if (needsNameAndNumber(ken))
         KotaiGrid->setTextMatrix(0, 3, QStringLiteral("名号:個体番号"));
@@ -677,14 +678,12 @@ void MainForm::KotaiListSetProc()
     SharedState& s = SharedState::get();
     s.refreshKarteFileList();
     KotaiGridClearProc();
-    KotaiGrid->setRows(1);
     KotaiGrid->hide();
     const KotaiList::Result list =
         KotaiList::build(s.KarteFileList, s.KarteNendo, s.CurrentNouka.NoukaCode);
+    // The rows there are keep their cells: every cell of the new rows is written below.
     KotaiGrid->setRows(int(list.rows.size()) + 1);
-    for (int r = 0; r < list.rows.size(); ++r)
-        for (int c = 0; c < KotaiList::colCount; ++c)
-            KotaiGrid->setTextMatrix(r + 1, c, list.rows.at(r).at(c));
+    KotaiGrid->setRowTexts(1, list.rows);
     KotaiSubGrid = list.rows;
     KotaiGrid->show();
     if (!list.damaged.isEmpty())
@@ -695,8 +694,11 @@ void MainForm::KotaiListSetProc()
 
 void MainForm::renumberKotaiGrid()
 {
+    QList<QStringList> numbers;
+    numbers.reserve(KotaiGrid->rows());
     for (int r = 1; r < KotaiGrid->rows(); ++r)
-        KotaiGrid->setTextMatrix(r, 0, QString::number(r));
+        numbers.append({QString::number(r)});
+    KotaiGrid->setRowTexts(1, numbers);
 }
 
 void MainForm::KotaiSortProc()

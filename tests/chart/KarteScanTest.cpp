@@ -3,6 +3,8 @@
 #include "TestRegistry.h"
 
 #include "chart/KarteScan.h"
+#include "chart/KarteText.h"
+#include "common/TextFile.h"
 #include "common/KarteFolderList.h"
 
 #include <QtTest>
@@ -94,6 +96,42 @@ private slots:
         QCOMPARE(kept.at(0).episode(0)->sinsatu(0).SinsatuDate, QStringLiteral("7.5.2"));
         QCOMPARE(kept.at(2).nameRecord(0)->ByoName, QStringLiteral("第四胃変位"));
         QCOMPARE(kept.at(2).kotai().Mimiban, QStringLiteral("1234"));
+    }
+
+    // The scanner's split of a chart's bytes gives the lines of the line reader and counts each
+    // line's "'": breaks at and across the edges of the 32-byte chunks it works in, CR LF split
+    // by an edge, lines without a break at the end, and lines longer than many chunks.
+    void linesAndSeparatorsAtEveryPlace()
+    {
+        QList<QByteArray> contents = {"", "a", "\n", "\r\n", "\r", "\n\r", "a'b'\r\nc'", "''\r\r\n\n'"};
+        for (int edge : {30, 31, 32, 33, 63, 64}) {
+            contents.append(QByteArray(edge, '\'') + "\r\nx'");
+            contents.append(QByteArray(edge, 'a') + "\r\n'");
+            contents.append(QByteArray(edge, 'a') + "\r");
+        }
+        contents.append(QByteArray(5000, '\'') + "\n" + QByteArray(9000, '\''));
+        quint32 seed = 7;
+        const char alphabet[] = {'a', '\'', '\r', '\n', '\x82', '\xA0'};
+        for (int n = 0; n < 300; ++n) {
+            QByteArray random;
+            for (int i = 0; i < n; ++i) {
+                seed = seed * 1664525u + 1013904223u;
+                random.append(alphabet[(seed >> 16) % 6]);
+            }
+            contents.append(random);
+        }
+        std::vector<KarteText::LineSpan> spans;  // reused from content to content, as a scan does
+        for (const QByteArray& content : std::as_const(contents)) {
+            const qsizetype count = KarteText::splitCounting(content, spans);
+            const QList<QByteArrayView> expected = TextFile::lineViews(content);
+            QCOMPARE(count, expected.size());
+            for (qsizetype i = 0; i < count; ++i) {
+                const KarteText::LineSpan& span = spans.at(size_t(i));
+                QCOMPARE(content.constData() + span.start, expected.at(i).data());
+                QCOMPARE(span.length, expected.at(i).size());
+                QCOMPARE(span.fields, int(expected.at(i).count('\'')));
+            }
+        }
     }
 };
 
