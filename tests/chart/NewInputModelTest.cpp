@@ -42,12 +42,6 @@ NewInputModel readModel()
     return model;
 }
 
-// The block lines of the chart file from line `from`.
-QStringList blockAt(const QStringList& lines, int from)
-{
-    return lines.mid(from, KarteBlock::LineCount);
-}
-
 } // namespace
 
 class NewInputModelTest : public QObject

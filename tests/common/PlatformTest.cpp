@@ -87,7 +87,7 @@ private slots:
             seen.insert(ken);
         }
         QCOMPARE(seen.size(), names.size());
-        for (const QString& other : {"東京都", "鳥取県 ", "鳥取", ""})
+        for (const char* other : {"東京都", "鳥取県 ", "鳥取", ""})
             QCOMPARE(KenInfo::fromName(other), Ken::Sonota);
         SharedState& s = SharedState::get();
         s.setKen("宮崎県");

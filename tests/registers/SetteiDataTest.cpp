@@ -59,7 +59,7 @@ private slots:
         QTest::newRow("NameCode NEC row") << "NameCode.ini"
                                           << QByteArray("\x93\x8c\x92\x4a,\x87\x90\x8e\x52,00010001,,\x82\xe2,,,,-,,\r\n");
         QTest::newRow("TikuName IBM row") << "TikuName.ini" << QByteArray("\xfa\x4a\x92\x6e\x8b\xe6\r\n\xed\x40\r\n");
-        QTest::newRow("DocAd NEC-selected IBM row") << "DocAd.ini" << QByteArray("\xed\x40\x92\xac1-2\r\n");
+        QTest::newRow("DocAd NEC-selected IBM row") << "DocAd.ini" << QByteArray("\xed\x40\x92\xac" "1-2\r\n");
         QTest::newRow("Gensyo") << "Gensyo.ini" << QByteArray("\x87\x90\r\n\r\n");
     }
     void duplicateCodesComeBackByteForByte()
