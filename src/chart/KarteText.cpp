@@ -115,13 +115,6 @@ int KarteText::fieldCount(const QString& line)
     return int(line.count(Separator));
 }
 
-bool KarteText::textAfterLastField(QByteArrayView line)
-{
-    qsizetype end = line.size();
-    while (end > 0 && line[end - 1] == ' ')
-        --end;
-    return end > 0 && line[end - 1] != '\'';
-}
 
 namespace {
 // The bits set in x: one instruction where the processor has it (the split below is compiled

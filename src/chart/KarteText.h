@@ -54,7 +54,14 @@ public:
     static int fieldCount(const QString& line);
     // True when something other than blanks follows the last "'" of the line: a field not ended,
     // which a writer of the line's fields would drop.
-    static bool textAfterLastField(QByteArrayView line);
+    // (Inline: a whole-year scan asks it of every line.)
+    static bool textAfterLastField(QByteArrayView line)
+    {
+        qsizetype end = line.size();
+        while (end > 0 && line[end - 1] == ' ')
+            --end;
+        return end > 0 && line[end - 1] != '\'';
+    }
     // A line of a chart's bytes: where it starts, its length without the line end, and its
     // fieldCount() ("'" is never part of a double-byte character of the code page).
     struct LineSpan
