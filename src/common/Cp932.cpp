@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <iconv.h>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -53,10 +54,85 @@ private:
     iconv_t handle;
 };
 
-Converter& decoder()
+// The characters of the code page by their bytes, asked of iconv once (about 10,000 short
+// conversions, a millisecond or two) so that decoding is a table look-up per character: a scan
+// decodes tens of thousands of lines, most of them a few dozen bytes long.
+class DecodeTable
 {
-    thread_local Converter converter("UTF-8", "CP932");
-    return converter;
+public:
+    static constexpr char16_t none = 0xFFFF;  // a noncharacter: no byte sequence decodes to it
+
+    DecodeTable() : singles(256, none), pairs(256 * 256, none)
+    {
+        const iconv_t handle = iconv_open("UTF-16LE", "CP932");
+        if (handle == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error("iconv cannot convert from CP932");
+        for (int b = 0; b < 256; ++b) {
+            const char one[1] = {char(b)};
+            singles[size_t(b)] = convert(handle, one, 1);
+        }
+        for (int lead = 0x80; lead < 256; ++lead) {
+            if (singles[size_t(lead)] != none)
+                continue;
+            for (int trail = 0; trail < 256; ++trail) {
+                const char two[2] = {char(lead), char(trail)};
+                pairs[size_t(lead << 8 | trail)] = convert(handle, two, 2);
+            }
+        }
+        iconv_close(handle);
+    }
+
+    // The text of bytes, or the offset of the first byte that starts no character.
+    std::optional<QString> decode(QByteArrayView bytes, qsizetype& failedAt) const
+    {
+        const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+        const qsizetype size = bytes.size();
+        QString text(size, Qt::Uninitialized);
+        char16_t* out = reinterpret_cast<char16_t*>(text.data());
+        qsizetype n = 0;
+        for (qsizetype i = 0; i < size;) {
+            char16_t c = singles[in[i]];
+            if (c != none) {
+                out[n++] = c;
+                ++i;
+                continue;
+            }
+            if (i + 1 < size && (c = pairs[size_t(in[i] << 8 | in[i + 1])]) != none) {
+                out[n++] = c;
+                i += 2;
+                continue;
+            }
+            failedAt = i;
+            return std::nullopt;
+        }
+        text.truncate(n);
+        return text;
+    }
+
+private:
+    // The one UTF-16 code unit that all of the bytes make, else none.
+    static char16_t convert(iconv_t handle, const char* bytes, size_t size)
+    {
+        iconv(handle, nullptr, nullptr, nullptr, nullptr);
+        char16_t unit[4] = {};
+        char* in = const_cast<char*>(bytes);
+        char* out = reinterpret_cast<char*>(unit);
+        size_t inLeft = size;
+        size_t outLeft = sizeof unit;
+        if (iconv(handle, &in, &inLeft, &out, &outLeft) == size_t(-1) || inLeft != 0
+            || iconv(handle, nullptr, nullptr, &out, &outLeft) == size_t(-1) || outLeft != sizeof unit - 2)
+            return none;
+        return unit[0] == none ? none : unit[0];
+    }
+
+    std::vector<char16_t> singles;
+    std::vector<char16_t> pairs;
+};
+
+const DecodeTable& decodeTable()
+{
+    static const DecodeTable table;
+    return table;
 }
 
 Converter& encoder()
@@ -79,14 +155,11 @@ std::optional<QString> Cp932::decode(QByteArrayView bytes, qsizetype* errorOffse
 {
     if (isAscii(bytes))
         return QString::fromLatin1(bytes.data(), bytes.size());
-    thread_local QByteArray utf8;  // reused: scans decode many short lines
     qsizetype failedAt = 0;
-    if (!decoder().run(bytes, utf8, failedAt)) {
-        if (errorOffset)
-            *errorOffset = failedAt;
-        return std::nullopt;
-    }
-    return QString::fromUtf8(utf8);
+    std::optional<QString> text = decodeTable().decode(bytes, failedAt);
+    if (!text && errorOffset)
+        *errorOffset = failedAt;
+    return text;
 }
 
 std::optional<QByteArray> Cp932::encode(QStringView text, qsizetype* errorIndex)

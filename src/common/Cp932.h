@@ -4,8 +4,9 @@
 #include <QString>
 #include <optional>
 
-// The Japanese Windows code page of the data files, through glibc's iconv ("CP932"), which maps
-// the NEC/IBM rows and the wave dash family the way Windows does.
+// The Japanese Windows code page of the data files, as glibc's iconv converts it ("CP932"), which
+// maps the NEC/IBM rows and the wave dash family the way Windows does; decoding goes through a
+// table of the code page read from iconv once.
 class Cp932
 {
 public:

@@ -10,9 +10,31 @@
 #include <QtTest>
 
 #include <csignal>
+#include <iconv.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+namespace {
+// What glibc's iconv makes of bytes, converted on its own to UTF-8: the text, or the offset at
+// which it stopped.
+std::optional<QString> iconvDecode(QByteArrayView bytes, qsizetype& failedAt)
+{
+    const iconv_t handle = iconv_open("UTF-8", "CP932");
+    QByteArray out(bytes.size() * 4 + 4, Qt::Uninitialized);
+    char* in = const_cast<char*>(bytes.data());
+    char* to = out.data();
+    size_t inLeft = size_t(bytes.size());
+    size_t outLeft = size_t(out.size());
+    const bool ok = iconv(handle, &in, &inLeft, &to, &outLeft) != size_t(-1) && inLeft == 0;
+    iconv_close(handle);
+    if (!ok) {
+        failedAt = in - bytes.data();
+        return std::nullopt;
+    }
+    return QString::fromUtf8(out.constData(), to - out.constData());
+}
+} // namespace
 
 class TextFileTest : public QObject
 {
@@ -100,6 +122,29 @@ private slots:
         qsizetype at = -1;
         QVERIFY(!Cp932::decode(bytes, &at));
         QCOMPARE(at, offset);
+    }
+
+    // Every byte and every pair of bytes, alone and between ASCII letters, decodes to what iconv
+    // makes of it, and fails where iconv fails, at the same offset.
+    void decodesEverySequenceAsIconvDoes()
+    {
+        int mismatches = 0;
+        for (int first = 0; first < 256; ++first) {
+            for (int second = -1; second < 256; ++second) {
+                QByteArray bytes(1, char(first));
+                if (second >= 0)
+                    bytes.append(char(second));
+                for (const QByteArray& input : {bytes, "a" + bytes + "b"}) {
+                    qsizetype expectedAt = -1;
+                    qsizetype at = -1;
+                    const std::optional<QString> expected = iconvDecode(input, expectedAt);
+                    const std::optional<QString> text = Cp932::decode(input, &at);
+                    if (text != expected || (!text && at != expectedAt))
+                        ++mismatches;
+                }
+            }
+        }
+        QCOMPARE(mismatches, 0);
     }
 
     void unencodableCharacterIsAnError()
