@@ -166,6 +166,67 @@ private slots:
         form.CmdGd_Click(1);
         QVERIFY(!QFile::exists(root + "/tcb/7･4.ini"));
     }
+
+    // SiteIbarakiFarm2B captions its options from its own row and prints and logs the
+    // veterinarian of the ticked option from that same row.
+    void farm2bShowsWhatItPrints()
+    {
+        useSite("IBF2B,茨城県,SiteIbarakiFarm2B,DoctorName1=山田 花子,DoctorName2=川口 健,DoctorName3=森 三郎,"
+                "ClinicLine=南町2-2 南診療所,NewClinicLine=南町2-2 新南診療所");
+        auto device = recordPrints();
+        PrintIbaragi form;
+        form.HidukeGd->setText("R7.5.20");
+        QCOMPARE(form.Option1[1]->text(), QStringLiteral("川口医師"));
+        form.Option1[1]->setChecked(true);
+        form.CmdGd_Click(1);
+        QVERIFY(hasItem(*device, "川口 健", 1, 12, 1, 182.5, 165));
+        QVERIFY(hasItem(*device, "南町2-2 新南診療所", 1, 10, 2, 206.5, 161.5));
+        QCOMPARE(logLines().size(), 1);
+        QCOMPARE(logLines().at(0).split('\'').at(13), QStringLiteral("川口 健"));
+    }
+
+    // Missing settings files are named at the opening; the loaded identity is empty.
+    void missingSettingsFiles()
+    {
+        TempDataRoot empty;
+        useSite(Other);
+        SharedState::get().DoctorInfo = {"古い住所", "古い名前", "9999"};
+        PrintIbaragi form;
+        QCOMPARE(MsgBox::log().size(), 1);
+        const QString text = MsgBox::log().last().text;
+        QVERIFY2(text.contains("DocAd.ini") && text.contains("octorname.ini", Qt::CaseInsensitive), qPrintable(text));
+        QCOMPARE(SharedState::get().DoctorInfo.DoctorAd, QString());
+        QCOMPARE(SharedState::get().DoctorInfo.DoctorName, QString());
+    }
+
+    // A certificate whose submission month is empty or cannot name a file still prints; the log
+    // is not written and the user is told which episode was not logged.
+    void logRefusedMonth_data()
+    {
+        QTest::addColumn<QString>("month");
+        QTest::newRow("empty") << "";
+        QTest::newRow("path") << "..\\x";
+    }
+    void logRefusedMonth()
+    {
+        QFETCH(QString, month);
+        QTemporaryDir other;
+        const QString otherRoot = TestFixture::copySample(other.path());
+        openSample(otherRoot, QStringLiteral("茨城県"));
+        useSite(Farm0);
+        SindansyoChart chart;
+        chart.exam(0, "7.4.3");
+        chart.block.setCell(0, 13, month);
+        chart.write(otherRoot);
+        auto device = recordPrints();
+        PrintIbaragi form;
+        form.HidukeGd->setText("R7.5.20");
+        form.CmdGd_Click(1);
+        QCOMPARE(device->ofKind(RecordingPrintDevice::Kind::NewPage).size(), 1);
+        QVERIFY2(MsgBox::log().last().text.contains("第四胃変位 7.4.3"), qPrintable(MsgBox::log().last().text));
+        QCOMPARE(QDir(otherRoot + "/tcb").entryList(QDir::Files), QStringList());
+        QVERIFY(!QFile::exists(otherRoot + "/x.ini") && !QFile::exists(otherRoot + "/tcb/.ini"));
+    }
 };
 
 NOLVARI_TEST(PrintIbaragiTest)

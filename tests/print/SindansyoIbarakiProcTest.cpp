@@ -577,6 +577,154 @@ private slots:
         QVERIFY(hasItem(print(chart, context(), Layout::Hakusi), "R1", 1, 9.5, 2, 134.5, 25));
         QVERIFY(hasItem(print(chart, context(), Layout::New), "H30", 1, 9.5, 2, 134.5, 25));
     }
+
+    // The treatment text of box 0's first row at (72.5, 90) per layout: the standard kept below
+    // the layout's byte limit and dropped at it (44 on the new form, 45 on the old, 54 on blank
+    // paper at 0.8), two lines at y - 1 and y + 1 x scale, three at most (a fourth line is never
+    // printed).
+    void treatmentText_data()
+    {
+        QTest::addColumn<Layout>("layout");
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<QString>("standard");
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<bool>("small");             // box 0 filled to 11 counted lines (blank paper)
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<double>("size");
+        QTest::addColumn<QList<double>>("ys");
+        const QString k9 = QString(9, QChar(u'薬'));
+        const QString k11 = QString(11, QChar(u'薬'));
+        const QString k12 = QString(12, QChar(u'薬'));
+        const QString k20 = QString(20, QChar(u'薬'));
+        const QString ten = QString(10, QChar(u'剤'));
+        const QList<double> two{89, 91};
+        QTest::newRow("new, 43 bytes keep") << Layout::New << k20 << "ab" << "" << false << QStringList{k11, k9 + ":ab"} << 7.7 << two;
+        QTest::newRow("new, 44 bytes drop") << Layout::New << k20 << "abc" << "" << false << QStringList{k11, k9} << 7.7 << two;
+        QTest::newRow("old, 44 bytes keep") << Layout::Kyu << k20 << "abc" << "" << false << QStringList{k11, k9 + ":abc"} << 7.7 << two;
+        QTest::newRow("old, 45 bytes drop") << Layout::Kyu << k20 << "abcd" << "" << false << QStringList{k11, k9} << 7.7 << two;
+        QTest::newRow("blank, 44 bytes drop") << Layout::Hakusi << k20 << "abc" << "" << false << QStringList{k11, k9} << 7.2 << two;
+        QTest::newRow("blank 0.8, 53 bytes keep") << Layout::Hakusi << QString(25, QChar(u'薬')) << "ab" << "" << true
+                                                  << QStringList{QString(13, QChar(u'薬')), k12 + ":ab"} << 7.2 * 0.8
+                                                  << QList<double>{89, 90.8};
+        QTest::newRow("blank 0.8, 54 bytes drop") << Layout::Hakusi << QString(25, QChar(u'薬')) << "abc" << "" << true
+                                                  << QStringList{QString(13, QChar(u'薬')), k12} << 7.2 * 0.8
+                                                  << QList<double>{89, 90.8};
+        QTest::newRow("ten and ×2") << Layout::New << ten << "" << "2" << false << QStringList{ten + "×", "2"} << 7.7 << two;
+        QTest::newRow("three lines") << Layout::New << QString(30, QChar(u'薬')) << "" << "" << false
+                                     << QStringList{k11, k12, QString(7, QChar(u'薬'))} << 7.3 << QList<double>{87.7, 90, 92.3};
+        QTest::newRow("fourth line left out") << Layout::New << QString(40, QChar(u'薬')) << "" << "" << false
+                                              << QStringList{k11, k12, k12} << 7.3 << QList<double>{87.7, 90, 92.3};
+        QTest::newRow("fourth line left out, old") << Layout::Kyu << QString(40, QChar(u'薬')) << "" << "" << false
+                                                   << QStringList{k11, k12, k12} << 7.3 << QList<double>{87.7, 90, 92.3};
+    }
+    void treatmentText()
+    {
+        QFETCH(Layout, layout);
+        QFETCH(QString, content);
+        QFETCH(QString, standard);
+        QFETCH(QString, quantity);
+        QFETCH(bool, small);
+        QFETCH(QStringList, lines);
+        QFETCH(double, size);
+        QFETCH(QList<double>, ys);
+        SindansyoChart chart = ibarakiChart();
+        if (small) {
+            for (int k = 2; k <= 6; ++k)
+                chart.tiryo(0, k, {"投薬", k < 6 ? QString(12, QChar(u'丸')) : "丸", "", "", "100", "10", "5"});
+        }
+        chart.tiryo(0, small ? 1 : 2, {"静脈内注射", content, standard, quantity, "320", "60", "36"});
+        const RecordingPrintDevice device = print(chart, context(), layout);
+        for (int i = 0; i < lines.size(); ++i)
+            QVERIFY2(hasItem(device, lines.at(i), 1, size, 1, 72.5, ys.at(i)), qPrintable(itemsOf(device, lines.at(i))));
+        int printed = 0;
+        for (const auto& op : device.ofKind(RecordingPrintDevice::Kind::Text))
+            printed += op.page == 1 && std::abs(itemPointMm(op, 1).x() - 72.5) < 0.05 && op.text.contains(QChar(u'薬')) ? 1 : 0;
+        QCOMPARE(printed, int(std::count_if(lines.begin(), lines.end(), [](const QString& l) { return l.contains(QChar(u'薬')); })));
+    }
+
+    // Only the farm group logs, on every layout; the ranch, SiteOkayamaFarm, the clinic and
+    // any other site never do.
+    void logOnlyFarmGroup_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<Layout>("layout");
+        QTest::addColumn<int>("records");
+        QTest::newRow("farm, old form") << Farm2A << Layout::Kyu << 1;
+        QTest::newRow("farm, new form") << Farm2A << Layout::New << 1;
+        QTest::newRow("ranch, blank") << "IBR,茨城県,SiteIbarakiRanch,DoctorName=牧 太郎" << Layout::Hakusi << 0;
+        QTest::newRow("okayama, blank") << "OKF,茨城県,SiteOkayamaFarm,DoctorName=岡 次郎" << Layout::Hakusi << 0;
+        QTest::newRow("clinic, blank") << "IBC,茨城県,SiteIbarakiClinic" << Layout::Hakusi << 0;
+        QTest::newRow("other, old form") << "OTHER,茨城県" << Layout::Kyu << 0;
+    }
+    void logOnlyFarmGroup()
+    {
+        QFETCH(QString, row);
+        QFETCH(Layout, layout);
+        QFETCH(int, records);
+        QList<TcbLogFile::Kiroku> log;
+        const RecordingPrintDevice device = print(ibarakiChart(), context(row), layout, &log);
+        QCOMPARE(device.ofKind(RecordingPrintDevice::Kind::NewPage).size(), 1);
+        QCOMPARE(log.size(), records);
+    }
+
+    // Picture codes n print the pictures Pict2_<n - 1>, on every layout.
+    void pictures()
+    {
+        SindansyoChart chart = ibarakiChart();
+        chart.block.setCell(SindansyoEpisode::sinsatuRow(0) + 8, 2, "3:1.7:::");
+        for (Layout l : {Layout::Kyu, Layout::New, Layout::Hakusi}) {
+            QStringList names;
+            for (const auto& op : print(chart, context(), l).ofKind(RecordingPrintDevice::Kind::Picture))
+                names.append(QFileInfo(op.text).completeBaseName());
+            QCOMPARE(names, (QStringList{"Pict2_2", "Pict2_0"}));
+        }
+    }
+
+    // The prefecture's farmer-code correction pair prints its second code for its first; other
+    // codes print as stored.
+    void farmerCodeCorrection_data()
+    {
+        QTest::addColumn<QString>("pair");
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("corrected") << "00010001>00019999" << "00019999";
+        QTest::newRow("another code") << "00020002>00019999" << "00010001";
+        QTest::newRow("no pair") << "" << "00010001";
+    }
+    void farmerCodeCorrection()
+    {
+        QFETCH(QString, pair);
+        QFETCH(QString, printed);
+        SindansyoPrintContext c = context();
+        c.KenSite = SiteProfile::parseRow("*,茨城県,FarmerCodeHenkan=" + pair);
+        const RecordingPrintDevice device = print(ibarakiChart(), c, Layout::New);
+        QVERIFY2(hasItem(device, printed, 1, 13, 1, 92.5, 34), qPrintable(itemsOf(device, printed)));
+    }
+
+    // An entry whose episode is not in the chart, or whose chart cannot be read, prints no page,
+    // gives the refusal message and no log record.
+    void noEpisode_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("byoName");
+        QTest::addColumn<QString>("syosin");
+        QTest::newRow("other disease") << "H7_00010001_1234_0.sxd" << "肺炎" << "7.4.3";
+        QTest::newRow("name and date joined differently") << "H7_00010001_1234_0.sxd" << "第四胃" << "変位7.4.3";
+        QTest::newRow("no chart file") << "H7_00010001_9999_0.sxd" << "第四胃変位" << "7.4.3";
+    }
+    void noEpisode()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, byoName);
+        QFETCH(QString, syosin);
+        ibarakiChart().write(root, QStringLiteral("H7_00010001_1234_0.sxd"));
+        RecordingPrintDevice device;
+        QList<TcbLogFile::Kiroku> log;
+        const auto result = SindansyoIbarakiProc::print(device, context(), {file, byoName, syosin}, Layout::New, &log);
+        QCOMPARE(result.pages, 0);
+        QVERIFY(!result.refusal.isEmpty());
+        QVERIFY(device.ops.isEmpty());
+        QVERIFY(log.isEmpty());
+    }
 };
 
 NOLVARI_TEST(SindansyoIbarakiProcTest)
