@@ -236,6 +236,26 @@ private slots:
         QVERIFY(!again.KyosaiOp[0]->isEnabled());
     }
 
+    // Fees are rounded to tens only where the site row asks for it (宮崎県 VetC and VetE).
+    void roundingBySite_data()
+    {
+        QTest::addColumn<QString>("info");
+        QTest::addColumn<QString>("fee");
+        QTest::newRow("miyazaki VetC") << "宮崎県,MZC" << "12,350";
+        QTest::newRow("miyazaki VetA") << "宮崎県,MZA" << "12,345";
+        QTest::newRow("tottori") << "鳥取県,0" << "12,345";
+    }
+    void roundingBySite()
+    {
+        QFETCH(QString, info);
+        AttorneyInstallation inst(info);
+        Episode e;
+        e.fee = "12,345";
+        const auto grid = syukeiGrid({e});
+        IninjyoForm form(*grid);
+        QTEST(form.ListGrid->textMatrix(1, L::HiCol), "fee");
+    }
+
     // On the Tottori sample: the mandates print to PDF on the old and the new form.
     void tottoriToPdf()
     {
