@@ -323,9 +323,11 @@ KenanPrintProc::Source KenanPrintProc::load(const KenanData& data)
     DoctorInfoFile::load(doctor);
     s.docAd = doctor.DoctorAd;
     s.identity = KenanIdentity::find(SharedState::get().SiteRows, doctor.DoctorName);
-    // A member header without its code part looks nothing up.
-    if (data.InfoGd[0].count(Colon) >= 2) {
-        const QStringList row = NoukaFileSearch::read().byCode(noukaCode(data.InfoGd[0]));
+    // A member header without its code part, or with an empty one, looks nothing up: an empty
+    // code would take the member of a register line whose code is empty or missing.
+    const QString code = noukaCode(data.InfoGd[0]);
+    if (!code.isEmpty()) {
+        const QStringList row = NoukaFileSearch::read().byCode(code);
         s.noukaName = row.value(1);
         s.noukaAddress = row.value(3);
         s.kumiai = row.value(5);

@@ -31,8 +31,9 @@ public:
     static std::optional<int> sheets(const QString& typed);
     // The member code of the member header (its third "："-part), empty with fewer parts.
     static QString noukaCode(const QString& infoGd0);
-    // The source of the certificate: the register line of the member code (the last one wins),
-    // DoctorFile's name for the identity among the site rows, and DocAdFile.
+    // The source of the certificate: the register line of the member code (the last one wins; a
+    // line of fewer fields leaves the missing ones empty; no look-up without a code), DoctorFile's
+    // name for the identity among the site rows, and DocAdFile.
     static Source load(const KenanData& data);
 
     // Draws the sheets; the caller ends the document.

@@ -1,4 +1,5 @@
 #include "AttorneyFixture.h"
+#include "FailingPrintDevice.h"
 #include "PdfWords.h"
 #include "TestRegistry.h"
 #include "WindowMouse.h"
@@ -13,6 +14,7 @@
 #include "common/MsgBox.h"
 #include "common/PrintDeviceSource.h"
 #include "common/QtPrintDevice.h"
+#include "common/RecordingPrintDevice.h"
 #include "common/SharedState.h"
 
 #include <QCheckBox>
@@ -234,6 +236,61 @@ private slots:
         QVERIFY(again.BunruiOp[1]->isChecked());
         QVERIFY(again.KyosaiOp[1]->isChecked());
         QVERIFY(!again.KyosaiOp[0]->isEnabled());
+    }
+
+    // Fees are rounded to tens only where the site row asks for it (宮崎県 VetC and VetE).
+    void roundingBySite_data()
+    {
+        QTest::addColumn<QString>("info");
+        QTest::addColumn<QString>("fee");
+        QTest::newRow("miyazaki VetC") << "宮崎県,MZC" << "12,350";
+        QTest::newRow("miyazaki VetA") << "宮崎県,MZA" << "12,345";
+        QTest::newRow("tottori") << "鳥取県,0" << "12,345";
+    }
+    void roundingBySite()
+    {
+        QFETCH(QString, info);
+        AttorneyInstallation inst(info);
+        Episode e;
+        e.fee = "12,345";
+        const auto grid = syukeiGrid({e});
+        IninjyoForm form(*grid);
+        QTEST(form.ListGrid->textMatrix(1, L::HiCol), "fee");
+    }
+
+    // The window prints the prefecture's layout (群馬県 circles the kind, 鹿児島県 prints its own
+    // title) and reports a printer failure instead of "終了しました。".
+    void windowLayouts_data()
+    {
+        QTest::addColumn<QString>("info");
+        QTest::addColumn<bool>("failing");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("circles");
+        QTest::newRow("gunma") << "群馬県,GM" << false << "123" << 1;
+        QTest::newRow("kagoshima") << "鹿児島県,KG" << false << "家 畜 共 済 病 傷 事 故 共 済 金 代 理 受 領 委 任 状" << 0;
+        QTest::newRow("failing printer") << "鳥取県,0" << true << "123" << -1;
+    }
+    void windowLayouts()
+    {
+        QFETCH(QString, info);
+        QFETCH(bool, failing);
+        QFETCH(QString, text);
+        QFETCH(int, circles);
+        AttorneyInstallation inst(info);
+        const auto grid = syukeiGrid(episodes(1));
+        IninjyoForm form(*grid);
+        QVERIFY(WindowMouse::showWindow(&form));
+        form.DateGd->setText("5.6.1");
+        const auto device = failing ? std::make_shared<FailingPrintDevice>() : std::make_shared<RecordingPrintDevice>();
+        PrintDeviceSource::setFactory([device](const QString&) { return device; });
+        MsgBox::clearLog();
+        WindowMouse::click(form.CmdGd->at(1));
+        QVERIFY2(device->texts().contains(text), qPrintable(device->texts().join('|')));
+        if (circles >= 0)
+            QCOMPARE(int(device->ofKind(RecordingPrintDevice::Kind::Circle).size()), circles);
+        QCOMPARE(MsgBox::log().last().text.startsWith(QStringLiteral("終了しました。")), !failing);
+        if (failing)
+            QCOMPARE(MsgBox::log().last().text, FailingPrintDevice::failureText());
     }
 
     // On the Tottori sample: the mandates print to PDF on the old and the new form.

@@ -172,6 +172,68 @@ private slots:
         QCOMPARE(countText(device, "病21"), 0);
     }
 
+    // A farmer whose first chosen row lacks identification still gets his document: the rows
+    // with identification in the breakdown, the others named.
+    void miyazakiFirstRowWithoutId_data()
+    {
+        QTest::addColumn<QStringList>("ids");
+        QTest::addColumn<int>("printedRows");
+        QTest::newRow("first without") << QStringList{"", "1234"} << 1;
+        QTest::newRow("none with") << QStringList{"", ""} << 0;
+    }
+    void miyazakiFirstRowWithoutId()
+    {
+        QFETCH(QStringList, ids);
+        QFETCH(int, printedRows);
+        QList<Episode> list = episodes(int(ids.size()));
+        for (qsizetype i = 0; i < ids.size(); ++i)
+            list[i].mimi = ids.at(i);
+        PrintMiyazakiIninnjyoForm::Kioku options;
+        options.IninjyoBunruiOpOut = 2;
+        RecordingPrintDevice device;
+        IninjyoPrintNotes notes;
+        IninjyoMiyazakiPrint::IninjyoMiyazakiPrintProc(device, attorneyData(list), options, IninjyoMiyazakiPrint::Site(),
+                                                       "宮崎県", notes);
+        QCOMPARE(device.pageCount(), 1);
+        QCOMPARE(countText(device, "家畜共済病傷事故共済金代理受領委任状"), 1);
+        QCOMPARE(countText(device, "病1"), 0);
+        QCOMPARE(countText(device, "病2"), printedRows);
+        QCOMPARE(notes.noId.size(), ids.size() - printedRows);
+        QVERIFY(countText(device, "24,680") >= 1);   // both fees in the total
+    }
+
+    // Fee totals are summed in whole yen past what single precision holds, in every layout.
+    void feeTotalsInYen_data()
+    {
+        QTest::addColumn<int>("layout");
+        QTest::newRow("tottori") << 0;
+        QTest::newRow("gunma") << 1;
+        QTest::newRow("kagoshima") << 2;
+        QTest::newRow("miyazaki") << 3;
+    }
+    void feeTotalsInYen()
+    {
+        QFETCH(int, layout);
+        QList<Episode> list = episodes(2);
+        list[0].fee = "16,777,217";
+        list[1].fee = "1";
+        const IninjyoPrintData data = attorneyData(list);
+        RecordingPrintDevice device;
+        IninjyoPrintNotes notes;
+        switch (layout) {
+        case 0: IninjyoTottoriPrint::IninjyoTottoriPrintProc(device, data, notes); break;
+        case 1: IninjyoGunmaPrint::IninjyoGunmaPrintProc(device, data, notes); break;
+        case 2: IninjyoKagosimaPrint::IninjyoKagosimaPrintProc(device, data, notes); break;
+        default: {
+            PrintMiyazakiIninnjyoForm::Kioku options;
+            options.IninjyoBunruiOpOut = 2;
+            IninjyoMiyazakiPrint::IninjyoMiyazakiPrintProc(device, data, options, IninjyoMiyazakiPrint::Site(), "宮崎県",
+                                                           notes);
+        }
+        }
+        QVERIFY2(countText(device, "16,777,218") == 1, qPrintable(whereIs(device, "16,777,218")));
+    }
+
     void miyazakiCells()
     {
         PrintMiyazakiIninnjyoForm::Kioku options;

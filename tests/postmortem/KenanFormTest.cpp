@@ -32,6 +32,7 @@ class KenanFormTest : public QObject
     Q_OBJECT
 
     static const QString Chart;
+    static inline int pickerMode = 0;  // NenGappiMode while the date picker is open
 
     static void openEpisode(const QString& byoName, const QString& syosinDate)
     {
@@ -53,6 +54,7 @@ class KenanFormTest : public QObject
             auto* picker = qobject_cast<NenGappiForm*>(&dialog);
             if (!picker)
                 return 0;
+            pickerMode = SharedState::get().Hand.NenGappiMode;
             for (int g = 0; g < digits.size(); ++g)
                 if (!digits.at(g).isEmpty())
                     picker->DigitGd_Click(NenGappiForm::Group(g), digits.at(g));
@@ -167,6 +169,36 @@ private slots:
         QVERIFY(KenanFile::exists(Chart));
     }
 
+    // "閉る" keeps nothing typed since the last save: a new certificate writes no file, a saved
+    // one opens again as saved.
+    void closeDiscardsEdits()
+    {
+        TempDataRoot root;
+        root.useSample();
+        openEpisode("第四胃変位", "7.4.3");
+        {
+            KenanForm form;
+            form.K_InpText[0]->setText("7");
+            WindowMouse::click(form.CmdGd->at(0));
+        }
+        QVERIFY(!KenanFile::exists(Chart));
+        {
+            KenanForm form;
+            QCOMPARE(form.K_InpText[0]->text(), QString());
+            form.K_InpText[0]->setText("7");
+            WindowMouse::click(form.CmdGd->at(12));
+            QCOMPARE(lastMessage(), QStringLiteral("保存しました。"));
+            form.K_InpText[0]->setText("8");
+            form.InfoTx[2]->setPlainText("書きかけ");
+            form.SihaiOp[1]->setChecked(true);
+            WindowMouse::click(form.CmdGd->at(0));
+        }
+        KenanForm again;
+        QCOMPARE(again.K_InpText[0]->text(), QStringLiteral("7"));
+        QCOMPARE(again.InfoTx[2]->toPlainText(), QString());
+        QVERIFY(again.SihaiOp[0]->isChecked());
+    }
+
     void pickers()
     {
         TempDataRoot root;
@@ -176,6 +208,7 @@ private slots:
         pickDates({"0", "7", "9", "2", "0"});
         WindowMouse::click(form.CmdGd->at(9));
         QCOMPARE(form.K_InpText[7]->text(), QStringLiteral("7.9.20"));
+        QCOMPARE(pickerMode, -1);
         QCOMPARE(SharedState::get().Hand.NenGappiMode, 0);
         pickDates({"0", "7", "9", "", ""});
         WindowMouse::click(form.CmdGd->at(5));

@@ -130,6 +130,29 @@ private slots:
         QCOMPARE(lines.at(3), QByteArray("True:True\r"));
     }
 
+    // A certificate loaded and saved again keeps the bytes of characters the code page writes in
+    // more than one way (∵ and Ⅰ of the extension rows), line by line.
+    void keepsDuplicateCodes()
+    {
+        TempDataRoot root;
+        KenanData d = sample();
+        d.InfoTx[2] = "∵Ⅰ";
+        QString error;
+        QVERIFY(KenanFile::save("a.sxd", d, &error));
+        const QString path = KenanFile::path("a.sxd");
+        QByteArray bytes = TestFixture::readBytes(path);
+        const QByteArray usual = Cp932::encode(u"∵Ⅰ").value();
+        const QByteArray other("\x87\x9a\xfa\x4a");
+        QVERIFY(usual != other && bytes.contains(usual));
+        bytes.replace(usual, other);
+        TestFixture::writeBytes(path, bytes);
+        KenanData back;
+        QVERIFY2(KenanFile::load("a.sxd", back, &error), qPrintable(error));
+        QCOMPARE(back.InfoTx[2], QStringLiteral("∵Ⅰ"));
+        QVERIFY(KenanFile::save("a.sxd", back, &error));
+        QCOMPARE(TestFixture::readBytes(path), bytes);
+    }
+
     // Files of other shapes: option lines of one flag, a short file.
     void loadShortFile_data()
     {

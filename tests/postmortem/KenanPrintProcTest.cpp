@@ -2,6 +2,7 @@
 #include "TestRegistry.h"
 
 #include "common/ByteLenProc.h"
+#include "common/PrintDevice.h"
 #include "common/RecordingPrintDevice.h"
 #include "common/SharedState.h"
 #include "common/SiteProfile.h"
@@ -302,6 +303,100 @@ private slots:
 
         d.InfoGd[0] = "東谷：山本 一郎";  // no member code: no look-up
         QCOMPARE(KenanPrintProc::load(d).noukaName, QString());
+    }
+
+    // Register lines of fewer than six fields match, their missing fields empty; a member header
+    // whose code is empty or missing looks nothing up, though register lines without a code exist.
+    void registerLines_data()
+    {
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QStringList>("nameCode");
+        QTest::addColumn<QStringList>("member");  // name, address, association
+        const QString header = "東谷：山本 一郎：00010001";
+        QTest::newRow("short line last") << header
+                                         << QStringList{"東谷,古い名前,00010001,古い住所,や,101", "東谷,山本 一郎,00010001"}
+                                         << QStringList{"山本 一郎", "", ""};
+        QTest::newRow("four fields") << header << QStringList{"東谷,山本 一郎,00010001,中央市東谷1-2"}
+                                     << QStringList{"山本 一郎", "中央市東谷1-2", ""};
+        QTest::newRow("empty code") << "東谷：山本 一郎：" << QStringList{"東谷,名無し,,住所,や,1", "二つ,だけ"}
+                                    << QStringList{"", "", ""};
+        QTest::newRow("no code part") << "東谷：山本 一郎" << QStringList{"東谷,名無し,,住所,や,1"}
+                                      << QStringList{"", "", ""};
+    }
+    void registerLines()
+    {
+        QFETCH(QString, header);
+        QFETCH(QStringList, nameCode);
+        QFETCH(QStringList, member);
+        TempDataRoot root;
+        root.write("set/NameCode.ini", nameCode);
+        KenanData d = source().data;
+        d.InfoGd[0] = header;
+        const KenanPrintProc::Source s = KenanPrintProc::load(d);
+        QCOMPARE((QStringList{s.noukaName, s.noukaAddress, s.kumiai}), member);
+    }
+
+    // Sample rulings of each kind: the point pairs from the frame origin with their width and style.
+    void rulings_data()
+    {
+        QTest::addColumn<QList<double>>("ends");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("style");
+        const int solid = PrintDevice::Solid;
+        const int dot = PrintDevice::Dot;
+        QTest::newRow("frame bottom") << QList<double>{252, 177, 0, 177} << 7 << solid;
+        QTest::newRow("rule at 147") << QList<double>{0, 147, 252, 147} << 7 << solid;
+        QTest::newRow("under the heading") << QList<double>{63, 10, 168, 10} << 7 << solid;
+        QTest::newRow("reception middle") << QList<double>{183, 8.5, 252, 8.5} << 3 << solid;
+        QTest::newRow("last date-row vertical") << QList<double>{239, 48, 239, 74} << 3 << solid;
+        QTest::newRow("under the disease code") << QList<double>{14, 65, 43, 65} << 3 << solid;
+        QTest::newRow("second cause line") << QList<double>{174, 88.6, 252, 88.6} << 1 << dot;
+        QTest::newRow("last symptom line") << QList<double>{26, 139.8, 252, 139.8} << 1 << dot;
+        QTest::newRow("visits box") << QList<double>{219, 61, 229, 61} << 1 << dot;
+    }
+    void rulings()
+    {
+        QFETCH(QList<double>, ends);
+        QFETCH(int, width);
+        QFETCH(int, style);
+        RecordingPrintDevice device;
+        KenanPrintProc::print(device, source(), 1);
+        const auto at = [](double got, double mm, double origin) { return qAbs(got - (origin + mm)) < 0.01; };
+        for (const RecordingPrintDevice::Op& op : device.ofKind(Kind::Line)) {
+            if (at(op.xMm(), ends[0], 16) && at(op.yMm(), ends[1], 19) && at(op.x2Mm(), ends[2], 16)
+                && at(op.y2Mm(), ends[3], 19)) {
+                QCOMPARE(op.lineWidth, width);
+                QCOMPARE(op.lineStyle, style);
+                return;
+            }
+        }
+        QFAIL("the line is not drawn");
+    }
+
+    // Every line of a sheet is a thick or thin solid one or a thin dotted one; the thin solid
+    // ones include the twelve strike lines of a post-mortem certificate.
+    void rulingCounts_data()
+    {
+        QTest::addColumn<int>("bunrui");
+        QTest::addColumn<QList<int>>("counts");  // width 7 solid, width 3 solid, width 1 dotted
+        QTest::newRow("検案書") << int(KenanData::Kenan) << QList<int>{13, 48, 15};
+        QTest::newRow("診断書") << int(KenanData::Sindan) << QList<int>{13, 36, 15};
+    }
+    void rulingCounts()
+    {
+        QFETCH(int, bunrui);
+        QFETCH(QList<int>, counts);
+        KenanPrintProc::Source s = source();
+        s.data.bunrui = bunrui;
+        RecordingPrintDevice device;
+        KenanPrintProc::print(device, s, 1);
+        QList<int> got{0, 0, 0, 0};
+        for (const RecordingPrintDevice::Op& op : device.ofKind(Kind::Line)) {
+            const bool solid = op.lineStyle == PrintDevice::Solid;
+            ++got[op.lineWidth == 7 && solid ? 0 : op.lineWidth == 3 && solid ? 1
+                  : op.lineWidth == 1 && op.lineStyle == PrintDevice::Dot ? 2 : 3];
+        }
+        QCOMPARE(got, counts + QList<int>{0});
     }
 
     // Without the registers the sheet still prints: member, address and identity stay empty.

@@ -9,6 +9,7 @@
 #include "tallies/SyukeiList.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QtTest>
@@ -110,6 +111,21 @@ private slots:
         QCOMPARE(form.inpTx[1]->text(), QString("7"));
         QCOMPARE(form.inpTx[2]->text(), SharedState::get().ReiwaNen);
         QVERIFY(!form.TitleGd[1]->isVisible());
+    }
+
+    // Both year boxes are labelled with the present era.
+    void eraLabels()
+    {
+        const auto labels = [](const QWidget* w) {
+            QStringList out;
+            for (const QLabel* l : w->findChildren<QLabel*>())
+                out.append(l->text());
+            return out;
+        };
+        OptionForm form({});
+        QVERIFY(labels(form.WakuFrame[0]).contains("日付：令和"));
+        QVERIFY(labels(form.WakuFrame[1]).contains("令和"));
+        QVERIFY(!labels(&form).join('|').contains("平成"));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "FailingPrintDevice.h"
 #include "SyukeiFixture.h"
 #include "TestRegistry.h"
 #include "WindowMouse.h"
@@ -84,9 +85,12 @@ private slots:
         QVERIFY(WindowMouse::click(g, WindowMouse::cellPoint(g, rowOf(*g, "子宮内膜炎"), SyukeiList::Byo),
                                    Qt::ControlModifier));
         QCOMPARE(form.markedRows().size(), 2);
+        QVERIFY(WindowMouse::click(form.ComandGd->at(5)));
+        QVERIFY(form.BetuFrame->isVisible());
         answerTenki({"7", "6", "30", "治癒", "7･6"});
         QVERIFY(WindowMouse::click(form.ComandGd->at(2)));
         QCOMPARE(MsgBox::log().last().text, QString("転帰書込み終了。"));
+        QVERIFY(!form.BetuFrame->isVisible());   // the totals went with the old list
 
         const QMap<QString, QByteArray> after = charts(inst.folder());
         QStringList changed;
@@ -188,6 +192,44 @@ private slots:
         QVERIFY(device->texts().contains("大分 太郎 殿"));
         QCOMPARE(device->texts().count("3,000"), 2);
         QCOMPARE(MsgBox::log().last().text, QString("終了しました。"));
+    }
+
+    // A printer that fails ends the job with its failure, never with "終了しました。": the
+    // extracted list (12), the member totals (13) and the 大分県 mandate (9).
+    void printFailures_data()
+    {
+        QTest::addColumn<QString>("info");
+        QTest::addColumn<int>("command");
+        QTest::newRow("list") << "鳥取県,0" << 12;
+        QTest::newRow("member totals") << "鳥取県,0" << 13;
+        QTest::newRow("oita mandate") << "大分県,OITAA" << 9;
+    }
+    void printFailures()
+    {
+        QFETCH(QString, info);
+        QFETCH(int, command);
+        SyukeiInstallation inst(info, true, {"OITAA,大分県,ChairmanName=大分 太郎,ClinicName=本院"});
+        auto device = std::make_shared<FailingPrintDevice>();
+        PrintDeviceSource::setFactory([device](const QString&) { return device; });
+        ModalHost::setHandler([](QDialog& dialog) {
+            auto* options = qobject_cast<OptionForm*>(&dialog);
+            if (!options)
+                return 0;
+            for (int i = 0; i < 3; ++i)
+                options->DayInpTx[i]->setText(QString::number(i + 6));
+            options->CmdGd_Click(1);
+            return 1;
+        });
+        SyukeiForm form;
+        QVERIFY(WindowMouse::showWindow(form.SyukeiGrid));
+        pickMonth(form, 12);
+        QVERIFY(WindowMouse::click(form.ComandGd->at(5)));
+        MsgBox::clearLog();
+        QVERIFY(WindowMouse::click(form.ComandGd->at(command)));
+        QVERIFY(!device->texts().isEmpty());
+        QCOMPARE(MsgBox::log().last().text, FailingPrintDevice::failureText());
+        for (const auto& call : MsgBox::log())
+            QVERIFY(!call.text.startsWith("終了しました。"));
     }
 
     void attorneyChecks_data()

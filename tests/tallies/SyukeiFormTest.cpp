@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -159,6 +160,78 @@ private slots:
         QVERIFY(fromHeads.last().contains("合計"));
         QVERIFY(!fromHeads.join("").contains(".sxd"));
         QCOMPARE(MsgBox::log().last().title, QString("転送"));
+
+        // 7 sends the member totals from their headings to the "計" row.
+        QVERIFY(WindowMouse::click(form.ComandGd->at(5)));
+        QVERIFY(WindowMouse::click(form.ComandGd->at(7)));
+        const QStringList betu = ClipboardText::get().split('\r');
+        QCOMPARE(betu.size(), form.BetuGrid->rows());
+        QCOMPARE(betu.first().split('\t').mid(1, 4), (QStringList{"組合員名", "ｶﾙﾃ枚数", "診療費", "提出月"}));
+        QVERIFY(betu.last().startsWith("計\t\t"));
+    }
+
+    // The scan shows its progress in the status caption with the commands and the list disabled;
+    // afterwards the caption is gone and the commands work again.
+    void scanShowsProgress()
+    {
+        SyukeiInstallation inst("鳥取県,0", true);
+        SyukeiForm form;
+        QVERIFY(WindowMouse::showWindow(form.SyukeiGrid));
+        QStringList captions;
+        bool enabledWhileScanning = false;
+        QTimer spy;
+        spy.setInterval(0);
+        connect(&spy, &QTimer::timeout, &form, [&] {
+            if (!form.SagyoGd->isVisible())
+                return;
+            captions.append(form.SagyoGd->text());
+            enabledWhileScanning = enabledWhileScanning || form.ComandGd->at(2)->isEnabled()
+                                   || form.SortGd->at(4)->isEnabled() || form.SyukeiGrid->isEnabled();
+        });
+        spy.start();
+        pickMonth(form, 12);
+        spy.stop();
+        const int charts = int(SharedState::get().KarteFileList.size());
+        QVERIFY(charts > 1);
+        QVERIFY2(captions.contains(QString("抽出中･･････ 1 / %1").arg(charts)), qPrintable(captions.join('|')));
+        QVERIFY(captions.contains(QString("抽出中･･････ %1 / %1").arg(charts)));
+        QVERIFY(!enabledWhileScanning);
+        QVERIFY(!form.SagyoGd->isVisible());
+        QVERIFY(form.ComandGd->at(2)->isEnabled());
+        QVERIFY(form.SyukeiGrid->isEnabled());
+        QCOMPARE(form.grid().rows(), 7 + 3);
+    }
+
+    // Who sees what: 群馬県 takes the blanks out of names and lists a member under the district
+    // its site row gives his code; 宮崎県 heads the member fee "B点".
+    void siteLook_data()
+    {
+        QTest::addColumn<QString>("info");
+        QTest::addColumn<QString>("tiku");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("feeHeading");
+        QTest::newRow("gunma") << "群馬県,GM" << "北浜" << "山本一郎" << "診療費";
+        QTest::newRow("miyazaki") << "宮崎県,MZ" << "東谷" << "山本 一郎" << "B点";
+        QTest::newRow("tottori") << "鳥取県,0" << "東谷" << "山本 一郎" << "診療費";
+    }
+    void siteLook()
+    {
+        QFETCH(QString, info);
+        SyukeiInstallation inst(info, false,
+                                {"GM,群馬県,TikuOverrideTable=00090009>南川:00010001>北浜", "MZ,宮崎県,TikuOverrideTable=00010001>北浜"});
+        SyukeiChart chart;
+        SyukeiEpisode e;
+        e.byo = "乳房炎";
+        e.syosin = "7.6.1";
+        chart.episodes = {e};
+        inst.add(chart);
+        SyukeiForm form;
+        QVERIFY(WindowMouse::showWindow(form.SyukeiGrid));
+        pickMonth(form, 5);
+        QCOMPARE(form.grid().rows(), 1 + 3);
+        QTEST(form.grid().textMatrix(2, SyukeiList::Tiku), "tiku");
+        QTEST(form.grid().textMatrix(2, SyukeiList::Name), "name");
+        QTEST(form.BetuGrid->textMatrix(0, 3), "feeHeading");
     }
 
     void siteCommands_data()

@@ -220,6 +220,35 @@ private slots:
         QVERIFY(stacked.texts().contains("0123456789"));
     }
 
+    // Namesakes of two member codes get a mandate each, with the address of their own code and
+    // their own total; choosing one leaves the other out.
+    void oitaNamesakes()
+    {
+        IninjyoOitaData data;
+        QStringList other = oitaRow("佐藤 一", "肺炎", "成乳牛", "2,000");
+        other[SyukeiList::Code] = "00090003";
+        data.rows = {oitaRow("佐藤 一", "乳房炎"), other, oitaRow("佐藤 一", "蹄病")};
+        data.members = {{"佐藤 一", "00090001"}, {"佐藤 一", "00090003"}};
+        data.date = {"7", "6", "30"};
+        data.printName = true;
+        data.addresses = IninjyoOitaPrintProc::addresses({"本院,佐藤 一,00090001,大分市1-1", "本院,佐藤 一,00090003,別府市"});
+        RecordingPrintDevice d;
+        IninjyoOitaPrintProc::print(d, data);
+        QCOMPARE(d.pageCount(), 2);
+        QCOMPARE(textTops(d, "大分市1-1", 1).size(), 1);
+        QCOMPARE(textTops(d, "別府市", 2).size(), 1);
+        QCOMPARE(textTops(d, "2,000", 1).size(), 1);   // the sheet total of the two 1,000 rows
+        QCOMPARE(textTops(d, "肺炎", 2).size(), 1);
+        QCOMPARE(textTops(d, "2,000", 2).size(), 2);   // the row and the sheet total
+
+        data.members = {{"佐藤 一", "00090003"}};
+        RecordingPrintDevice one;
+        IninjyoOitaPrintProc::print(one, data);
+        QCOMPARE(one.pageCount(), 1);
+        QVERIFY(!one.texts().contains("大分市1-1"));
+        QVERIFY(!one.texts().contains("乳房炎"));
+    }
+
     void printEnd()
     {
         FailingPrintDevice failing;
