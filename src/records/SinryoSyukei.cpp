@@ -7,6 +7,7 @@
 #include "common/SharedUtil.h"
 #include "common/ValueReader.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -213,12 +214,20 @@ SinryoSyukei SinryoSyukei::run(const Joken& joken, const QList<Member>& members,
                                const QStringList& fileNames, const Progress& progress, const MemberStart& memberStart)
 {
     SinryoSyukei syukei(joken);
+    // The progress counts the charts of the chosen members, so that the bar ends at its end.
+    const auto ofMember = [&](const QString& fileName, const Member& member) {
+        return fileName.section(QLatin1Char('_'), 1, 1) == member.code;
+    };
+    qsizetype total = 0;
+    for (const Member& member : members)
+        total += std::count_if(fileNames.begin(), fileNames.end(),
+                               [&](const QString& name) { return ofMember(name, member); });
+    qsizetype done = 0;
     for (const Member& member : members) {
         if (memberStart)
             memberStart(member.name);
-        for (qsizetype i = 0; i < fileNames.size(); ++i) {
-            const QString& fileName = fileNames.at(i);
-            if (fileName.section(QLatin1Char('_'), 1, 1) != member.code)
+        for (const QString& fileName : fileNames) {
+            if (!ofMember(fileName, member))
                 continue;
             const KarteScan chart = KarteScan::read(folder + QLatin1Char('/') + fileName);
             if (chart.ok())
@@ -226,7 +235,7 @@ SinryoSyukei SinryoSyukei::run(const Joken& joken, const QList<Member>& members,
             else
                 syukei.addDamaged(chart.errorText);
             if (progress)
-                progress(i + 1, fileNames.size());
+                progress(++done, total);
         }
     }
     syukei.finish();

@@ -211,11 +211,11 @@ private slots:
         spy.start();
         WindowMouse::click(form.CmdGd->at(1));
         spy.stop();
-        // 山本 一郎 has two charts: the bar moves twice, never past its track.
+        // 山本 一郎 has two charts: the bar moves twice, to half its track and to its end.
         QVERIFY2(widths.size() >= 3, qPrintable(QString::number(widths.size())));
         QVERIFY(std::is_sorted(widths.begin(), widths.end()));
         QVERIFY(widths.last() > widths.at(1));
-        QVERIFY(widths.last() <= form.TimeSp[0]->width());
+        QVERIFY(std::abs(form.TimeSp[1]->width() - form.TimeSp[0]->width()) <= 1);
         QVERIFY(!enabledWhileRunning);
         QVERIFY(!form.running());
         QVERIFY(form.CmdGd->at(3)->isEnabled());
