@@ -40,6 +40,14 @@ void SindansyoChart::exam(int j, const QString& date, const QString& tpr, const 
     block.setCell(row + 1, 2, course);
 }
 
+void SindansyoChart::datedExams(const QString& pattern, int firstDay)
+{
+    for (int j = 0; j < 20; ++j)
+        exam(j, j < pattern.size() && pattern.at(j) == QLatin1Char('d')
+                    ? QStringLiteral("7.%1.%2").arg(5 + j / 10).arg(firstDay + j % 10)
+                    : QString());
+}
+
 void SindansyoChart::tiryo(int j, int k, const QStringList& cells)
 {
     for (int c = 0; c < cells.size(); ++c)

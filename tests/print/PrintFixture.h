@@ -26,6 +26,9 @@ public:
     // Examination j (0 to 19): date, vital signs, start and end time, course text.
     void exam(int j, const QString& date, const QString& tpr = QString(), const QString& start = QString(),
               const QString& end = QString(), const QString& course = QString());
+    // Examinations 0 to 19 dated from a pattern, "d" dated and anything else undated (as are
+    // those past its end): examination j on 7.(5 + j / 10).(firstDay + j % 10).
+    void datedExams(const QString& pattern, int firstDay = 1);
     // Treatment line k (1 to 7) of examination j: its eight cells (category, content, ...).
     void tiryo(int j, int k, const QStringList& cells);
     QStringList lines() const;

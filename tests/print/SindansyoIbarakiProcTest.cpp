@@ -276,8 +276,7 @@ private slots:
         QFETCH(QString, exams);
         QFETCH(int, pages);
         SindansyoChart chart = ibarakiChart();
-        for (int j = 0; j < 20; ++j)
-            chart.exam(j, j < exams.size() && exams.at(j) == 'd' ? QStringLiteral("7.%1.%2").arg(5 + j / 10).arg(1 + j % 10) : QString());
+        chart.datedExams(exams);
         const RecordingPrintDevice device = print(chart, context(), Layout::New);
         QCOMPARE(device.ofKind(RecordingPrintDevice::Kind::NewPage).size(), pages);
         for (int p = 1; p <= pages; ++p) {

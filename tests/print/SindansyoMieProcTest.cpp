@@ -229,8 +229,7 @@ private slots:
         QFETCH(QString, visits);
         QFETCH(int, pages);
         SindansyoChart chart = mieChart();
-        for (int j = 0; j < 20; ++j)
-            chart.exam(j, j < visits.size() && visits.at(j) == 'd' ? QStringLiteral("7.%1.%2").arg(5 + j / 10).arg(1 + j % 10) : QString());
+        chart.datedExams(visits);
         const RecordingPrintDevice device = print(chart, context(false));
         QCOMPARE(device.ofKind(RecordingPrintDevice::Kind::NewPage).size(), pages);
         if (pages == 0)

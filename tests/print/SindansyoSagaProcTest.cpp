@@ -220,8 +220,7 @@ private slots:
         QFETCH(QString, visits);
         QFETCH(int, pages);
         SindansyoChart chart = sagaChart();
-        for (int j = 0; j < 20; ++j)
-            chart.exam(j, j < visits.size() && visits.at(j) == 'd' ? QStringLiteral("7.%1.%2").arg(5 + j / 10).arg(11 + j % 10) : QString());
+        chart.datedExams(visits, 11);
         const RecordingPrintDevice device = print(chart, context());
         QCOMPARE(device.ofKind(RecordingPrintDevice::Kind::NewPage).size(), pages);
         if (pages == 0) {
