@@ -1,5 +1,6 @@
 #include "KarteScan.h"
 
+#include "KarteSakiyomi.h"
 #include "KarteText.h"
 #include "common/Cp932.h"
 #include "common/KarteFolderList.h"
@@ -132,12 +133,18 @@ KarteScan KarteScan::check(const QString& localPath, const QByteArray& content)
 
 void KarteScan::load(const QString& localPath)
 {
+    QString readError;
+    const TextFile::Status status = TextFile::readBytes(localPath, content_, &readError);
+    take(localPath, status, readError);
+}
+
+void KarteScan::take(const QString& localPath, TextFile::Status status, const QString& readError)
+{
     path = localPath;
-    errorText.clear();
+    errorText = readError;
     errorLine = -1;
     missing = false;
     lineCount_ = 0;
-    const TextFile::Status status = TextFile::readBytes(localPath, content_, &errorText);
     if (status == TextFile::Status::Missing) {
         missing = true;
         errorText = missingText(localPath);
@@ -271,24 +278,36 @@ std::optional<KarteEpisode> KarteScan::episode(int k, QString* report) const
     return episode;
 }
 
-bool KarteScan::forEachChart(const QString& localFolder, const QStringList& fileNames, const ChartFn& visit,
-                             QStringList* reports, const ProgressFn& progress)
+bool KarteScan::forEachRead(const QString& localFolder, const QStringList& fileNames, const ChartFn& visit,
+                            const ProgressFn& progress)
 {
     ProgressReport report(progress, int(fileNames.size()));
-    const QString folder = localFolder + QLatin1Char('/');
+    KarteSakiyomi ahead(localFolder, fileNames);
     KarteScan scan;
+    QString localPath;
+    TextFile::Status status;
+    QString readError;
     for (const QString& name : fileNames) {
-        scan.load(folder + name);
+        ahead.next(localPath, scan.content_, status, readError);
+        scan.take(localPath, status, readError);
         report.chartRead(name);
-        if (!scan.ok()) {
-            if (reports)
-                reports->append(scan.errorText);
-            continue;
-        }
         if (!visit(scan))
             return false;
     }
     return true;
+}
+
+bool KarteScan::forEachChart(const QString& localFolder, const QStringList& fileNames, const ChartFn& visit,
+                             QStringList* reports, const ProgressFn& progress)
+{
+    const auto sound = [&](const KarteScan& scan) {
+        if (scan.ok())
+            return visit(scan);
+        if (reports)
+            reports->append(scan.errorText);
+        return true;
+    };
+    return forEachRead(localFolder, fileNames, sound, progress);
 }
 
 bool KarteScan::forEachChart(const KarteFolderList& list, const ChartFn& visit, QStringList* reports,

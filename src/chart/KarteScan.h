@@ -5,6 +5,7 @@
 #include "KarteNameRecord.h"
 #include "KarteNoukaRecord.h"
 #include "KarteText.h"
+#include "common/TextFile.h"
 
 #include <QByteArray>
 #include <QList>
@@ -24,8 +25,8 @@ class KarteFolderList;
 // offers no episodes.
 //
 // Whole-year scans (lists, extraction, tallies, notices, records, backup) walk the charts of a
-// listing one at a time through forEachChart() or forEachEpisode() below: one chart is held at a
-// time, in one buffer that every chart reuses.
+// listing one at a time through forEachChart() or forEachEpisode() below: one chart is checked at
+// a time, while the next one or two are read ahead, in a few buffers that every chart reuses.
 class KarteScan
 {
 public:
@@ -105,6 +106,10 @@ public:
 
     static bool forEachChart(const QString& localFolder, const QStringList& fileNames, const ChartFn& visit,
                              QStringList* reports = nullptr, const ProgressFn& progress = {});
+    // Every chart of the list as read, sound or not (ok(), missing, errorText tell), for the
+    // scans that pass over some damage in a way of their own.
+    static bool forEachRead(const QString& localFolder, const QStringList& fileNames, const ChartFn& visit,
+                            const ProgressFn& progress = {});
     static bool forEachChart(const KarteFolderList& list, const ChartFn& visit, QStringList* reports = nullptr,
                              const ProgressFn& progress = {});
     static bool forEachEpisode(const KarteFolderList& list, const EpisodeFn& visit, QStringList* reports = nullptr,
@@ -121,6 +126,8 @@ private:
 
     // Reads the file into this scan's buffer (reused from the chart read before) and checks it.
     void load(const QString& localPath);
+    // Takes bytes read into content_ (or the failure to read them) and checks them.
+    void take(const QString& localPath, TextFile::Status status, const QString& readError);
     void checkContent();
     void fail(int line, const QString& reason);
     std::optional<QString> decode(int line, QString* report) const;

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
-#if defined(__SSE2__)
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#elif defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
@@ -117,30 +119,34 @@ int KarteText::fieldCount(const QString& line)
 
 
 namespace {
-// The bits set in x: one instruction where the processor has it (the split below is compiled
-// for such processors as well, and chosen at start).
-inline int bitCount(quint64 x)
-{
-    return __builtin_popcountll(x);
-}
+constexpr int chunk = 64;
 
-// The line breaks (CR or LF) and the "'" among the 64 bytes at p, one bit per byte. Compared 16
-// bytes at a time where the processor has the instructions (every x86-64 has), 8 otherwise.
+// The LFs, the CRs and the "'" among 64 bytes, one bit per byte, first byte lowest.
+struct ChunkMasks
+{
+    quint64 lfs;
+    quint64 crs;
+    quint64 quotes;
+};
+
+// Compared 16 bytes at a time where the processor has the instructions (every x86-64 has), 8
+// otherwise.
 #if defined(__SSE2__)
 inline quint64 bytesEqual16(__m128i bytes, char c)
 {
     return quint64(quint32(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(c)))));
 }
 
-inline void chunkMasks(const char* p, quint64& breaks, quint64& quotes)
+inline ChunkMasks chunkMasks(const char* p)
 {
-    breaks = 0;
-    quotes = 0;
+    ChunkMasks m{0, 0, 0};
     for (int part = 0; part < 4; ++part) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * part));
-        breaks |= (bytesEqual16(bytes, '\n') | bytesEqual16(bytes, '\r')) << (16 * part);
-        quotes |= bytesEqual16(bytes, '\'') << (16 * part);
+        m.lfs |= bytesEqual16(bytes, '\n') << (16 * part);
+        m.crs |= bytesEqual16(bytes, '\r') << (16 * part);
+        m.quotes |= bytesEqual16(bytes, '\'') << (16 * part);
     }
+    return m;
 }
 #else
 // The high bit of each byte of the result is set where the word holds the byte c, and no other
@@ -153,82 +159,118 @@ inline quint64 bytesEqual8(quint64 word, char c)
     return ((high >> 7) * 0x0102040810204080ULL) >> 56;
 }
 
-inline void chunkMasks(const char* p, quint64& breaks, quint64& quotes)
+inline ChunkMasks chunkMasks(const char* p)
 {
-    breaks = 0;
-    quotes = 0;
+    ChunkMasks m{0, 0, 0};
     for (int w = 0; w < 8; ++w) {
         const quint64 word = qFromLittleEndian<quint64>(p + 8 * w);
-        breaks |= (bytesEqual8(word, '\n') | bytesEqual8(word, '\r')) << (8 * w);
-        quotes |= bytesEqual8(word, '\'') << (8 * w);
+        m.lfs |= bytesEqual8(word, '\n') << (8 * w);
+        m.crs |= bytesEqual8(word, '\r') << (8 * w);
+        m.quotes |= bytesEqual8(word, '\'') << (8 * w);
     }
+    return m;
 }
 #endif
 
-#if defined(__x86_64__) && defined(__GNUC__)
-__attribute__((target_clones("popcnt", "default")))
-#endif
-qsizetype splitLines(QByteArrayView content, std::vector<KarteText::LineSpan>& spans)
+// The split of the bytes, for the mask function of the processor at hand. The bytes go by in
+// chunks of 64. A line ends at an LF, or at a CR (with the LF after it, when there is one, as part
+// of the break): the ends of a chunk are found at once from its masks, and then each end closes
+// one line, whose "'" are those counted since the end before. Chart lines are short (most under
+// 32 bytes), so no line starts a pass of its own, and each is written straight into the spans
+// without reading its bytes again.
+template <ChunkMasks (*masksAt)(const char*)>
+inline __attribute__((always_inline)) qsizetype splitWith(QByteArrayView content,
+                                                          std::vector<KarteText::LineSpan>& spans)
 {
-    // The bytes go by in chunks of 64; the breaks of a chunk end its lines one after another, and
-    // the "'" before each break count for the line it ends. Chart lines are short (most under 32
-    // bytes), so no line starts a pass of its own, and each is written straight into the spans.
-    constexpr int chunk = 64;
     const char* const data = content.data();
     const qsizetype size = content.size();
     qsizetype count = 0;
     KarteText::LineSpan* out = spans.data();
     qsizetype lineStart = 0;
-    int separators = 0;
-    bool lfEndsLine = false;  // a CR ended the last chunk and the LF that follows is part of its break
+    int carried = 0;       // the "'" of the line in progress found in the chunks before
+    quint64 lfOfCrLf = 0;  // 1 when the chunk starts with the LF of a CR LF that the last one ended
     for (qsizetype at = 0; at < size; at += chunk) {
         if (qsizetype(spans.size()) < count + chunk + 1) {  // a chunk ends at most 64 lines, the end one more
             spans.resize(std::max<size_t>(spans.size() * 2, size_t(count) + 2 * chunk));
             out = spans.data();
         }
-        quint64 breaks;
-        quint64 quotes;
+        ChunkMasks m;
         if (size - at >= chunk) {
-            chunkMasks(data + at, breaks, quotes);
+            m = masksAt(data + at);
         } else {
             char tail[chunk] = {};  // zeros are neither breaks nor "'"
             std::memcpy(tail, data + at, size_t(size - at));
-            chunkMasks(tail, breaks, quotes);
+            m = masksAt(tail);
         }
-        if (lfEndsLine) {
-            breaks &= ~quint64(1);
-            lfEndsLine = false;
-        }
-        while (breaks) {
-            const int bit = std::countr_zero(breaks);
-            const quint64 before = (quint64(1) << bit) - 1;
-            separators += bitCount(quotes & before);
-            quotes &= ~before;
-            breaks &= breaks - 1;
+        const bool nextIsLf = at + chunk < size && data[at + chunk] == '\n';
+        const quint64 crLf = m.crs & ((m.lfs >> 1) | (quint64(nextIsLf) << (chunk - 1)));  // a CR with its LF
+        quint64 ends = (m.crs | m.lfs) & ~((crLf << 1) | lfOfCrLf);
+        lfOfCrLf = crLf >> (chunk - 1);
+        int counted = -carried;  // the "'" of this chunk up to the last end, less those carried in
+        while (ends) {
+            const int bit = std::countr_zero(ends);
+            ends &= ends - 1;
+            const int upToEnd = __builtin_popcountll(m.quotes & ((quint64(1) << bit) - 1));
             const qsizetype pos = at + bit;
-            out[count++] = {lineStart, pos - lineStart, separators};
-            separators = 0;
-            lineStart = pos + 1;
-            if (data[pos] == '\r' && lineStart < size && data[lineStart] == '\n') {
-                ++lineStart;
-                if (bit < chunk - 1)
-                    breaks &= breaks - 1;  // the LF is the next break of this chunk
-                else
-                    lfEndsLine = true;
-            }
+            out[count++] = {lineStart, pos - lineStart, upToEnd - counted};
+            counted = upToEnd;
+            lineStart = pos + 1 + qsizetype((crLf >> bit) & 1);
         }
-        separators += bitCount(quotes);
+        carried = __builtin_popcountll(m.quotes) - counted;
     }
     if (lineStart < size) {
         if (qsizetype(spans.size()) <= count)
             spans.resize(size_t(count) + 1);
-        spans[size_t(count++)] = {lineStart, size - lineStart, separators};
+        spans[size_t(count++)] = {lineStart, size - lineStart, carried};
     }
     return count;
 }
+
+qsizetype splitPlain(QByteArrayView content, std::vector<KarteText::LineSpan>& spans)
+{
+    return splitWith<chunkMasks>(content, spans);
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+// The same split, 32 bytes compared at a time and one instruction for bit counts, where the
+// processor has the instructions (chosen once, at the first split).
+__attribute__((target("avx2,popcnt,bmi"))) inline quint64 bytesEqual32(__m256i bytes, char c)
+{
+    return quint64(quint32(_mm256_movemask_epi8(_mm256_cmpeq_epi8(bytes, _mm256_set1_epi8(c)))));
+}
+
+__attribute__((target("avx2,popcnt,bmi"))) inline ChunkMasks chunkMasksAvx2(const char* p)
+{
+    const auto equal = bytesEqual32;
+    const __m256i low = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    const __m256i high = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32));
+    return {equal(low, '\n') | equal(high, '\n') << 32, equal(low, '\r') | equal(high, '\r') << 32,
+            equal(low, '\'') | equal(high, '\'') << 32};
+}
+
+__attribute__((target("avx2,popcnt,bmi"))) qsizetype splitAvx2(QByteArrayView content,
+                                                               std::vector<KarteText::LineSpan>& spans)
+{
+    return splitWith<chunkMasksAvx2>(content, spans);
+}
+
+using SplitFn = qsizetype (*)(QByteArrayView, std::vector<KarteText::LineSpan>&);
+SplitFn bestSplit()
+{
+    __builtin_cpu_init();
+    const bool fast = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt")
+        && __builtin_cpu_supports("bmi");
+    return fast ? splitAvx2 : splitPlain;
+}
+#endif
 } // namespace
 
 qsizetype KarteText::splitCounting(QByteArrayView content, std::vector<LineSpan>& spans)
 {
-    return splitLines(content, spans);
+#if defined(__x86_64__) && defined(__GNUC__)
+    static const SplitFn split = bestSplit();
+    return split(content, spans);
+#else
+    return splitPlain(content, spans);
+#endif
 }

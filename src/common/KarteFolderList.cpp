@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <system_error>
 #include <sys/stat.h>
 #include <time.h>
 
@@ -37,25 +38,49 @@ qint64 now()
 
 } // namespace
 
+KarteFolderList::Listing KarteFolderList::list(const QString& resolvedFolder, qint64 folderTime)
+{
+    Listing out;
+    out.folder = resolvedFolder;
+    out.folderTime = folderTime;
+    out.racy = folderTime < 0 || now() - folderTime < racyNs;
+    if (folderTime >= 0)
+        out.names = DataPath::list(resolvedFolder, QStringLiteral("*.sxd"), &out.keys);
+    return out;
+}
+
 void KarteFolderList::refresh(const QString& localFolder)
 {
+    settle();
     const QString folder = DataPath::resolve(localFolder);
     const qint64 time = folderTime(folder);
-    if (folder == folder_ && !racy_ && time == folderTime_)
+    if (folder == current_.folder && !current_.racy && time == current_.folderTime)
         return;
-    folder_ = folder;
-    folderTime_ = time;
-    racy_ = time < 0 || now() - time < racyNs;
-    keys_.clear();
-    names_ = time < 0 ? QStringList() : DataPath::list(folder, QStringLiteral("*.sxd"), &keys_);
+    current_ = list(folder, time);
+}
+
+void KarteFolderList::refreshInBackground(const QString& localFolder)
+{
+    settle();
+    try {
+        // Only the path goes to the other thread: it looks up nothing that this one may change.
+        pending_ = std::async(std::launch::async, [folder = localFolder] {
+            const QString resolved = DataPath::resolve(folder);
+            return list(resolved, folderTime(resolved));
+        });
+    } catch (const std::system_error&) {
+        refresh(localFolder);  // no thread to be had: listed here and now
+    }
 }
 
 QStringList KarteFolderList::withPrefix(const QString& prefix) const
 {
+    settle();
+    const QStringList& keys = current_.keys;
     const QString key = prefix.toCaseFolded();
     QStringList out;
-    for (auto it = std::lower_bound(keys_.cbegin(), keys_.cend(), key); it != keys_.cend() && it->startsWith(key); ++it) {
-        const QString& name = names_.at(it - keys_.cbegin());
+    for (auto it = std::lower_bound(keys.cbegin(), keys.cend(), key); it != keys.cend() && it->startsWith(key); ++it) {
+        const QString& name = current_.names.at(it - keys.cbegin());
         if (name.startsWith(prefix))
             out.append(name);
     }
@@ -64,5 +89,6 @@ QStringList KarteFolderList::withPrefix(const QString& prefix) const
 
 QString KarteFolderList::path(const QString& fileName) const
 {
-    return folder_ + QLatin1Char('/') + fileName;
+    settle();
+    return current_.folder + QLatin1Char('/') + fileName;
 }

@@ -161,7 +161,7 @@ bool StartupConfig::load(SharedState& state, const QDate& today, QString* errorT
     state.TodayDate = todayDate(today);
     state.ReiwaNen = reiwaNen(state.TodayDate);
     state.ColorSet = colorSet();
-    state.refreshKarteFileList();
+    state.KarteFileList.refreshInBackground(state.karteFolder());
 
     const bool farm = isFarmSite(state.ken, state.Site);
     // The doctor option of the Ibaraki print dialog starts on the second veterinarian at the farm

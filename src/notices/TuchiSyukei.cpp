@@ -213,15 +213,16 @@ TuchiSyukei TuchiSyukei::run(Chiiki chiiki, const Joken& joken, const QString& f
 {
     TuchiSyukei syukei(chiiki, joken);
     const int total = int(names.size());
-    for (int k = 0; k < total; ++k) {
-        const KarteScan chart = KarteScan::read(folder + QLatin1Char('/') + names.at(k));
+    int done = 0;
+    KarteScan::forEachRead(folder, names, [&](const KarteScan& chart) {
         if (chart.ok())
             syukei.addKarte(chart);
         else if (!emptyKarte(chart))
             syukei.addDamaged(chart.errorText);
         if (progress)
-            progress(k + 1, total);
-    }
+            progress(++done, total);
+        return true;
+    });
     syukei.finish();
     return syukei;
 }

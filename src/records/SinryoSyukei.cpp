@@ -210,34 +210,57 @@ QString SinryoSyukei::closingText() const
     return text;
 }
 
+namespace {
+// The charts of each member in turn (a chart's name holds its member's code), with the member of
+// each.
+struct MemberCharts
+{
+    QStringList files;
+    QList<qsizetype> member;
+};
+
+MemberCharts memberCharts(const QList<SinryoSyukei::Member>& members, const QStringList& fileNames)
+{
+    MemberCharts out;
+    for (qsizetype m = 0; m < members.size(); ++m) {
+        for (const QString& fileName : fileNames) {
+            if (fileName.section(QLatin1Char('_'), 1, 1) == members.at(m).code) {
+                out.files.append(fileName);
+                out.member.append(m);
+            }
+        }
+    }
+    return out;
+}
+} // namespace
+
 SinryoSyukei SinryoSyukei::run(const Joken& joken, const QList<Member>& members, const QString& folder,
                                const QStringList& fileNames, const Progress& progress, const MemberStart& memberStart)
 {
     SinryoSyukei syukei(joken);
-    // The progress counts the charts of the chosen members, so that the bar ends at its end.
-    const auto ofMember = [&](const QString& fileName, const Member& member) {
-        return fileName.section(QLatin1Char('_'), 1, 1) == member.code;
+    // One scan reads the members' charts in turn. The progress counts those charts, so that the
+    // bar ends at its end, and each member is announced before its charts (a member without
+    // charts as well).
+    const MemberCharts charts = memberCharts(members, fileNames);
+    qsizetype announced = 0;
+    const auto announceUpTo = [&](qsizetype m) {
+        for (; announced <= m; ++announced)
+            if (memberStart)
+                memberStart(members.at(announced).name);
     };
-    qsizetype total = 0;
-    for (const Member& member : members)
-        total += std::count_if(fileNames.begin(), fileNames.end(),
-                               [&](const QString& name) { return ofMember(name, member); });
     qsizetype done = 0;
-    for (const Member& member : members) {
-        if (memberStart)
-            memberStart(member.name);
-        for (const QString& fileName : fileNames) {
-            if (!ofMember(fileName, member))
-                continue;
-            const KarteScan chart = KarteScan::read(folder + QLatin1Char('/') + fileName);
-            if (chart.ok())
-                syukei.addKarte(member, chart);
-            else
-                syukei.addDamaged(chart.errorText);
-            if (progress)
-                progress(++done, total);
-        }
-    }
+    KarteScan::forEachRead(folder, charts.files, [&](const KarteScan& chart) {
+        const qsizetype m = charts.member.at(done++);
+        announceUpTo(m);
+        if (chart.ok())
+            syukei.addKarte(members.at(m), chart);
+        else
+            syukei.addDamaged(chart.errorText);
+        if (progress)
+            progress(done, charts.files.size());
+        return true;
+    });
+    announceUpTo(members.size() - 1);
     syukei.finish();
     return syukei;
 }

@@ -167,15 +167,21 @@ CheckSyukei CheckSyukei::CheckProc(const QList<QStringList>& syukeiRows, const Q
 {
     CheckSyukei check;
     const QList<Source> list = sources(syukeiRows);
-    for (int i = 0; i < list.size(); ++i) {
-        const KarteScan chart = KarteScan::read(folder + QLatin1Char('/') + list.at(i).file);
+    QStringList files;
+    for (const Source& source : list)
+        files.append(source.file);
+    int done = 0;
+    KarteScan::forEachRead(folder, files, [&](const KarteScan& chart) {
         if (chart.ok())
-            check.addRow(list.at(i), chart);
+            check.addRow(list.at(done), chart);
         else
             check.addDamaged(chart.errorText);
         if (progress)
-            progress(i + 1, int(list.size()));
-    }
+            progress(++done, int(list.size()));
+        else
+            ++done;
+        return true;
+    });
     check.finish();
     return check;
 }

@@ -89,10 +89,10 @@ KarteTyusyutuProc::Result KarteTyusyutuProc::run(const SyukeiJoken& joken, const
 {
     Result result;
     const int total = int(names.size());
-    for (int i = 0; i < total; ++i) {
-        const QString& fileName = names.at(i);
+    int done = 0;
+    KarteScan::forEachRead(folder, names, [&](const KarteScan& chart) {
+        const QString& fileName = names.at(done++);
         if (fileName != sampleFile()) {
-            const KarteScan chart = KarteScan::read(folder + QLatin1Char('/') + fileName);
             QString report;
             if (chart.ok())
                 result.lines += chartLines(joken, chart, fileName, &report);
@@ -102,7 +102,8 @@ KarteTyusyutuProc::Result KarteTyusyutuProc::run(const SyukeiJoken& joken, const
                 result.reports.append(report);
         }
         if (progress)
-            progress(i + 1, total);
-    }
+            progress(done, total);
+        return true;
+    });
     return result;
 }

@@ -94,16 +94,17 @@ YakuhinSyukei YakuhinSyukei::YakuhinSyukeiProc(const Joken& joken, const QString
 {
     YakuhinSyukei syukei(joken);
     const int total = int(names.size());
-    for (int k = 0; k < total; ++k) {
-        if (!isSample(names.at(k))) {
-            const KarteScan chart = KarteScan::read(folder + QLatin1Char('/') + names.at(k));
+    int done = 0;
+    KarteScan::forEachRead(folder, names, [&](const KarteScan& chart) {
+        if (!isSample(names.at(done++))) {
             if (chart.ok())
                 syukei.addKarte(chart);
             else
                 syukei.addDamaged(chart.errorText);
         }
         if (progress)
-            progress(k + 1, total);
-    }
+            progress(done, total);
+        return true;
+    });
     return syukei;
 }

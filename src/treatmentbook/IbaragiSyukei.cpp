@@ -3,6 +3,7 @@
 #include "chart/KarteKotaiRecord.h"
 #include "chart/KarteNameRecord.h"
 #include "chart/KarteScan.h"
+#include "common/DataPath.h"
 #include "common/SharedState.h"
 #include "common/SiteProfile.h"
 #include "treatment/TensuText.h"
@@ -97,47 +98,58 @@ QStringList IbaragiSyukei::chartRow(const KarteKotaiRecord& kotai, const KarteNa
             name.SinryoKaisu, name.IbaragiDocName, name.TeisyutuTuki};
 }
 
+namespace {
+// The rows of a chart's episodes that the doctor choice and the period take, added to rows; a
+// line that does not decode is reported and its episode left out.
+void addChartRows(const KarteScan& chart, const IbaragiSyukei::Period& period, const QStringList& doctors,
+                  int chosen, QList<QStringList>& rows, QStringList* reports)
+{
+    QString nameReport;
+    const std::optional<QList<KarteNameRecord>> names = chart.nameRecords(&nameReport);
+    if (!names) {
+        if (reports)
+            reports->append(nameReport);
+        return;
+    }
+    for (int k = 0; k < chart.blockCount(); ++k) {
+        const KarteNameRecord& name = names->at(k);
+        if (!IbaragiSyukei::DocOpSetProc(name.IbaragiDocName, doctors, chosen) || !IbaragiSyukei::inPeriod(name, period))
+            continue;
+        QString report;
+        const std::optional<QStringList> data3 = chart.blockLine(k, 3, &report);
+        if (!data3) {
+            if (reports)
+                reports->append(report);
+            continue;
+        }
+        rows.append(IbaragiSyukei::chartRow(chart.kotai(), name, *data3));
+    }
+}
+} // namespace
+
 QList<QStringList> IbaragiSyukei::ZenTyusyutuProc(const QStringList& karteFiles, const Period& period,
                                                   const QStringList& doctors, int chosen, const Progress& progress,
                                                   QStringList* reports)
 {
     QList<QStringList> rows;
-    const SharedState& s = SharedState::get();
-    for (int i = 0; i < karteFiles.size(); ++i) {
+    int i = 0;
+    const QString folder = DataPath::resolve(SharedState::get().karteFolder());
+    KarteScan::forEachRead(folder, karteFiles, [&](const KarteScan& chart) {
         const QString& fileName = karteFiles.at(i);
         if (progress)
             progress(i, int(karteFiles.size()));
+        ++i;
         if (fileName == QStringLiteral("H15_Sample.sxd"))
-            continue;
-        const KarteScan chart = KarteScan::read(s.kartePath(fileName));
+            return true;
         if (!chart.ok()) {
             if (reports)
                 reports->append(chart.errorText);
-            continue;
+            return true;
         }
-        if (chart.kotai().KarteName + QStringLiteral(".sxd") != fileName)
-            continue;
-        QString nameReport;
-        const std::optional<QList<KarteNameRecord>> names = chart.nameRecords(&nameReport);
-        if (!names) {
-            if (reports)
-                reports->append(nameReport);
-            continue;
-        }
-        for (int k = 0; k < chart.blockCount(); ++k) {
-            const KarteNameRecord& name = names->at(k);
-            if (!DocOpSetProc(name.IbaragiDocName, doctors, chosen) || !inPeriod(name, period))
-                continue;
-            QString report;
-            const std::optional<QStringList> data3 = chart.blockLine(k, 3, &report);
-            if (!data3) {
-                if (reports)
-                    reports->append(report);
-                continue;
-            }
-            rows.append(chartRow(chart.kotai(), name, *data3));
-        }
-    }
+        if (chart.kotai().KarteName + QStringLiteral(".sxd") == fileName)
+            addChartRows(chart, period, doctors, chosen, rows, reports);
+        return true;
+    });
     return rows;
 }
 

@@ -82,6 +82,46 @@ private slots:
         QCOMPARE(seen, 2);
     }
 
+    // Charts are read ahead of the visits in a ring of buffers: a list many times longer than the
+    // ring comes in list order, each chart with its own bytes (also the ones kept past their
+    // visit while their buffers go round), and a scan ended early, while the reading is ahead
+    // and waiting, returns.
+    void aLongListReadAheadInOrder()
+    {
+        TempDataRoot root;
+        const QStringList five = writeCharts(root);
+        QStringList names;
+        for (int i = 0; i < 12; ++i)
+            names += five;
+        QStringList expected;
+        for (int i = 0; i < 12; ++i)
+            expected += QStringList{"1_0 ok 2", "2_0 damaged", "3_0 ok 0", "4_0 missing", "5_0 ok 1"};
+        QStringList seen;
+        QList<KarteScan> kept;
+        QVERIFY(KarteScan::forEachRead(root.file("H7"), names, [&](const KarteScan& chart) {
+            const QString name = QFileInfo(chart.path).fileName().mid(12, 3);
+            seen.append(name + (chart.missing ? QStringLiteral(" missing")
+                                : chart.ok()  ? QStringLiteral(" ok %1").arg(chart.blockCount())
+                                              : QStringLiteral(" damaged")));
+            if (seen.size() % 7 == 1)
+                kept.append(chart);
+            return true;
+        }));
+        QCOMPARE(seen, expected);
+        for (int i = 0; i < kept.size(); ++i) {
+            const QString name = QFileInfo(kept.at(i).path).fileName();
+            QCOMPARE(name, names.at(7 * i));
+            if (kept.at(i).ok() && kept.at(i).blockCount() > 0)
+                QCOMPARE(kept.at(i).nameRecord(0)->ByoName,
+                         name.contains(QStringLiteral("_1_")) ? QStringLiteral("乳房炎") : QStringLiteral("第四胃変位"));
+        }
+        for (const int stopAt : {1, 3, 40}) {
+            int visits = 0;
+            QVERIFY(!KarteScan::forEachRead(root.file("H7"), names, [&](const KarteScan&) { return ++visits < stopAt; }));
+            QCOMPARE(visits, stopAt);
+        }
+    }
+
     void aScanKeptPastItsCallKeepsItsLines()
     {
         TempDataRoot root;
@@ -99,12 +139,12 @@ private slots:
     }
 
     // The scanner's split of a chart's bytes gives the lines of the line reader and counts each
-    // line's "'": breaks at and across the edges of the 32-byte chunks it works in, CR LF split
+    // line's "'": breaks at and across the edges of the 64-byte chunks it works in, CR LF split
     // by an edge, lines without a break at the end, and lines longer than many chunks.
     void linesAndSeparatorsAtEveryPlace()
     {
         QList<QByteArray> contents = {"", "a", "\n", "\r\n", "\r", "\n\r", "a'b'\r\nc'", "''\r\r\n\n'"};
-        for (int edge : {30, 31, 32, 33, 63, 64}) {
+        for (int edge : {30, 31, 32, 33, 62, 63, 64, 65, 127, 128}) {
             contents.append(QByteArray(edge, '\'') + "\r\nx'");
             contents.append(QByteArray(edge, 'a') + "\r\n'");
             contents.append(QByteArray(edge, 'a') + "\r");

@@ -134,6 +134,32 @@ private slots:
         QCOMPARE(s.KarteFileList.size(), 3);
     }
 
+    // The start-up lists the year in the background: the first use waits for that listing, a
+    // refresh after it sees later changes, and a listing started while one runs replaces it.
+    void aListingInTheBackgroundServesTheFirstUse()
+    {
+        TempDataRoot root;
+        const QString folder = writeInstallation(root);
+        KarteFolderList listedHere;
+        listedHere.refresh(folder);
+        const QString prefix = QStringLiteral("H7_00010000_");
+        KarteFolderList list;
+        list.refreshInBackground(folder);
+        QCOMPARE(list.withPrefix(prefix), listedHere.withPrefix(prefix));
+        QCOMPARE(list.withPrefix(prefix).size(), 8);  // two of the ten are named in small letters
+        QCOMPARE(list.names(), fileInfoListing(folder));
+
+        list.refreshInBackground(root.path() + QStringLiteral("/H9"));
+        list.refreshInBackground(folder);
+        root.write(QStringLiteral("H7/H7_99999999_1_0.sxd"), {QStringLiteral("x")});
+        list.refresh(folder);
+        QCOMPARE(list.size(), 407);
+        QCOMPARE(list.names(), fileInfoListing(folder));
+
+        list.refreshInBackground(root.path() + QStringLiteral("/H9"));
+        QVERIFY(list.isEmpty());
+    }
+
     void missingFolderListsNothing()
     {
         TempDataRoot root;
