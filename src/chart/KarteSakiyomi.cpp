@@ -34,6 +34,8 @@ QString KarteSakiyomi::pathOf(qsizetype i) const
 void KarteSakiyomi::read(qsizetype i, Slot& slot) const
 {
     slot.errorText.clear();
+    if (slot.bytes.capacity() > (1 << 20))
+        slot.bytes = QByteArray();  // the memory of an outsize file goes back
     slot.status = TextFile::readBytes(pathOf(i), slot.bytes, &slot.errorText);
 }
 
@@ -42,18 +44,20 @@ void KarteSakiyomi::readAll()
     for (qsizetype i = 0; i < names.size(); ++i) {
         {
             std::unique_lock<std::mutex> lock(mutex);
-            if (full == ringSize) {
+            if (full == ringSize || fullBytes >= aheadBytes) {
                 readerWaits = true;
-                readerWakes.wait(lock, [&] { return stopping || full <= ringSize / 2; });
+                readerWakes.wait(lock, [&] { return stopping || readerMayGoOn(); });
                 readerWaits = false;
             }
             if (stopping)
                 return;
         }
-        read(i, ring[size_t(i % ringSize)]);  // a buffer not yet full is the reader's alone
+        Slot& slot = ring[size_t(i % ringSize)];
+        read(i, slot);  // a buffer not yet full is the reader's alone
         const std::lock_guard<std::mutex> lock(mutex);
         ++full;
-        if (callerWaits && (full >= ringSize / 2 || i + 1 == names.size()))
+        fullBytes += slot.bytes.size();
+        if (callerWaits && (full >= ringSize / 2 || fullBytes >= aheadBytes || i + 1 == names.size()))
             callerWakes.notify_one();
     }
 }
@@ -68,13 +72,14 @@ bool KarteSakiyomi::next(QString& path, QByteArray& bytes, TextFile::Status& sta
         if (full == 0) {
             const qsizetype left = names.size() - taken;
             callerWaits = true;
-            callerWakes.wait(lock, [&] { return full >= std::min<qsizetype>(ringSize / 2, left); });
+            callerWakes.wait(lock, [&] { return full >= std::min<qsizetype>(ringSize / 2, left) || fullBytes >= aheadBytes; });
             callerWaits = false;
         }
     } else {
         read(taken, slot);
     }
     path = pathOf(taken);
+    const qsizetype size = slot.bytes.size();
     bytes.swap(slot.bytes);
     status = slot.status;
     errorText = slot.errorText;
@@ -82,7 +87,8 @@ bool KarteSakiyomi::next(QString& path, QByteArray& bytes, TextFile::Status& sta
     if (reader.joinable()) {
         const std::lock_guard<std::mutex> lock(mutex);
         --full;
-        if (readerWaits && full <= ringSize / 2)
+        fullBytes -= size;
+        if (readerWaits && readerMayGoOn())
             readerWakes.notify_one();
     }
     return true;

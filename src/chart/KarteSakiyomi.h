@@ -12,10 +12,11 @@
 
 // Reads the files of a list in order on a thread of its own, ahead of the caller, so that reading
 // the next charts from the disk overlaps checking and visiting the one before: a whole-year scan
-// then takes about as long as the slower of the two instead of both. It holds at most 16 files
-// besides the caller's, and their memory passes back and forth between the caller and the
-// thread, so that a scan of any length keeps the same few buffers. Each side that has to wait
-// waits until half the buffers are ready for it, so that they wake each other rarely.
+// then takes about as long as the slower of the two instead of both. It holds at most 16 files,
+// and no more than 8 MB of them, besides the caller's; their memory passes back and forth between
+// the caller and the thread, so that a scan of any length keeps the same few buffers (a buffer
+// grown by an outsize file is given back at its next use). Each side that has to wait waits
+// until half the buffers are ready for it, so that they wake each other rarely.
 class KarteSakiyomi
 {
 public:
@@ -36,13 +37,15 @@ private:
         QString errorText;
     };
     static constexpr int ringSize = 16;
+    static constexpr qsizetype aheadBytes = 8 << 20;
 
     const QString folder;
     const QStringList names;
     std::array<Slot, ringSize> ring;
     qsizetype taken = 0;
     std::mutex mutex;
-    int full = 0;  // buffers read and not yet taken
+    int full = 0;              // buffers read and not yet taken
+    qsizetype fullBytes = 0;   // the bytes they hold
     bool stopping = false;
     bool readerWaits = false;
     bool callerWaits = false;
@@ -53,4 +56,5 @@ private:
     QString pathOf(qsizetype i) const;
     void read(qsizetype i, Slot& slot) const;
     void readAll();
+    bool readerMayGoOn() const { return full <= ringSize / 2 && fullBytes < aheadBytes / 2; }
 };

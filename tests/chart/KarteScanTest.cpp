@@ -84,18 +84,23 @@ private slots:
 
     // Charts are read ahead of the visits in a ring of buffers: a list many times longer than the
     // ring comes in list order, each chart with its own bytes (also the ones kept past their
-    // visit while their buffers go round), and a scan ended early, while the reading is ahead
-    // and waiting, returns.
+    // visit while their buffers go round, and outsize files that fill the memory read ahead),
+    // and a scan ended early, while the reading is ahead and waiting, returns.
     void aLongListReadAheadInOrder()
     {
         TempDataRoot root;
         const QStringList five = writeCharts(root);
+        root.write(QStringLiteral("H7/H7_00010001_6_0.sxd"), {QString(3 << 20, QLatin1Char('a'))});
         QStringList names;
-        for (int i = 0; i < 12; ++i)
-            names += five;
         QStringList expected;
-        for (int i = 0; i < 12; ++i)
+        for (int i = 0; i < 12; ++i) {
+            names += five;
             expected += QStringList{"1_0 ok 2", "2_0 damaged", "3_0 ok 0", "4_0 missing", "5_0 ok 1"};
+            if (i >= 6) {
+                names += QStringLiteral("H7_00010001_6_0.sxd");
+                expected += QStringLiteral("6_0 damaged");
+            }
+        }
         QStringList seen;
         QList<KarteScan> kept;
         QVERIFY(KarteScan::forEachRead(root.file("H7"), names, [&](const KarteScan& chart) {
@@ -115,7 +120,7 @@ private slots:
                 QCOMPARE(kept.at(i).nameRecord(0)->ByoName,
                          name.contains(QStringLiteral("_1_")) ? QStringLiteral("乳房炎") : QStringLiteral("第四胃変位"));
         }
-        for (const int stopAt : {1, 3, 40}) {
+        for (const int stopAt : {1, 3, 40, 62}) {
             int visits = 0;
             QVERIFY(!KarteScan::forEachRead(root.file("H7"), names, [&](const KarteScan&) { return ++visits < stopAt; }));
             QCOMPARE(visits, stopAt);
