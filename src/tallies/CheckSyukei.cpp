@@ -176,10 +176,9 @@ CheckSyukei CheckSyukei::CheckProc(const QList<QStringList>& syukeiRows, const Q
             check.addRow(list.at(done), chart);
         else
             check.addDamaged(chart.errorText);
+        ++done;
         if (progress)
-            progress(++done, int(list.size()));
-        else
-            ++done;
+            progress(done, int(list.size()));
         return true;
     });
     check.finish();

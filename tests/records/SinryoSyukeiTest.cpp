@@ -235,6 +235,14 @@ private slots:
         // Two visits of one animal on the 10th, and the other animal on the 11th.
         QCOMPARE(done.records().size(), 3);
 
+        // Each member is announced before its charts, one without charts as well, and the
+        // progress counts the charts of the members.
+        QStringList events;
+        SinryoSyukei::run(j, {members.at(0), {"空 なし", "00099999"}, members.at(1)}, folder, files,
+                          [&](qsizetype n, qsizetype total) { events.append(QStringLiteral("%1/%2").arg(n).arg(total)); },
+                          [&](const QString& name) { events.append(name); });
+        QCOMPARE(events, (QStringList{"山本 一郎", "1/3", "2/3", "空 なし", "川口 花子", "3/3"}));
+
         j.tenki = SinryoSyukei::Tenki::Subete;
         QCOMPARE(SinryoSyukei::run(j, members, folder, files).rows().size(), 5);
         j.tenki = SinryoSyukei::Tenki::Teisyutu;
